@@ -1,0 +1,58 @@
+// What the player does to the table: drag and drop with one-step undo, the right-button peek, the view
+// options, the cheat switch and the quick help. Toolkit-free; the window feeds it mouse and menu input.
+#pragma once
+
+#include <string_view>
+
+#include "table/table.h"
+
+namespace vantrel {
+
+// The sender of a drag-over or button release that is the window itself: the pointer is over the bare table.
+inline constexpr int kBareTable = -1;
+
+// The cursor shown over a target that refuses the drop.
+inline constexpr int kCursorNoDrop = -13;
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// The quick help, exactly as the Help command shows it.
+extern const std::string_view kQuickHelp;
+
+class Interaction {
+ public:
+  explicit Interaction(Table& table) : table_(table) {}
+
+  // --- drag and drop ---
+  void CardStartDrag(int slot);
+  // Whether a drop of `source` on `sender` (a slot, or kBareTable) would be accepted.
+  bool CardDragOver(int sender, int source) const;
+  // The cursor to show while `source` is dragged over `sender`.
+  int DragCursor(int sender, int source) const;
+  void CardDragDrop(int sender, int source);
+  void CardEndDrag();
+  // The whole gesture: press on `moved`, drop on `target`, end of the drag.
+  void DragAndDrop(int moved, int target);
+
+  static void CopyCard(const Card& from, Card& to);
+  // Takes the last move back. Like the menu item's handler, it does not ask whether Undo is enabled.
+  void UndoClick();
+
+  // --- peek ---
+  void CardClickDown(int slot, MouseButton button);
+  void CardClickUp(MouseButton button);  // on a card image or on the bare table
+  void PeekCard(int slot);
+  void UnpeekCard();
+
+  // --- view options, cheat and help ---
+  void ShowValidClick();
+  void ShowNumberClick();
+  void UseTransparencyClick();
+  void EnableCheatsClick();
+  void HelpClick();
+
+ private:
+  Table& table_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,27 @@
+// What the game asks of the world around it: dialogs, the beep, the clock and the hint timer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantrel::platform {
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // A modal box titled with the program's name, the text and an OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A modal warning with Yes and No. True only for Yes: No, Esc and closing the question all refuse.
+  virtual bool AskWarning(const std::string& text) = 0;
+  // The platform's default beep.
+  virtual void Beep() = 0;
+  // The clock: Unix time in whole seconds, truncated to 32 bits. It seeds shuffles and hints.
+  virtual std::uint32_t NowSeconds() = 0;
+  // The 700 ms hint timer: start it (restarting it if it runs) or stop it. It calls back
+  // Table::TimerTimer when it fires.
+  virtual void StartHintTimer() = 0;
+  virtual void StopHintTimer() = 0;
+};
+
+}  // namespace vantrel::platform

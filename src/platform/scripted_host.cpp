@@ -1,0 +1,14 @@
+// The scripted Host's question answering.
+#include "platform/scripted_host.h"
+
+namespace vantrel::platform {
+
+bool ScriptedHost::AskWarning(const std::string& text) {
+  questions.push_back(text);
+  if (answers_.empty()) return true;
+  const bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
+}  // namespace vantrel::platform

@@ -1,0 +1,84 @@
+// Helpers for laying out exact positions in the core tests.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string_view>
+
+#include "table/card_names.h"
+
+namespace vantrel::testing {
+
+CardId ParseCard(const std::string& text) {
+  std::string body = text;
+  if (!body.empty() && body.back() == '*') body.pop_back();
+  const std::string rank = body.substr(0, body.size() - 1);
+  const std::string suit = body.substr(body.size() - 1);
+  CardId id{0, 0};
+  for (int n = 1; n <= 13; ++n) {
+    if (RankName(n) == rank) id.number = n;
+  }
+  for (int s = 1; s <= 4; ++s) {
+    if (SuitLetter(s) == suit) id.suit = s;
+  }
+  if (id.number == 0 || id.suit == 0) throw std::invalid_argument("not a card: " + text);
+  return id;
+}
+
+int SlotOf(const Table& table, const std::string& card) {
+  const CardId id = ParseCard(card);
+  for (int i = 0; i < kCardSlots; ++i) {
+    if (table.cards[i].suit == id.suit && table.cards[i].number == id.number) return i;
+  }
+  return -1;
+}
+
+void LayOut(Table& table, std::initializer_list<std::initializer_list<const char*>> columns,
+            std::initializer_list<const char*> reserve) {
+  bool used[kCardSlots] = {};
+  int next_slot = 0;
+  auto place = [&](const char* text, int col, int left, int top) {
+    const std::string s = text;
+    const CardId id = ParseCard(s);
+    if (next_slot >= kCardSlots) throw std::invalid_argument("more than 52 cards");
+    const int index = FacePicture(id.suit, id.number);
+    if (used[index]) throw std::invalid_argument("card twice: " + s);
+    used[index] = true;
+    Card& card = table.cards[next_slot++];
+    card.suit = id.suit;
+    card.number = id.number;
+    card.back_up = s.back() == '*';
+    card.col = col;
+    card.raised = false;
+    card.ontop = false;
+    card.image.left = left;
+    card.image.top = top;
+    card.image.visible = true;
+    card.image.picture = card.back_up ? kBackPicture : index;
+    table.BringToFront(card.image);
+    return &card;
+  };
+  int col = 1;
+  for (const auto& column : columns) {
+    Card* last = nullptr;
+    int top = kHeadTop;
+    for (const char* text : column) {
+      last = place(text, col, (col - 1) * kColumnStep + kFirstLeft, top);
+      top += kRowStep;
+    }
+    if (last) last->ontop = true;
+    ++col;
+  }
+  int place_index = 0;
+  for (const char* text : reserve) {
+    Card* card = place(text, 9 + place_index, place_index * kColumnStep + 165,
+                       table.window_height - kReserveFromBottom);
+    card->ontop = true;
+    ++place_index;
+  }
+  if (next_slot != kCardSlots) throw std::invalid_argument("all 52 cards must be laid out");
+  table.FindMoves(kCountOnly);
+}
+
+}  // namespace vantrel::testing

@@ -1,0 +1,25 @@
+// The command line's commands and the error that a malformed command line raises.
+#pragma once
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vantrel::cli {
+
+// A malformed command line: one line on standard error naming the bad argument, exit code 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Builds the error for the argument `arg`, saying what was expected.
+UsageError BadArgument(std::string_view arg, std::string_view expected);
+UsageError MissingArgument(std::string_view what);
+
+// Each command takes the arguments after its own name and returns the process's exit code.
+int DealCommand(std::span<const std::string_view> args);
+int PlayCommand(std::span<const std::string_view> args);
+
+}  // namespace vantrel::cli

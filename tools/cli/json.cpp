@@ -1,0 +1,125 @@
+// The compact JSON writer.
+#include "json.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace vantrel::cli {
+
+std::string JsonQuote(std::string_view text) {
+  std::string out = "\"";
+  for (unsigned char ch : text) {
+    switch (ch) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (ch < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+          out += buf;
+        } else {
+          out += static_cast<char>(ch);
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+void Json::Separate() {
+  if (after_key_) {
+    after_key_ = false;
+    return;
+  }
+  if (need_comma_) out_ += ", ";
+}
+
+Json& Json::BeginObject() {
+  Separate();
+  out_ += '{';
+  need_comma_ = false;
+  return *this;
+}
+
+Json& Json::EndObject() {
+  out_ += '}';
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::BeginArray() {
+  Separate();
+  out_ += '[';
+  need_comma_ = false;
+  return *this;
+}
+
+Json& Json::EndArray() {
+  out_ += ']';
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::Key(std::string_view key) {
+  Separate();
+  out_ += JsonQuote(key);
+  out_ += ": ";
+  after_key_ = true;
+  return *this;
+}
+
+Json& Json::Value(std::string_view text) {
+  Separate();
+  out_ += JsonQuote(text);
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::Value(long long number) {
+  Separate();
+  out_ += std::to_string(number);
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::Value(unsigned long long number) {
+  Separate();
+  out_ += std::to_string(number);
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::Value(double number) {
+  Separate();
+  if (std::isfinite(number)) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6g", number);
+    out_ += buf;
+  } else {
+    out_ += "null";
+  }
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::Value(bool flag) {
+  Separate();
+  out_ += flag ? "true" : "false";
+  need_comma_ = true;
+  return *this;
+}
+
+Json& Json::Newline() {
+  if (need_comma_) {
+    out_ += ",\n  ";
+    need_comma_ = false;
+  } else {
+    out_ += "\n  ";
+  }
+  return *this;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,116 @@
+// `deal` and `play`: replays a deal and a sequence of drops exactly as the game would, and reports the
+// table as JSON.
+#include <iostream>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "commands.h"
+#include "interaction/interaction.h"
+#include "json.h"
+#include "platform/scripted_host.h"
+#include "table/move_text.h"
+#include "table/table.h"
+
+namespace vantrel::cli {
+namespace {
+
+constexpr std::uint64_t kMaxSeed = 4294967295u;
+constexpr std::uint64_t kMaxHeight = 2147483647u;
+
+struct UndoAction {};
+using Action = std::variant<Drop, UndoAction>;
+
+struct PlayArgs {
+  std::uint32_t seed = 0;
+  int height = kDesignHeight;
+  std::vector<Action> actions;
+};
+
+PlayArgs ParsePlayArgs(std::span<const std::string_view> args, bool allow_actions) {
+  PlayArgs parsed;
+  if (args.empty()) throw MissingArgument("SEED");
+  const auto seed = ParseDecimal(args[0], kMaxSeed);
+  if (!seed) throw BadArgument(args[0], "SEED is a whole number 0..4294967295");
+  parsed.seed = static_cast<std::uint32_t>(*seed);
+  std::size_t next = 1;
+  if (args.size() > 1 && args[1] == "--height") {
+    if (args.size() < 3) throw MissingArgument("H after --height");
+    const auto height = ParseDecimal(args[2], kMaxHeight);
+    if (!height) throw BadArgument(args[2], "H is a whole number 0..2147483647");
+    parsed.height = static_cast<int>(*height);
+    next = 3;
+  }
+  for (; next < args.size(); ++next) {
+    const std::string_view arg = args[next];
+    if (!allow_actions) throw BadArgument(arg, "deal takes SEED [--height H] only");
+    if (arg == "undo") {
+      parsed.actions.emplace_back(UndoAction{});
+    } else if (const auto drop = ParseDrop(arg)) {
+      parsed.actions.emplace_back(*drop);
+    } else {
+      throw BadArgument(arg, "an action is M>T (M 0..51, T 0..59) or undo");
+    }
+  }
+  return parsed;
+}
+
+std::string Report(const PlayArgs& args, const Table& t, const platform::ScriptedHost& host) {
+  Json j;
+  j.BeginObject();
+  j.Key("seed").Value(static_cast<unsigned long long>(args.seed)).Key("height").Value(args.height);
+  j.Key("game_state").Value(static_cast<int>(t.game_state));
+  j.Key("num_moves").Value(t.num_moves).Key("raw_moves").Value(t.raw_moves);
+  j.Newline().Key("moves").BeginArray();
+  for (const MoveEntry& e : t.moves) {
+    j.BeginArray().Value(e.moved_number).Value(e.moved_suit).Value(e.target_number).Value(e.target_suit);
+    j.Value(e.slot).EndArray();
+  }
+  j.EndArray();
+  j.Newline().Key("label").Value(t.num_moves_caption).Key("undo_enabled").Value(t.undo_enabled);
+  j.Newline().Key("messages").BeginArray();
+  for (const std::string& m : host.messages) j.Value(m);
+  j.EndArray();
+  const Results& r = t.results;
+  j.Newline().Key("results").BeginObject();
+  j.Key("wins").Value(r.wins).Key("losses").Value(r.losses).Key("streak_kind").Value(r.streak_kind);
+  j.Key("streak_count").Value(r.streak_count).Key("win_streak").Value(r.win_streak);
+  j.Key("lose_streak").Value(r.lose_streak).EndObject();
+  j.Newline().Key("slots").BeginArray();
+  for (int i = 0; i < kSlotCount; ++i) {
+    const Card& c = t.cards[i];
+    j.Newline().BeginObject();
+    j.Key("slot").Value(i).Key("suit").Value(c.suit).Key("number").Value(c.number);
+    j.Key("back_up").Value(c.back_up).Key("ontop").Value(c.ontop).Key("col").Value(c.col);
+    j.Key("left").Value(c.image.left).Key("top").Value(c.image.top).Key("visible").Value(c.image.visible);
+    j.EndObject();
+  }
+  j.EndArray().EndObject();
+  return j.str();
+}
+
+int Run(std::span<const std::string_view> args, bool allow_actions) {
+  const PlayArgs parsed = ParsePlayArgs(args, allow_actions);
+  platform::ScriptedHost host(parsed.seed);
+  Table table(host);
+  Interaction player(table);
+  table.window_height = parsed.height;
+  table.FormResize();
+  table.NewClick(DealCommand::kNew);
+  for (const Action& action : parsed.actions) {
+    if (const Drop* drop = std::get_if<Drop>(&action)) {
+      player.DragAndDrop(drop->moved, drop->target);
+    } else if (table.undo_enabled) {  // a disabled menu item does nothing
+      player.UndoClick();
+    }
+  }
+  std::cout << Report(parsed, table, host) << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int DealCommand(std::span<const std::string_view> args) { return Run(args, false); }
+int PlayCommand(std::span<const std::string_view> args) { return Run(args, true); }
+
+}  // namespace vantrel::cli
