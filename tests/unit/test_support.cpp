@@ -37,47 +37,58 @@ int SlotOf(const Table& table, const std::string& card) {
 void LayOut(Table& table, std::initializer_list<std::initializer_list<const char*>> columns,
             std::initializer_list<const char*> reserve) {
   bool used[kCardSlots] = {};
-  int next_slot = 0;
-  auto place = [&](const char* text, int col, int left, int top) {
-    const std::string s = text;
-    const CardId id = ParseCard(s);
-    if (next_slot >= kCardSlots) throw std::invalid_argument("more than 52 cards");
-    const int index = FacePicture(id.suit, id.number);
-    if (used[index]) throw std::invalid_argument("card twice: " + s);
-    used[index] = true;
-    Card& card = table.cards[next_slot++];
+  bool slot_taken[kCardSlots] = {};
+  auto place = [&](const std::string& text, int slot, int col, int left, int top) -> Card& {
+    const CardId id = ParseCard(text);
+    const int face = FacePicture(id.suit, id.number);
+    if (used[face]) throw std::invalid_argument("card twice: " + text);
+    used[face] = true;
+    slot_taken[slot] = true;
+    Card& card = table.cards[slot];
     card.suit = id.suit;
     card.number = id.number;
-    card.back_up = s.back() == '*';
+    card.back_up = text.back() == '*';
     card.col = col;
     card.raised = false;
     card.ontop = false;
     card.image.left = left;
     card.image.top = top;
     card.image.visible = true;
-    card.image.picture = card.back_up ? kBackPicture : index;
+    card.image.picture = card.back_up ? kBackPicture : face;
     table.BringToFront(card.image);
-    return &card;
+    return card;
+  };
+  // Reserve cards keep the reserve slots, so the game knows they uncover nothing when moved.
+  int place_index = 0;
+  for (const char* text : reserve) {
+    Card& card = place(text, kReserveFirst + place_index, 9 + place_index, place_index * kColumnStep + 165,
+                       table.window_height - kReserveFromBottom);
+    card.ontop = true;
+    ++place_index;
+  }
+  int next_slot = 0;
+  auto free_slot = [&] {
+    while (next_slot < kCardSlots && slot_taken[next_slot]) ++next_slot;
+    if (next_slot >= kCardSlots) throw std::invalid_argument("more than 52 cards");
+    return next_slot;
   };
   int col = 1;
   for (const auto& column : columns) {
     Card* last = nullptr;
     int top = kHeadTop;
     for (const char* text : column) {
-      last = place(text, col, (col - 1) * kColumnStep + kFirstLeft, top);
+      last = &place(text, free_slot(), col, (col - 1) * kColumnStep + kFirstLeft, top);
       top += kRowStep;
     }
     if (last) last->ontop = true;
     ++col;
   }
-  int place_index = 0;
-  for (const char* text : reserve) {
-    Card* card = place(text, 9 + place_index, place_index * kColumnStep + 165,
-                       table.window_height - kReserveFromBottom);
-    card->ontop = true;
-    ++place_index;
+  for (int face = 0; face < kCardSlots; ++face) {
+    if (used[face]) continue;
+    const std::string name = std::string(RankName(face % 13 + 1)) + std::string(SuitLetter(face / 13 + 1)) + "*";
+    const int slot = free_slot();
+    place(name, slot, 0, -1000, -1000 - slot * kRowStep).image.visible = false;
   }
-  if (next_slot != kCardSlots) throw std::invalid_argument("all 52 cards must be laid out");
   table.FindMoves(kCountOnly);
 }
 

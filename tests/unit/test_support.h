@@ -36,7 +36,7 @@ int SlotOf(const Table& table, const std::string& card);
 
 // Lays out an exact position on a dealt table: `columns[k]` lists column k+1 from its head up, each card as
 // "7H" (face up) or "7H*" (face down); `reserve` the cards left in the reserve row (in places 9.. in order).
-// The remaining identities go nowhere visible: they must all be listed. Recounts the moves afterwards.
+// Cards not listed are parked out of play: face down, hidden, in no column. Recounts the moves afterwards.
 void LayOut(Table& table, std::initializer_list<std::initializer_list<const char*>> columns,
             std::initializer_list<const char*> reserve = {});
 

@@ -1,0 +1,214 @@
+// Dragging a card with its riders, turning over what it uncovers, the end of the game, and one-step undo.
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace vantrel::testing {
+namespace {
+
+struct Place {
+  int left, top, col;
+  bool operator==(const Place&) const = default;
+};
+
+Place PlaceOf(const std::array<Card, kSlotCount>& cards, int slot) {
+  const Card& c = cards[slot];
+  return {c.image.left, c.image.top, c.col};
+}
+
+Place PlaceOf(const Table& t, int slot) { return PlaceOf(t.cards, slot); }
+
+TEST(DragDrop, TheDraggedCardTakesItsRidersInOrder) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"2S*", "7H", "4C", "QD"}, {"9S", "8H"}, {"5D"}});
+  const int h7 = SlotOf(t, "7H"), c4 = SlotOf(t, "4C"), qd = SlotOf(t, "QD"), s9 = SlotOf(t, "9S");
+  g.player.CardStartDrag(h7);
+  EXPECT_FALSE(t.scroll_bars);
+  EXPECT_EQ(t.drag_list.count, 2);
+  g.player.CardDragDrop(s9, h7);  // on the covered nine: lands on the eight
+  g.player.CardEndDrag();
+  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_EQ(PlaceOf(t, h7), (Place{90, 45, 2}));
+  EXPECT_EQ(PlaceOf(t, c4), (Place{90, 60, 2}));
+  EXPECT_EQ(PlaceOf(t, qd), (Place{90, 75, 2}));
+  EXPECT_TRUE(t.cards[qd].ontop);
+  EXPECT_FALSE(t.cards[SlotOf(t, "8H")].ontop);
+  // The moved group is drawn over the column it joined, in its order.
+  EXPECT_LT(t.cards[h7].image.z, t.cards[c4].image.z);
+  EXPECT_LT(t.cards[c4].image.z, t.cards[qd].image.z);
+  EXPECT_GT(t.cards[h7].image.z, t.cards[SlotOf(t, "8H")].image.z);
+  // The face-down two it uncovered turns up, and such a move cannot be taken back.
+  const int s2 = SlotOf(t, "2S");
+  EXPECT_FALSE(t.cards[s2].back_up);
+  EXPECT_TRUE(t.cards[s2].ontop);
+  EXPECT_EQ(t.cards[s2].image.picture, FacePicture(1, 2));
+  EXPECT_FALSE(t.can_undo);
+  EXPECT_FALSE(t.undo_enabled);
+}
+
+TEST(DragDrop, RefusedDropsChangeNothing) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"7H"}, {"8D"}, {"KS", "QS"}}, {"6H"});
+  const auto before = t.cards;
+  const int undo_before = t.undo_enabled;
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8D"));   // another suit
+  g.player.DragAndDrop(SlotOf(t, "QS"), SlotOf(t, "KS"));   // its own column
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "6H"));   // a reserve card
+  g.player.DragAndDrop(SlotOf(t, "7H"), 59);                // an empty column takes only Kings
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "7H"));   // itself
+  for (int i = 0; i < kSlotCount; ++i) {
+    EXPECT_EQ(PlaceOf(t, i), PlaceOf(before, i));
+    EXPECT_EQ(t.cards[i].ontop, before[i].ontop);
+  }
+  EXPECT_EQ(t.undo_enabled, undo_before);
+}
+
+TEST(DragDrop, KingsEmptyColumnsAndTheReserve) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"KH", "5C"}, {"6C"}, {}, {"9D*", "KS", "QS"}}, {"JS", "4C"});
+  // A King with its rider to the empty column's blank area lands at the head.
+  const int ks = SlotOf(t, "KS"), qs = SlotOf(t, "QS");
+  g.player.DragAndDrop(ks, 54);
+  EXPECT_EQ(PlaceOf(t, ks), (Place{165, 15, 3}));
+  EXPECT_EQ(PlaceOf(t, qs), (Place{165, 30, 3}));
+  EXPECT_FALSE(t.cards[SlotOf(t, "9D")].back_up);
+  // A reserve card uncovers nothing and leaves Undo on.
+  const int js = SlotOf(t, "JS");
+  g.player.DragAndDrop(js, qs);
+  EXPECT_EQ(PlaceOf(t, js), (Place{165, 45, 3}));
+  EXPECT_TRUE(t.undo_enabled);
+  // Moving the first card of a column empties it; nothing turns over.
+  const int c5 = SlotOf(t, "5C");
+  g.player.DragAndDrop(c5, SlotOf(t, "6C"));
+  EXPECT_TRUE(t.cards[SlotOf(t, "KH")].ontop);
+  g.player.DragAndDrop(SlotOf(t, "KH"), 56);
+  EXPECT_EQ(PlaceOf(t, SlotOf(t, "KH")), (Place{315, 15, 5}));
+  EXPECT_TRUE(t.CardsAbove(52).empty());
+  EXPECT_TRUE(t.undo_enabled);
+}
+
+TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
+  // At an outer height of 210 the reserve row lies at Top 30, over column 3's face-down head (Left 165,
+  // Top 15). Moving the first reserve card must not turn that head over.
+  for (std::uint32_t seed = 1700000000; seed < 1700001000; ++seed) {
+    Game g(seed, 210);
+    g.Deal();
+    Table& t = g.table;
+    for (int b = kBlankFirst; b < kSlotCount; ++b) {
+      if (!t.IsValidMove(b, kReserveFirst)) continue;
+      ASSERT_EQ(t.cards[kReserveFirst].image.left, t.cards[2].image.left);
+      ASSERT_EQ(t.cards[kReserveFirst].image.top, t.cards[2].image.top + kRowStep);
+      g.player.DragAndDrop(kReserveFirst, b);
+      EXPECT_TRUE(t.cards[2].back_up) << "seed " << seed;
+      EXPECT_EQ(t.cards[2].image.picture, kBackPicture);
+      return;
+    }
+  }
+  FAIL() << "no deal found whose first reserve card can move";
+}
+
+TEST(DragDrop, AFaceDownCardThatFitsArrivesFaceDown) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"3D", "7C*", "2H"}, {"8C"}});
+  const int c7 = SlotOf(t, "7C");
+  g.player.DragAndDrop(c7, SlotOf(t, "8C"));
+  EXPECT_EQ(PlaceOf(t, c7), (Place{90, 30, 2}));
+  EXPECT_TRUE(t.cards[c7].back_up);
+  EXPECT_EQ(t.cards[c7].image.picture, kBackPicture);
+  EXPECT_EQ(PlaceOf(t, SlotOf(t, "2H")), (Place{90, 45, 2}));
+}
+
+TEST(DragDrop, UndoRestoresEverythingButTheStackingOrder) {
+  Game g(1700000000);
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"4S", "9H"}, {"8H", "3C"}, {"10H"}}, {"2D"});
+  const auto before = t.cards;
+  const int moves_before = t.num_moves;
+  const int h9 = SlotOf(t, "9H");
+  g.player.DragAndDrop(h9, SlotOf(t, "10H"));
+  ASSERT_TRUE(t.undo_enabled);
+  ASSERT_NE(t.num_moves_caption, "Number of Moves: " + std::to_string(moves_before));
+  // A resize between the move and the undo: the reserve card returns to where it was saved.
+  t.window_height = 600;
+  t.FormResize();
+  g.player.UndoClick();
+  for (int i = 0; i < kCardSlots; ++i) {
+    SCOPED_TRACE("slot " + std::to_string(i));
+    EXPECT_EQ(PlaceOf(t, i), PlaceOf(before, i));
+    EXPECT_EQ(t.cards[i].ontop, before[i].ontop);
+    EXPECT_EQ(t.cards[i].back_up, before[i].back_up);
+    EXPECT_EQ(t.cards[i].image.picture, before[i].image.picture);
+  }
+  EXPECT_EQ(t.num_moves, moves_before);
+  EXPECT_EQ(t.num_moves_caption, "Number of Moves: " + std::to_string(moves_before));
+  EXPECT_FALSE(t.undo_enabled);
+  EXPECT_EQ(t.game_state, GameState::kInProgress);
+}
+
+TEST(DragDrop, TheWinningMoveEndsTheGameOnce) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"KS", "QS", "JS", "10S", "9S", "8S", "7S", "6S", "5S", "4S", "3S", "2S", "AS"},
+             {"KC", "QC", "JC", "10C", "9C", "8C", "7C", "6C", "5C", "4C", "3C", "2C", "AC"},
+             {"KD", "QD", "JD", "10D", "9D", "8D", "7D", "6D", "5D", "4D", "3D", "2D", "AD"},
+             {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H"},
+             {"AH"}});
+  g.player.DragAndDrop(SlotOf(t, "AH"), SlotOf(t, "KH"));
+  EXPECT_EQ(g.host.messages, std::vector<std::string>{"You Win!"});
+  EXPECT_EQ(t.results.wins, 1);
+  EXPECT_EQ(t.results.losses, 0);
+  EXPECT_EQ(t.game_state, GameState::kOver);
+  EXPECT_FALSE(t.undo_enabled);
+  // Play goes on after the end, but cannot end the game again.
+  g.player.DragAndDrop(SlotOf(t, "KH"), 58);
+  EXPECT_EQ(g.host.messages.size(), 1u);
+  EXPECT_TRUE(t.undo_enabled);
+}
+
+TEST(DragDrop, TheLastUsefulMoveLosesTheGame) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"9D"}, {"5C"}, {"3D"}, {"2H"}, {"QS"}, {"JC"}, {"4S"}, {"7H"}}, {"JS"});
+  g.player.DragAndDrop(SlotOf(t, "JS"), SlotOf(t, "QS"));
+  EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
+  EXPECT_EQ(t.results.losses, 1);
+  EXPECT_FALSE(t.undo_enabled);
+}
+
+TEST(DragDrop, DragFeedbackFollowsShowValid) {
+  Game g;
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"7H"}, {"8H"}, {"8D"}});
+  const int h7 = SlotOf(t, "7H"), h8 = SlotOf(t, "8H"), d8 = SlotOf(t, "8D");
+  EXPECT_TRUE(g.player.CardDragOver(h8, h7));
+  EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);
+  EXPECT_FALSE(g.player.CardDragOver(d8, h7));
+  EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
+  EXPECT_FALSE(g.player.CardDragOver(kBareTable, h7));
+  g.player.ShowValidClick();
+  for (int sender : {h8, d8, kBareTable, 57}) {
+    EXPECT_TRUE(g.player.CardDragOver(sender, h7));
+    EXPECT_EQ(g.player.DragCursor(sender, h7), kCursorHandPointer);
+  }
+  // Accepted by the cursor, an invalid drop still does nothing.
+  g.player.DragAndDrop(h7, d8);
+  EXPECT_EQ(t.cards[h7].col, 1);
+  g.player.ShowValidClick();
+  EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
+  EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);
+}
+
+}  // namespace
+}  // namespace vantrel::testing

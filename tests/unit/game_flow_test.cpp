@@ -1,0 +1,186 @@
+// The course of a game: New and Redo, hints, the end of a game and the streaks.
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace vantrel::testing {
+namespace {
+
+std::vector<std::pair<int, int>> Identities(const Table& t) {
+  std::vector<std::pair<int, int>> ids;
+  for (int i = 0; i < kCardSlots; ++i) ids.emplace_back(t.cards[i].suit, t.cards[i].number);
+  return ids;
+}
+
+// Deals the game of 1700000000, which offers moves.
+void DealWithMoves(Game& g) {
+  g.host.SetNow(1700000000);
+  g.Deal();
+  ASSERT_GT(g.table.num_moves, 0);
+}
+
+// Plays the first drop onto a blank spot (a move onto the top of some column, or a King to an empty one) that
+// the rule accepts; false when there is none.
+bool PlayAnyMove(Game& g) {
+  for (int m = 0; m < kCardSlots; ++m) {
+    for (int t = kBlankFirst; t < kSlotCount; ++t) {
+      if (g.table.IsValidMove(t, m)) {
+        g.player.DragAndDrop(m, t);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
+  Game g(1700000000);
+  g.table.NewClick(DealCommand::kRedo);  // the very first command: a shuffled game, like New
+  Game h(1700000000);
+  h.Deal();
+  EXPECT_EQ(Identities(g.table), Identities(h.table));
+  const auto first = Identities(g.table);
+  EXPECT_EQ(g.table.game_state, GameState::kInProgress);
+  EXPECT_TRUE(g.host.questions.empty());
+
+  // Play a move, then Redo at another second: same identities, fresh layout, one abandoned game.
+  ASSERT_TRUE(PlayAnyMove(g));
+  g.host.SetNow(1800000000);
+  g.table.NewClick(DealCommand::kRedo);
+  ASSERT_EQ(g.host.questions.size(), 1u);
+  EXPECT_EQ(g.host.questions[0], "Are you sure you want to start a new game?");
+  EXPECT_EQ(Identities(g.table), first);
+  EXPECT_EQ(g.table.results.losses, 1);
+  for (int i = 0; i < kColumnSlots; ++i) EXPECT_EQ(g.table.cards[i].image.top, (i / 8) * 15 + 15);
+
+  // New reshuffles with the clock.
+  g.table.NewClick(DealCommand::kNew);
+  Game k(1800000000);
+  k.Deal();
+  EXPECT_EQ(Identities(g.table), Identities(k.table));
+}
+
+TEST(GameFlow, OnlyYesAbandonsAGame) {
+  Game g;
+  DealWithMoves(g);
+  const auto before = Identities(g.table);
+  g.table.hints_left = 1;
+  g.host.QueueAnswer(false);  // No, Esc or closing the question
+  g.host.SetNow(1800000000);
+  g.table.NewClick(DealCommand::kNew);
+  EXPECT_EQ(Identities(g.table), before);
+  EXPECT_EQ(g.table.results, Results{});
+  EXPECT_EQ(g.table.hints_left, 1);
+  EXPECT_EQ(g.table.game_state, GameState::kInProgress);
+  // Over, a game deals again without asking.
+  g.table.NoMoreMoves();
+  g.table.NewClick(DealCommand::kNew);
+  EXPECT_EQ(g.host.questions.size(), 1u);
+  EXPECT_EQ(g.table.results.losses, 1);
+  EXPECT_EQ(g.table.hints_left, 3);
+  EXPECT_EQ(g.table.give_hint_caption, "Give &Hint (3)");
+}
+
+TEST(GameFlow, ADealNeverKeepsUndo) {
+  Game g;
+  DealWithMoves(g);
+  // Play until a move leaves Undo enabled (one that turns nothing over).
+  while (!g.table.undo_enabled) ASSERT_TRUE(PlayAnyMove(g));
+  g.table.NewClick(DealCommand::kRedo);
+  EXPECT_FALSE(g.table.undo_enabled);
+}
+
+TEST(GameFlow, ThreeHintsThenNoHintsLeft) {
+  Game g;
+  DealWithMoves(g);
+  Table& t = g.table;
+  for (int n = 2; n >= 0; --n) {
+    g.host.SetNow(1700000100 + static_cast<std::uint32_t>(n));
+    t.GiveHintClick();
+    EXPECT_EQ(t.hints_left, n);
+    EXPECT_EQ(t.give_hint_caption, "Give &Hint (" + std::to_string(n) + ")");
+    EXPECT_FALSE(t.cards[t.hint_card].image.visible);
+    t.TimerTimer();
+    EXPECT_TRUE(t.cards[t.hint_card].image.visible);
+    EXPECT_FALSE(g.host.timer_running);
+  }
+  t.GiveHintClick();
+  EXPECT_EQ(g.host.messages, std::vector<std::string>{"No hints left!"});
+  EXPECT_EQ(t.give_hint_caption, "Give &Hint (0)");
+  for (const Card& c : t.cards) EXPECT_TRUE(c.image.visible);
+}
+
+TEST(GameFlow, ANewHintEndsTheRunningBlink) {
+  // Two hints in different seconds that pick different cards, the second before the first blink ends.
+  for (std::uint32_t second = 1700000000; second < 1700000400; ++second) {
+    Game g(1700000000);
+    g.Deal();
+    if (g.table.moves.count < 2) continue;
+    g.host.SetNow(second);
+    g.table.GiveHintClick();
+    const int first = g.table.hint_card;
+    g.host.SetNow(second + 1);
+    g.table.GiveHintClick();
+    if (g.table.hint_card == first) continue;
+    EXPECT_TRUE(g.table.cards[first].image.visible) << "the first hinted card stays hidden";
+    EXPECT_FALSE(g.table.cards[g.table.hint_card].image.visible);
+    g.table.TimerTimer();
+    for (const Card& c : g.table.cards) EXPECT_TRUE(c.image.visible);
+    return;
+  }
+  FAIL() << "no pair of different hints found";
+}
+
+TEST(GameFlow, HintsAndListingDoNothingBeforeADealOrWithoutMoves) {
+  Game g;
+  g.table.GiveHintClick();
+  g.table.ShowMovesBtnClick();
+  EXPECT_TRUE(g.host.messages.empty());
+  EXPECT_EQ(g.table.hints_left, 3);
+  g.Deal();
+  LayOut(g.table, {{"9D"}, {"5C"}, {"KS"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}});
+  ASSERT_EQ(g.table.num_moves, 0);
+  g.table.GiveHintClick();
+  EXPECT_EQ(g.table.hints_left, 3);
+  EXPECT_FALSE(g.host.timer_running);
+}
+
+TEST(GameFlow, EndsOfGamesAndStreaks) {
+  Game g;
+  DealWithMoves(g);
+  Table& t = g.table;
+  t.NoMoreMoves();
+  t.NoMoreMoves();  // a further end is ignored
+  EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
+  EXPECT_EQ(g.host.beeps, 1);
+  EXPECT_EQ(t.game_state, GameState::kOver);
+  t.YouWin();
+  EXPECT_EQ(t.results.wins, 0);
+  g.Deal();
+  t.YouWin();
+  EXPECT_EQ(g.host.messages.back(), "You Win!");
+  EXPECT_EQ(t.results, (Results{1, 1, kStreakWins, 1, 1, 1}));
+  EXPECT_FALSE(t.undo_enabled);
+
+  Results r;
+  RecordResult(r, r.losses, kStreakLosses);
+  RecordResult(r, r.losses, kStreakLosses);
+  EXPECT_EQ(r, (Results{0, 2, kStreakLosses, 2, 0, 2}));
+  RecordResult(r, r.wins, kStreakWins);
+  RecordResult(r, r.losses, kStreakLosses);
+  EXPECT_EQ(r, (Results{1, 3, kStreakLosses, 1, 1, 2}));
+}
+
+TEST(GameFlow, ADealWithoutMovesIsLostAtOnce) {
+  // The deal of this second offers nothing; it ends before the player can touch it.
+  Game g(1700009524);
+  g.Deal();
+  EXPECT_EQ(g.table.num_moves, 0);
+  EXPECT_EQ(g.table.game_state, GameState::kOver);
+  EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
+  EXPECT_EQ(g.host.beeps, 1);
+  EXPECT_EQ(g.table.results, (Results{0, 1, kStreakLosses, 1, 0, 1}));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
