@@ -15,6 +15,9 @@ bool IsHead(const Card& card) { return card.image.top == kHeadTop && IsTableColu
 bool Table::FindMoves(int mode) {
   num_moves = 0;
   moves.clear();
+  // Which columns are empty, asked of each blank spot once, when the first face-up King needs it.
+  std::array<bool, kSlotCount - kBlankFirst> empty{};
+  bool empty_known = false;
   for (int p = 0; p < kCardSlots; ++p) {
     const Card& c = cards[p];
     if (c.ontop && c.number > 1 && !c.back_up && c.col < 9) {
@@ -27,8 +30,12 @@ bool Table::FindMoves(int mode) {
       }
     }
     if (c.number == 13 && !c.back_up) {
+      if (!empty_known) {
+        for (int b = kBlankFirst; b < kSlotCount; ++b) empty[b - kBlankFirst] = CardsAbove(b).empty();
+        empty_known = true;
+      }
       for (int b = kBlankFirst; b < kSlotCount; ++b) {
-        if (CardsAbove(b).empty()) {
+        if (empty[b - kBlankFirst]) {
           moves.push_back({13, c.suit, kBlankNumber, kBlankSuit, p});
           ++num_moves;
         }
