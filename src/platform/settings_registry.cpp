@@ -33,10 +33,13 @@ constexpr bool kFileStore = false;
 constexpr bool kFileStore = true;
 #endif
 
-// The file a path names, as the operating system knows it: a save that replaced the file gives a new one.
+// The file a path names, as the operating system knows it: a save that worked has put a new file in place of
+// the old one. The change time tells a new file apart from an old one whose inode number was given again.
 struct FileIdentity {
   unsigned long long device = 0;
   unsigned long long inode = 0;
+  long long changed_s = 0;
+  long long changed_ns = 0;
   bool operator==(const FileIdentity&) const = default;
 };
 
@@ -47,8 +50,9 @@ std::optional<FileIdentity> IdentityOf(const QString& path) {
 #else
   struct stat info {};
   if (::stat(QFile::encodeName(path).constData(), &info) != 0) return std::nullopt;
-  return FileIdentity{static_cast<unsigned long long>(info.st_dev),
-                      static_cast<unsigned long long>(info.st_ino)};
+  return FileIdentity{
+      static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+      static_cast<long long>(info.st_ctim.tv_sec), static_cast<long long>(info.st_ctim.tv_nsec)};
 #endif
 }
 
@@ -209,11 +213,16 @@ void SettingsRegistry::CloseKey() {
     settings->setValue(QString::fromStdString(name), QVariant(static_cast<int>(value)));
   }
   settings->sync();
-  // QSettings reports only the first trouble it meets: after reading a damaged file it keeps saying
-  // FormatError even when the write fails. A save that worked has put a new file in place of the old one.
-  const std::optional<FileIdentity> after = IdentityOf(location_);
-  const bool replaced = !kFileStore || (after && after != before);
-  if (settings->status() == QSettings::AccessError || !replaced) {
+  // QSettings reports only the first trouble it meets: after reading a damaged file it says FormatError, and
+  // goes on saying it whether the write then worked or not. Only then does the file itself have to tell.
+  // (Otherwise the status is the better witness: while two copies save at once, a file may be replaced by the
+  // other copy's, which can even get the old file's inode number.)
+  bool saved = settings->status() == QSettings::NoError;
+  if (settings->status() == QSettings::FormatError) {
+    const std::optional<FileIdentity> after = IdentityOf(location_);
+    saved = !kFileStore || (after && after != before);
+  }
+  if (!saved) {
     throw Error(SaveFailure("could not be saved", before.has_value()));
   }
 }
