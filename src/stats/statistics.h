@@ -1,0 +1,74 @@
+// The statistics: four result counters kept between runs, loaded once at the start, saved at Quit, at every
+// clearing and whenever the main window closes, and shown in the statistics dialog. Toolkit-free: the store
+// and the dialog come in through their interfaces.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "platform/host.h"
+#include "platform/registry.h"
+#include "stats/stats_dialog.h"
+#include "table/results.h"
+
+namespace vantrel {
+
+// The values kept in the store, in the order they are read and written. The current streak is never stored.
+struct StoredValue {
+  const char* name;
+  int Results::*counter;
+};
+inline constexpr std::array<StoredValue, 4> kStoredValues{{
+    {"Wins", &Results::wins},
+    {"Losses", &Results::losses},
+    {"WinStreak", &Results::win_streak},
+    {"LoseStreak", &Results::lose_streak},
+}};
+
+inline constexpr const char* kClearQuestion = "Are you SURE you want to clear the statistics?";
+
+class Statistics {
+ public:
+  // `results` are the table's counters; the statistics load into them and save from them.
+  Statistics(platform::Registry& registry, platform::Host& host, Results& results)
+      : registry_(registry), host_(host), results_(results) {}
+
+  // The end of the main window's construction: loads the statistics, and on a first start (no store yet)
+  // clears them, which writes four zeros without a question. A store that cannot be read raises, and the
+  // start-up stops with that error.
+  void Start();
+
+  // Sets the current streak to 0 wins, then reads the four values. False when there is no store yet; the four
+  // counters are then left as they were.
+  bool LoadStats();
+  // Writes the four values, all at once. Raises when they cannot be stored; the counters stay as they are.
+  void SaveStats();
+  // Zeroes all six counters and saves them; with `confirm`, only if the player answers Yes to the question.
+  void ClearStats(bool confirm);
+
+  // The Statistics command: shows the counters; Clear, Esc or the close box lead to the clearing question.
+  void StatsMenuClick(StatsDialog& dialog);
+  // The Quit command: saves, then closes the window. A failed save raises before `close_window` is called,
+  // so the window stays open and the results are not lost.
+  void QuitClick(const std::function<void()>& close_window);
+  // The main window is closing, by whatever means: saves the results unless the store already holds them.
+  // A game still in progress is not counted. Does nothing unless Start succeeded, so a store that could not
+  // be read is never overwritten. Raises when the save fails; the window shows the error and closes.
+  void FormClose();
+
+  // Whether the counters differ from what the store was last seen to hold.
+  bool HasUnsavedResults() const;
+
+ private:
+  std::array<int, kStoredValues.size()> StoredCounters() const;
+
+  platform::Registry& registry_;
+  platform::Host& host_;
+  Results& results_;
+  bool started_ = false;
+  // What the store holds as of the last successful load or save.
+  std::optional<std::array<int, kStoredValues.size()>> saved_;
+};
+
+}  // namespace vantrel

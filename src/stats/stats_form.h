@@ -1,0 +1,45 @@
+// TStatsForm: the modal statistics dialog. Passive: the game fills its labels before every showing and acts
+// on how it was closed.
+#pragma once
+
+#include <QDialog>
+
+#include "stats/stats_dialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace vantrel {
+
+class TStatsForm : public QDialog, public StatsDialog {
+ public:
+  // Client area, in pixels at 96 dots per inch.
+  static constexpr int kClientWidth = 242;
+  static constexpr int kClientHeight = 262;
+  // The captions "Wins:", "Losses:", "Streaks" and "Current" end here; the numbers start at kNumbersLeft.
+  static constexpr int kCaptionsRight = 79;
+  static constexpr int kNumbersLeft = 93;
+
+  explicit TStatsForm(QWidget* parent = nullptr);
+
+  // Fills the labels, shows the dialog modally and returns kStatsOk (OK, Enter) or kStatsClear (Clear, Esc,
+  // the close box).
+  int ShowModal(const StatsTexts& texts) override;
+  // Esc and the close box end the dialog as the Clear button does.
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void SetNumber(QLabel* label, const std::string& text);
+
+  QLabel* wins_ = nullptr;
+  QLabel* losses_ = nullptr;
+  QLabel* win_streak_ = nullptr;
+  QLabel* lose_streak_ = nullptr;
+  QLabel* current_streak_ = nullptr;
+  QPushButton* ok_ = nullptr;
+};
+
+}  // namespace vantrel

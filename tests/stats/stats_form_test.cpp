@@ -1,0 +1,188 @@
+// The statistics dialog on the offscreen platform: its frame, every control at its place and in its font,
+// the texts it is given, and the result of each way to close it.
+#include "stats/stats_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace vantrel::testing {
+namespace {
+
+QLabel* Label(const TStatsForm& form, const char* name) {
+  auto* label = form.findChild<QLabel*>(name);
+  if (!label) ADD_FAILURE() << "no label " << name;
+  return label;
+}
+
+// Shows the dialog with `texts` and, once it is up, does `act` to it; returns how it was closed.
+int ShowAndDo(TStatsForm& form, const StatsTexts& texts, std::function<void()> act) {
+  QTimer::singleShot(0, &form, [&form, act] {
+    if (!form.isVisible()) {
+      ADD_FAILURE() << "the dialog is not shown";
+      form.done(-1);
+      return;
+    }
+    act();
+  });
+  return form.ShowModal(texts);
+}
+
+TEST(StatsForm, FrameAndEveryControlAtItsPlace) {
+  TStatsForm form;
+  EXPECT_EQ(form.windowTitle(), "Game Statistics");
+  EXPECT_EQ(form.size(), QSize(242, 262));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the dialog must not be resizable";
+  const Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                        Qt::WindowContextHelpButtonHint));
+  EXPECT_TRUE(form.autoFillBackground());
+  EXPECT_EQ(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
+
+  auto* bevel = form.findChild<QFrame*>("Bevel1");
+  ASSERT_NE(bevel, nullptr);
+  EXPECT_EQ(bevel->geometry(), QRect(5, 4, 230, 213));
+  EXPECT_EQ(bevel->frameShape(), QFrame::Box);
+
+  struct Row {
+    const char* name;
+    int left;  // design left edge
+    int top;
+    int width;  // design width in Arial
+    const char* text;
+    int pixels;
+    bool bold;
+    bool caption;  // ends at x = 79
+  };
+  const Row rows[] = {
+      {"Label2", 79, 16, 85, "Statistics", 19, true, false},
+      {"Label1", 45, 48, 34, "Wins:", 13, false, true},
+      {"Wins", 93, 48, 7, "0", 13, false, false},
+      {"Label3", 33, 72, 46, "Losses:", 13, false, true},
+      {"Losses", 93, 72, 7, "0", 13, false, false},
+      {"Label8", 21, 96, 58, "Streaks", 16, true, true},
+      {"Label5", 45, 120, 34, "Wins:", 13, false, true},
+      {"WinStreak", 93, 120, 7, "0", 13, false, false},
+      {"Label7", 33, 144, 46, "Losses:", 13, false, true},
+      {"LoseStreak", 93, 144, 7, "0", 13, false, false},
+      {"Label4", 32, 168, 47, "Current", 13, true, true},
+      {"CurrentStreak", 40, 192, 48, "xx Wins", 13, false, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const QLabel* label = Label(form, row.name);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), row.text);
+    EXPECT_EQ(label->font().pixelSize(), row.pixels);
+    EXPECT_EQ(label->font().bold(), row.bold);
+    EXPECT_TRUE(label->font().families().contains("Arial"));
+    EXPECT_EQ(label->y(), row.top);
+    // Sized to its text.
+    const QFontMetrics metrics(label->font());
+    EXPECT_EQ(label->width(), metrics.horizontalAdvance(row.text));
+    EXPECT_EQ(label->height(), metrics.height());
+    if (row.caption) {
+      EXPECT_EQ(label->geometry().right() + 1, TStatsForm::kCaptionsRight);
+    } else {
+      EXPECT_EQ(label->x(), row.left);
+    }
+    // With Arial or a font of its metrics the texts take the widths the layout was drawn for, give or take
+    // the rounding of each glyph's advance, which differs between font renderers.
+    const QString family = QFontInfo(label->font()).family();
+    if (family == "Arial" || family == "Liberation Sans") {
+      EXPECT_NEAR(label->width(), row.width, 3);
+      EXPECT_NEAR(label->x(), row.left, 3);
+    } else {
+      std::cout << "no Arial-metric font; labels drawn in " << family.toStdString() << "\n";
+    }
+  }
+
+  auto* ok = form.findChild<QPushButton*>("OKBtn");
+  auto* clear = form.findChild<QPushButton*>("ClearBtn");
+  ASSERT_TRUE(ok && clear);
+  EXPECT_EQ(ok->geometry(), QRect(44, 228, 74, 25));
+  EXPECT_EQ(clear->geometry(), QRect(124, 228, 74, 25));
+  EXPECT_EQ(ok->text(), "OK");
+  EXPECT_EQ(clear->text(), "Clear");
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_FALSE(clear->isDefault());
+  EXPECT_EQ(ok->nextInFocusChain(), clear) << "OK comes first in the tab order, then Clear";
+}
+
+TEST(StatsForm, ShowsTheTextsCentredAndSizesTheNumbers) {
+  TStatsForm form;
+  const StatsTexts texts{"12", "-2147483648", "3", "1000", "3 losses"};
+  QPoint centre;
+  const int result = ShowAndDo(form, texts, [&] {
+    centre = form.geometry().center();
+    form.done(kStatsOk);
+  });
+  EXPECT_EQ(result, kStatsOk);
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_NEAR(centre.x(), screen.center().x(), 2);
+  EXPECT_NEAR(centre.y(), screen.center().y(), 2);
+  const std::pair<const char*, std::string> shown[] = {{"Wins", texts.wins},
+                                                       {"Losses", texts.losses},
+                                                       {"WinStreak", texts.win_streak},
+                                                       {"LoseStreak", texts.lose_streak},
+                                                       {"CurrentStreak", texts.current_streak}};
+  for (const auto& [name, text] : shown) {
+    SCOPED_TRACE(name);
+    const QLabel* label = Label(form, name);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text().toStdString(), text);
+    EXPECT_EQ(label->x(), std::string(name) == "CurrentStreak" ? 40 : TStatsForm::kNumbersLeft);
+    EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
+  }
+}
+
+TEST(StatsForm, OkAndEnterGiveOneClearEscAndTheCloseBoxGiveTwo) {
+  TStatsForm form;
+  const StatsTexts texts{"0", "0", "0", "0", "0 wins"};
+  struct Way {
+    const char* name;
+    std::function<void()> act;
+    int result;
+  };
+  const auto key = [&form](Qt::Key k) {
+    return [&form, k] { QTest::keyClick(form.focusWidget() ? form.focusWidget() : &form, k); };
+  };
+  const Way ways[] = {
+      {"OK", [&] { form.findChild<QPushButton*>("OKBtn")->click(); }, kStatsOk},
+      {"Enter", key(Qt::Key_Return), kStatsOk},
+      {"Enter on the keypad", key(Qt::Key_Enter), kStatsOk},
+      {"Clear", [&] { form.findChild<QPushButton*>("ClearBtn")->click(); }, kStatsClear},
+      {"Esc", key(Qt::Key_Escape), kStatsClear},
+      {"the close box", [&] { form.close(); }, kStatsClear},
+  };
+  // Twice through, since the one dialog is shown again and again.
+  for (int round = 0; round < 2; ++round) {
+    for (const Way& way : ways) {
+      SCOPED_TRACE(way.name);
+      EXPECT_EQ(ShowAndDo(form, texts, way.act), way.result);
+      EXPECT_FALSE(form.isVisible());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vantrel::testing
+
+int main(int argc, char** argv) {
+  // The dialog needs no display: it is drawn offscreen unless a platform is chosen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,79 @@
+// A stand-in for a running game that only loads and saves its statistics in the real store (found as the
+// game finds it: through HOME or XDG_CONFIG_HOME). The reliability tests start it, race it and kill it.
+//
+//   store_helper load              prints the four stored values, or the error on stderr and exits 1
+//   store_helper save W L WS LS    saves these four values once
+//   store_helper count-up          from the stored Wins w on, saves (w+i, w+i+1, w+i+2, w+i+3) for i = 1, 2,
+//   ...
+//                                  until it is killed
+//   store_helper hammer ID N       saves (v, v+1, v+2, v+3) for v = ID*1000000 + i, i = 0..N-1
+//
+// Every save writes one such run of four consecutive numbers, so a store holding anything else is damaged.
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "platform/error.h"
+#include "platform/scripted_host.h"
+#include "platform/settings_registry.h"
+#include "stats/statistics.h"
+
+namespace {
+
+using vantrel::Results;
+
+void SaveRun(vantrel::Statistics& stats, Results& results, int v) {
+  results.wins = v;
+  results.losses = v + 1;
+  results.win_streak = v + 2;
+  results.lose_streak = v + 3;
+  stats.SaveStats();
+}
+
+int Run(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  vantrel::platform::SettingsRegistry registry;
+  vantrel::platform::ScriptedHost host;
+  Results results;
+  vantrel::Statistics stats(registry, host, results);
+
+  if (command == "load" && argc == 2) {
+    if (!stats.LoadStats()) {
+      std::fprintf(stderr, "no store at %s\n", registry.Location().c_str());
+      return 1;
+    }
+    std::printf("%d %d %d %d\n", results.wins, results.losses, results.win_streak, results.lose_streak);
+    return 0;
+  }
+  if (command == "save" && argc == 6) {
+    results = Results{std::atoi(argv[2]), std::atoi(argv[3]), vantrel::kStreakWins, 0,
+                      std::atoi(argv[4]), std::atoi(argv[5])};
+    stats.SaveStats();
+    return 0;
+  }
+  if (command == "count-up" && argc == 2) {
+    stats.Start();
+    for (int v = results.wins + 1;; ++v) SaveRun(stats, results, v);
+  }
+  if (command == "hammer" && argc == 4) {
+    const int base = std::atoi(argv[2]) * 1000000;
+    const int saves = std::atoi(argv[3]);
+    for (int i = 0; i < saves; ++i) SaveRun(stats, results, base + i);
+    std::printf("%d\n", base + saves - 1);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: store_helper load | save W L WS LS | count-up | hammer ID N\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+}
