@@ -1,0 +1,105 @@
+// Reading and checking the card bitmaps, and turning each into a pixmap once, with its transparent colour cut out.
+#include "interaction/card_pictures.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include "platform/error.h"
+#include "table/card_names.h"
+#include "table/geometry.h"
+
+namespace vantrel {
+namespace {
+
+[[noreturn]] void Fail(const QString& path, const QString& reason) {
+  const QFileInfo info(path);
+  throw Error(QStringLiteral("Cannot read the card picture \"%1\" in the folder \"%2\": %3.\n"
+                             "Put the game's card pictures (Windows bitmaps of 71 x 96 pixels) into that folder "
+                             "and start the game again.")
+                  .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason)
+                  .toStdString());
+}
+
+std::uint32_t U32(const QByteArray& data, int at) {
+  return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(data.constData()) + at);
+}
+std::uint16_t U16(const QByteArray& data, int at) {
+  return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(data.constData()) + at);
+}
+
+// The length the file must have for the pixels its header announces. A reader given a shorter file would
+// quietly fill the missing rows, so a cut-off file is refused before decoding.
+qint64 AnnouncedLength(const QByteArray& data) {
+  const std::uint32_t pixels_at = U32(data, 10);
+  const std::uint32_t header_size = U32(data, 14);
+  qint64 width = 0;
+  qint64 height = 0;
+  int bits = 0;
+  std::uint32_t compression = 0;
+  std::uint32_t image_size = 0;
+  if (header_size == 12) {
+    width = U16(data, 18);
+    height = U16(data, 20);
+    bits = U16(data, 24);
+  } else {
+    if (data.size() < 38) return data.size() + 1;
+    width = static_cast<std::int32_t>(U32(data, 18));
+    height = static_cast<std::int32_t>(U32(data, 22));
+    bits = U16(data, 28);
+    compression = U32(data, 30);
+    image_size = U32(data, 34);
+  }
+  if (height < 0) height = -height;
+  if (compression == 1 || compression == 2) return static_cast<qint64>(pixels_at) + image_size;  // run-length
+  const qint64 stride = (width * bits + 31) / 32 * 4;
+  return static_cast<qint64>(pixels_at) + stride * height;
+}
+
+QPixmap CutOutTransparentColour(const QImage& picture) {
+  QImage image = picture.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (line[x] == kTransparentColour) line[x] = 0;
+    }
+  }
+  return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+}  // namespace
+
+QImage ReadCardBitmap(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) Fail(path, QStringLiteral("the file is missing"));
+  if (info.isDir()) Fail(path, QStringLiteral("it is a folder, not a file"));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) Fail(path, QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
+  const QByteArray data = file.readAll();
+  if (data.isEmpty()) Fail(path, QStringLiteral("the file is empty"));
+  constexpr int kHeaders = 14 + 12;  // file header and the smallest picture header
+  if (data.size() < kHeaders || !data.startsWith("BM")) Fail(path, QStringLiteral("the file is not a Windows bitmap"));
+  if (data.size() < AnnouncedLength(data)) Fail(path, QStringLiteral("the file is cut short"));
+  QImage image;
+  if (!image.loadFromData(data, "BMP") || image.isNull()) {
+    Fail(path, QStringLiteral("the file is not a readable Windows bitmap"));
+  }
+  if (image.width() != kCardWidth || image.height() != kCardHeight) {
+    Fail(path, QStringLiteral("the picture is %1 x %2 pixels, not %3 x %4")
+                   .arg(image.width())
+                   .arg(image.height())
+                   .arg(kCardWidth)
+                   .arg(kCardHeight));
+  }
+  return image;
+}
+
+CardPictures::CardPictures(const QDir& working_folder) {
+  auto path = [&](const std::string& relative) { return working_folder.filePath(QString::fromStdString(relative)); };
+  for (int i = 0; i <= kBackPicture; ++i) {
+    pictures_[static_cast<std::size_t>(i)] = CutOutTransparentColour(ReadCardBitmap(path(CardFileName(i))));
+  }
+  outline_ = CutOutTransparentColour(ReadCardBitmap(path(OutlineFileName())));
+}
+
+}  // namespace vantrel
