@@ -295,13 +295,14 @@ QImage DrawIcon() {
   painter.setBrush(QColor(0, 0, 128));
   painter.drawRoundedRect(QRect(2, 1, 17, 24), 2, 2);
   painter.setPen(QColor(0, 0, 255));
+  painter.setClipRect(QRect(4, 3, 14, 21));
   for (int d = -24; d < 24; d += 4) painter.drawLine(3 + d, 2, 3 + d + 22, 24);
+  painter.setClipping(false);
   painter.setPen(QColor(0, 0, 0));
   painter.setBrush(Qt::NoBrush);
   painter.drawRoundedRect(QRect(2, 1, 17, 24), 2, 2);
   painter.setBrush(QColor(255, 255, 255));
   painter.drawRoundedRect(QRect(11, 6, 18, 25), 2, 2);
-  painter.setRenderHint(QPainter::Antialiasing, true);
   painter.translate(20.5, 18.5);
   painter.scale(12, 12);
   painter.fillPath(SuitShape(4), QColor(255, 0, 0));
