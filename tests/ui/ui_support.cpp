@@ -53,13 +53,13 @@ Move FindValidMove(const Table& table) {
 }
 
 void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [inspect = std::move(inspect), button, poll] {
+  // The timer belongs to the application, which frees it at the end; it stops once it has answered.
+  auto* timer = new QTimer(QCoreApplication::instance());
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect = std::move(inspect), button] {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == nullptr) {
-      QTimer::singleShot(10, *poll);
-      return;
-    }
+    if (dialog == nullptr) return;
+    timer->stop();
     inspect(dialog);
     auto* box = qobject_cast<QMessageBox*>(dialog);
     if (box != nullptr && button != 0) {
@@ -67,8 +67,8 @@ void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {
     } else {
       QTest::keyClick(dialog, Qt::Key_Escape);
     }
-  };
-  QTimer::singleShot(0, *poll);
+  });
+  timer->start();
 }
 
 }  // namespace vantrel::uitest
