@@ -46,30 +46,64 @@ void Fill(QPainter& p, const QPolygonF& polygon, const QColor& colour) {
   p.drawPolygon(polygon);
 }
 
-void Robe(QPainter& p, const Palette& c, double w) {
+enum class Garment { kKing, kQueen, kJack };
+
+// The robe differs by rank as well as by colour: the King's has an ermine collar over broad shoulders, the
+// Queen's is narrower with a pearl necklace, the Jack's is a chequered tunic.
+void Robe(QPainter& p, const Palette& c, double w, Garment garment) {
   const double m = w / 2;
-  Fill(p, QPolygonF({{2, 41}, {4, 29}, {m - 9, 23}, {m + 9, 23}, {w - 4, 29}, {w - 2, 41}}), c.robe);
-  // A trimmed front panel and a collar.
-  Fill(p, QPolygonF({{m - 4, 23.5}, {m + 4, 23.5}, {m + 6, 41}, {m - 6, 41}}), c.trim);
+  const double shoulder = garment == Garment::kQueen ? 6.5 : 3.5;
+  Fill(p, QPolygonF({{1.5, 41}, {shoulder, 29}, {m - 9, 24}, {m + 9, 24}, {w - shoulder, 29}, {w - 1.5, 41}}),
+       c.robe);
+  if (garment == Garment::kJack) {
+    // A chequered front.
+    p.setPen(Qt::NoPen);
+    p.setBrush(c.trim);
+    for (int row = 0; row < 6; ++row) {
+      for (int col = 0; col < 4; ++col) {
+        if ((row + col) % 2 == 0) p.drawRect(QRectF(m - 6 + col * 3, 26 + row * 2.6, 3, 2.6));
+      }
+    }
+    p.setPen(QPen(kInk, 0.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(m - 6, 26, 12, 15));
+  } else {
+    Fill(p, QPolygonF({{m - 4, 24.5}, {m + 4, 24.5}, {m + 6, 41}, {m - 6, 41}}), c.trim);
+    p.setPen(QPen(kInk, 0.6));
+    for (double y = 28; y < 41; y += 3) p.drawLine(QPointF(m - 4.5, y), QPointF(m + 4.5, y));
+  }
+  if (garment == Garment::kKing) {
+    // Ermine: white with black tails, across the shoulders.
+    Fill(p, QPolygonF({{4, 29}, {m - 9, 23.5}, {m + 9, 23.5}, {w - 4, 29}, {w - 5, 31.5}, {m + 8, 27}, {m - 8, 27},
+                       {5, 31.5}}),
+         kWhite);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (double x = 7; x < w - 6; x += 4) p.drawEllipse(QPointF(x, x < m ? 29 - (x - 7) * 0.2 : 29 - (w - x - 7) * 0.2), 0.6, 0.9);
+  } else {
+    Fill(p, QPolygonF({{m - 8, 24}, {m + 8, 24}, {m + 4, 28}, {m - 4, 28}}), c.collar);
+    if (garment == Garment::kQueen) {
+      p.setPen(QPen(kInk, 0.4));
+      p.setBrush(kWhite);
+      for (int k = -3; k <= 3; ++k) p.drawEllipse(QPointF(m + k * 1.7, 25.2 + 0.12 * k * k), 0.75, 0.75);
+    }
+  }
   p.setPen(QPen(kInk, 0.6));
-  for (double y = 27; y < 41; y += 3) p.drawLine(QPointF(m - 4.5, y), QPointF(m + 4.5, y));
-  Fill(p, QPolygonF({{m - 8, 23}, {m + 8, 23}, {m + 4, 27}, {m - 4, 27}}), c.collar);
-  // Shoulder ornaments.
   p.setBrush(c.trim);
-  p.drawEllipse(QPointF(7, 31), 2.2, 2.2);
-  p.drawEllipse(QPointF(w - 7, 31), 2.2, 2.2);
+  p.drawEllipse(QPointF(7.5, 34), 2.0, 2.0);
+  p.drawEllipse(QPointF(w - 7.5, 34), 2.0, 2.0);
 }
 
 void Face(QPainter& p, double m) {
   p.setPen(QPen(kInk, 0.7));
   p.setBrush(kSkin);
-  p.drawEllipse(QPointF(m, 15.5), 5.0, 5.8);
+  p.drawEllipse(QPointF(m, 16), 5.6, 6.4);
   p.setPen(Qt::NoPen);
   p.setBrush(kInk);
-  p.drawEllipse(QPointF(m - 2, 14.6), 0.75, 0.75);
-  p.drawEllipse(QPointF(m + 2, 14.6), 0.75, 0.75);
-  p.setPen(QPen(kRed, 0.8));
-  p.drawLine(QPointF(m - 1.2, 18.6), QPointF(m + 1.2, 18.6));
+  p.drawEllipse(QPointF(m - 2.2, 15), 0.8, 0.8);
+  p.drawEllipse(QPointF(m + 2.2, 15), 0.8, 0.8);
+  p.setPen(QPen(kRed, 0.9));
+  p.drawLine(QPointF(m - 1.3, 19.4), QPointF(m + 1.3, 19.4));
 }
 
 void King(QPainter& p, const Palette& c, double w) {
@@ -80,7 +114,7 @@ void King(QPainter& p, const Palette& c, double w) {
   p.drawRect(QRectF(w - 8.2, 3, 2.4, 30));
   p.setBrush(kGold);
   p.drawRect(QRectF(w - 10.5, 31, 7, 2));
-  Robe(p, c, w);
+  Robe(p, c, w, Garment::kKing);
   // Hair and beard.
   p.setPen(QPen(kInk, 0.6));
   p.setBrush(kWhite);
@@ -129,7 +163,7 @@ void Queen(QPainter& p, const Palette& c, double w) {
   p.setPen(QPen(kInk, 0.6));
   p.setBrush(kGold);
   p.drawPath(hair);
-  Robe(p, c, w);
+  Robe(p, c, w, Garment::kQueen);
   Face(p, m);
   // A low tiara: an arch of pearls with a cross.
   Fill(p, QPolygonF({{m - 6, 10.5}, {m - 5, 6.5}, {m + 5, 6.5}, {m + 6, 10.5}}), c.collar);
@@ -148,7 +182,7 @@ void Jack(QPainter& p, const Palette& c, double w) {
   p.setBrush(QColor(150, 96, 40));
   p.drawRect(QRectF(4.5, 6, 2, 28));
   Fill(p, QPolygonF({{5.5, 1}, {8.5, 6.5}, {2.5, 6.5}}), kGrey);
-  Robe(p, c, w);
+  Robe(p, c, w, Garment::kJack);
   // Short hair.
   p.setPen(QPen(kInk, 0.6));
   p.setBrush(kGold);
