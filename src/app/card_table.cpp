@@ -2,7 +2,9 @@
 #include "app/card_table.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -102,9 +104,9 @@ void TCardTable::BuildMenus() {
   GiveHint = item(Options, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
   // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
   // Qt, so the window carries the shortcut itself.
-  EnableCheats = item(Options, QStringLiteral("Enable Cheats"), QKeySequence());
+  EnableCheats = item(Options, QStringLiteral("Enable Cheats"), QKeySequence(Qt::CTRL | Qt::Key_Z));
   EnableCheats->setVisible(false);
-  auto* cheat = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+  auto* cheat = new QShortcut(EnableCheats->shortcut(), this);
   connect(cheat, &QShortcut::activated, EnableCheats, &QAction::trigger);
 
   // Help and Center are menu-bar items without a drop-down: a click runs them at once.
@@ -119,6 +121,9 @@ void TCardTable::BuildMenus() {
 
   Center = new QAction(QStringLiteral("&Center"), this);
   bar->addAction(Center);
+
+  // An open drop-down takes the keyboard; the items' shortcuts still work then.
+  for (QMenu* menu : {Game, Options, Debug}) menu->installEventFilter(this);
 
   on(New, [this] { table_->NewClick(DealCommand::kNew); });
   on(Redo, [this] { table_->NewClick(DealCommand::kRedo); });
@@ -223,7 +228,23 @@ void TCardTable::PlaceMaximised(int outer_width) {
 
 bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) ClientResized();
+  if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr &&
+      ShortcutInOpenMenu(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
+  const QKeySequence pressed(key->keyCombination());
+  for (QAction* action : {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
+    // A disabled item answers no shortcut; the hidden cheat switch, disabled by Qt while hidden, still does.
+    if (action->shortcut() != pressed || (!action->isEnabled() && action != EnableCheats)) continue;
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    action->trigger();
+    return true;
+  }
+  return false;
 }
 
 void TCardTable::ClientResized() {

@@ -16,6 +16,7 @@
 #include "table/table.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -109,6 +110,8 @@ class TCardTable : public QMainWindow {
   void PlaceControls();
   void SyncControls();
   void ClientResized();
+  // A key pressed while a drop-down is open: runs the enabled item with that shortcut, if there is one.
+  bool ShortcutInOpenMenu(const QKeyEvent* key);
   QSize MeasuredOuterSize() const;
 
   GlobalReference global_reference_;

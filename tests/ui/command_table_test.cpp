@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +66,7 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
   EXPECT_TRUE(w->Options->actions().contains(w->EnableCheats));
   EXPECT_FALSE(w->EnableCheats->isVisible());
   EXPECT_EQ(w->EnableCheats->text(), QStringLiteral("Enable Cheats"));
+  EXPECT_EQ(w->EnableCheats->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
   EXPECT_TRUE(w->N1->isSeparator());
 }
 
@@ -170,6 +172,33 @@ TEST(CommandTable, QuitClosesTheWindow) {
   ASSERT_TRUE(w->isVisible());
   QTest::keyClick(w.window.get(), Qt::Key_F10);
   EXPECT_FALSE(w->isVisible());
+}
+
+}  // namespace
+}  // namespace vantrel::uitest
+
+namespace vantrel::uitest {
+namespace {
+
+TEST(CommandTable, ShortcutsWorkWhileADropDownIsOpen) {
+  Window w;
+  w->Game->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Game));
+  QTest::keyClick(w->Game, Qt::Key_N, Qt::ControlModifier);  // an item of another drop-down
+  EXPECT_FALSE(w.table().show_number);
+  w->Game->close();
+  w->Options->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
+  QTest::keyClick(w->Options, Qt::Key_F2);
+  EXPECT_EQ(w.table().game_state, GameState::kInProgress);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // the drop-down closed
+  // A disabled item still answers nothing, the hidden cheat switch does.
+  w->Options->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
+  QTest::keyClick(w->Options, Qt::Key_U, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), w->Options);
+  QTest::keyClick(w->Options, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(w->ShowMovesBtn->isEnabled());
 }
 
 }  // namespace
