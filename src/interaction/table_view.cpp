@@ -139,6 +139,12 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     ShowHoverCursor(pos);
     return;
   }
+  if (!(event->buttons() & Qt::LeftButton)) {
+    // The release never reached us (the pointer grab was taken away): the drag ends without a drop.
+    CancelDrag();
+    ShowHoverCursor(pos);
+    return;
+  }
   QGuiApplication::changeOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(event->globalPosition().toPoint())));
   MoveGhost(pos);
 }
@@ -168,6 +174,15 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   ghost_offset_ = QPoint();
   ghost_shown_ = false;
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
+}
+
+void TableView::CancelDrag() {
+  if (ghost_shown_) update(GhostRect());
+  ghost_shown_ = false;
+  ghost_.clear();
+  drag_source_ = -1;
+  QGuiApplication::restoreOverrideCursor();
+  Run([&] { interaction_.CardEndDrag(); });
 }
 
 void TableView::EndDrag(const QPoint& global) {

@@ -64,6 +64,7 @@ class TableView : public QWidget {
   void Run(const std::function<void()>& handler);
   void StartDrag(int slot, const QPoint& pos, const QPoint& global);
   void EndDrag(const QPoint& global);
+  void CancelDrag();
   void MoveGhost(const QPoint& pos);
   QRect GhostRect() const;
   void ShowHoverCursor(const QPoint& pos);

@@ -2,7 +2,9 @@
 // the pointer, the scroll bars are off meanwhile, and only the changed images are repainted.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCursor>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollArea>
@@ -130,6 +132,24 @@ TEST_F(DragFixture, WithShowValidOffEveryTargetShowsTheHandButAnInvalidDropStill
   QTest::mouseMove(view, At(refusing));
   EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
   QTest::mouseRelease(view, Qt::LeftButton, {}, At(refusing));
+}
+
+TEST_F(DragFixture, ADragWhoseReleaseNeverArrivesEndsWithoutADrop) {
+  Table& t = w.table();
+  const auto before = Layout(t);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  ASSERT_TRUE(view->dragging());
+  // The pointer moves over the valid target with no button held: the release went elsewhere.
+  const QPoint target = At(move.target);
+  QMouseEvent moved(QEvent::MouseMove, QPointF(target), QPointF(view->mapToGlobal(target)), Qt::NoButton,
+                    Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &moved);
+  EXPECT_FALSE(view->dragging());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_EQ(Layout(t), before);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, target);  // the late release drops nothing
+  EXPECT_EQ(Layout(t), before);
 }
 
 TEST_F(DragFixture, CardsShowTheProgramsHandWhenThePointerRestsOnThem) {
