@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/cursors.h"
 
@@ -93,11 +94,7 @@ void TableView::paintEvent(QPaintEvent* event) {
   }
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
-    for (int slot : ghost_) {
-      const Image& image = table_.cards[slot].image;
-      if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
-      painter.drawPixmap(RectOf(image).topLeft() + ghost_offset_, pictures_.Picture(image.picture));
-    }
+    painter.drawPixmap(ghost_rect_.topLeft() + ghost_offset_, ghost_picture_);
   }
 }
 
@@ -173,6 +170,21 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   for (int rider : table_.drag_list) ghost_.push_back(rider);
   ghost_offset_ = QPoint();
   ghost_shown_ = false;
+  // The group is drawn once, opaque, so the translucent copy that follows the pointer shows each card
+  // only once, the way the column shows them.
+  ghost_rect_ = QRect();
+  for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s].image);
+  ghost_picture_ = QPixmap(ghost_rect_.size());
+  ghost_picture_.fill(Qt::transparent);
+  QPainter painter(&ghost_picture_);
+  std::vector<int> order = ghost_;
+  std::sort(order.begin(), order.end(),
+            [this](int a, int b) { return table_.cards[a].image.z < table_.cards[b].image.z; });
+  for (int s : order) {
+    const Image& image = table_.cards[s].image;
+    if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
+    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(image.picture));
+  }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
 }
 
@@ -199,11 +211,7 @@ void TableView::EndDrag(const QPoint& global) {
   Run([&] { interaction_.CardEndDrag(); });
 }
 
-QRect TableView::GhostRect() const {
-  QRect rect;
-  for (int slot : ghost_) rect |= RectOf(table_.cards[slot].image).translated(ghost_offset_);
-  return rect;
-}
+QRect TableView::GhostRect() const { return ghost_rect_.translated(ghost_offset_); }
 
 void TableView::MoveGhost(const QPoint& pos) {
   const QPoint offset = pos - press_pos_;

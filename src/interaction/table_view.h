@@ -1,6 +1,7 @@
 // The table on screen: draws the slots' images from the model and turns the mouse into drags and peeks.
 #pragma once
 
+#include <QPixmap>
 #include <QPoint>
 #include <QRegion>
 #include <QWidget>
@@ -81,6 +82,8 @@ class TableView : public QWidget {
   // picture: where a drop lands is decided by the model's images under the pointer.
   std::vector<int> ghost_;
   QPoint ghost_offset_;
+  QRect ghost_rect_;        // where the group lay when the drag began
+  QPixmap ghost_picture_;   // the group drawn once at the start of the drag
   bool ghost_shown_ = false;
 };
 
