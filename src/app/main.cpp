@@ -7,10 +7,12 @@
 
 #include "app/application.h"
 #include "app/card_table.h"
+#include "interaction/card_pictures.h"
 #include "platform/exception_display.h"
 
 int main(int argc, char* argv[]) {
-  using vantrel::app::CardTable;
+  // The card files are read on a worker while Qt starts; the window's construction takes them over.
+  vantrel::PrefetchCardPictures(QDir::current());
   // The application object, titled "Vantrel".
   vantrel::app::Application application(argc, argv);
   std::unique_ptr<vantrel::app::TCardTable> window;

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <future>
+#include <optional>
+#include <vector>
 
 #include "platform/error.h"
 #include "table/card_names.h"
@@ -94,7 +97,46 @@ QPixmap CutOutTransparentColour(QImage picture) {
   return QPixmap::fromImage(std::move(image));
 }
 
+// The file read cleanly by the direct decoder, or nothing (anything unusual is left to ReadCardBitmap).
+std::optional<QImage> TryReadDirect(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray data = file.readAll();
+  if (data.size() < 54 || !data.startsWith("BM") || data.size() < AnnouncedLength(data)) return std::nullopt;
+  QImage image;
+  if (!DecodeDirect(data, image)) return std::nullopt;
+  return image;
+}
+
+// The worker's results: picture indices 0..52, then the outline.
+struct Prefetched {
+  QString folder;
+  std::future<std::vector<std::optional<QImage>>> images;
+};
+
+Prefetched& Pending() {
+  static Prefetched pending;
+  return pending;
+}
+
+std::vector<QString> PicturePaths(const QDir& working_folder) {
+  std::vector<QString> paths;
+  for (int i = 0; i <= kBackPicture; ++i) paths.push_back(working_folder.filePath(QString::fromStdString(CardFileName(i))));
+  paths.push_back(working_folder.filePath(QString::fromStdString(OutlineFileName())));
+  return paths;
+}
+
 }  // namespace
+
+void PrefetchCardPictures(const QDir& working_folder) {
+  Prefetched& pending = Pending();
+  pending.folder = working_folder.absolutePath();
+  pending.images = std::async(std::launch::async, [paths = PicturePaths(working_folder)] {
+    std::vector<std::optional<QImage>> images;
+    for (const QString& path : paths) images.push_back(TryReadDirect(path));
+    return images;
+  });
+}
 
 QImage ReadCardBitmap(const QString& path) {
   const QFileInfo info(path);
@@ -123,11 +165,15 @@ QImage ReadCardBitmap(const QString& path) {
 }
 
 CardPictures::CardPictures(const QDir& working_folder) {
-  auto path = [&](const std::string& relative) { return working_folder.filePath(QString::fromStdString(relative)); };
-  for (int i = 0; i <= kBackPicture; ++i) {
-    pictures_[static_cast<std::size_t>(i)] = CutOutTransparentColour(ReadCardBitmap(path(CardFileName(i))));
-  }
-  outline_ = CutOutTransparentColour(ReadCardBitmap(path(OutlineFileName())));
+  const std::vector<QString> paths = PicturePaths(working_folder);
+  std::vector<std::optional<QImage>> ready(paths.size());
+  Prefetched& pending = Pending();
+  if (pending.images.valid() && pending.folder == working_folder.absolutePath()) ready = pending.images.get();
+  auto picture = [&](std::size_t i) {
+    return CutOutTransparentColour(ready[i] ? std::move(*ready[i]) : ReadCardBitmap(paths[i]));
+  };
+  for (std::size_t i = 0; i <= kBackPicture; ++i) pictures_[i] = picture(i);
+  outline_ = picture(paths.size() - 1);
 }
 
 }  // namespace vantrel

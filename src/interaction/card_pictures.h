@@ -18,6 +18,12 @@ inline constexpr QRgb kTransparentColour = 0xff804080;  // red 128, green 64, bl
 // folder when the file is missing, empty, cut short, not a Windows bitmap, or of another size.
 QImage ReadCardBitmap(const QString& path);
 
+// Starts reading the picture files of the CARDS folder under `working_folder` on a worker thread, so that
+// the reading overlaps the toolkit's own start. The window's construction still reads every picture in its
+// order and reports a failure exactly as without it: files the worker could not read cleanly are simply
+// read again there. Call it once, before the application object.
+void PrefetchCardPictures(const QDir& working_folder);
+
 class CardPictures {
  public:
   // Reads the 52 faces and the back (picture indices 0..52), then the outline, from the CARDS folder under

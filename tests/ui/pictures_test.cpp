@@ -101,6 +101,22 @@ TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
   }
 }
 
+TEST(Pictures, ReadingAheadChangesNeitherThePicturesNorTheFailure) {
+  Folder good;
+  PrefetchCardPictures(QDir(good.dir.path()));
+  const CardPictures ahead(QDir(good.dir.path()));
+  const CardPictures now(QDir(good.dir.path()));
+  for (int i = 0; i <= kBackPicture; ++i) EXPECT_EQ(ahead.Picture(i).toImage(), now.Picture(i).toImage()) << i;
+  EXPECT_EQ(ahead.Outline().toImage(), now.Outline().toImage());
+
+  Folder damaged;
+  damaged.Write("9C.BMP", damaged.Read("9C.BMP").left(100));
+  QFile::remove(damaged.File("JD.BMP"));
+  PrefetchCardPictures(QDir(damaged.dir.path()));
+  // The first unreadable picture in the reading order is the one named, as without reading ahead.
+  ExpectNamesFileAndFolder(damaged.Start(), damaged, "9C.BMP", "the file is cut short");
+}
+
 TEST(Pictures, AMissingFolderNamesTheFirstPicture) {
   Folder f;
   ASSERT_TRUE(f.Cards().removeRecursively());
