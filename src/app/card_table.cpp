@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -248,6 +247,7 @@ bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
 }
 
 void TCardTable::ClientResized() {
+  if (!table_) return;  // not built yet: the first showing places everything
   scroll_->setGeometry(client_->rect());
   PlaceControls();
   const QSize outer = MeasuredOuterSize();
