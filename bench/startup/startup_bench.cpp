@@ -1,0 +1,241 @@
+// Start-up benchmark: the game against a bare Qt window of the same size, side by side in one private X
+// server. For each program, over several runs: the time from process start until its window is mapped,
+// the time from an F2 key press until the window's picture has stopped changing (the dealt table fully
+// painted), and its memory (resident 1 s after start, and peak). Prints medians and the game's ratios.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <X11/extensions/XTest.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Xvfb on a display it picks itself.
+struct XServer {
+  pid_t pid = -1;
+  std::string display;
+  XServer() {
+    int fds[2];
+    if (pipe(fds) != 0) std::exit(1);
+    const std::string fd = std::to_string(fds[1]);
+    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char* const*>(argv), environ) != 0) {
+      std::fprintf(stderr, "cannot start Xvfb\n");
+      std::exit(1);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    char c;
+    std::string number;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    display = ":" + number;
+  }
+  ~XServer() {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
+};
+
+long StatusKb(pid_t pid, const char* field) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
+  }
+  return -1;
+}
+
+std::uint64_t Hash(XImage* image) {
+  std::uint64_t h = 1469598103934665603ull;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(image->data);
+  const long size = static_cast<long>(image->bytes_per_line) * image->height;
+  for (long i = 0; i < size; i += 4) h = (h ^ (bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16)) * 1099511628211ull;
+  return h;
+}
+
+struct Sample {
+  double mapped_ms = 0;
+  double paint_ms = 0;
+  double resident_mb = 0;
+  double peak_mb = 0;
+  int frames = 0;  // pictures read in the 400 ms after F2: the resolution of the painting time
+};
+
+Sample RunOnce(Display* x, const std::string& program, const std::string& folder) {
+  Sample sample;
+  Window root = DefaultRootWindow(x);
+  XSelectInput(x, root, SubstructureNotifyMask);
+  XSync(x, True);
+
+  const auto start = Clock::now();
+  pid_t pid = -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  const std::string cwd = folder;
+  if (chdir(cwd.c_str()) != 0) std::exit(1);
+  const char* argv[] = {program.c_str(), nullptr};
+  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, const_cast<char* const*>(argv), environ) != 0) {
+    std::fprintf(stderr, "cannot start %s\n", program.c_str());
+    std::exit(1);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+
+  // The window is mapped: the first MapNotify of a top-level window of the table's width.
+  Window window = 0;
+  while (window == 0) {
+    XEvent event;
+    XNextEvent(x, &event);
+    if (event.type != MapNotify || event.xmap.event != root) continue;
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(x, event.xmap.window, &attributes) && attributes.width >= 600) {
+      sample.mapped_ms = Ms(Clock::now() - start);
+      window = event.xmap.window;
+    }
+  }
+  std::this_thread::sleep_until(start + std::chrono::seconds(1));
+  sample.resident_mb = StatusKb(pid, "VmRSS:") / 1024.0;
+
+  XWindowAttributes attributes;
+  XGetWindowAttributes(x, window, &attributes);
+  XSetInputFocus(x, window, RevertToParent, CurrentTime);
+  XSync(x, False);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+
+  // The window's picture is read through shared memory: a read takes a fraction of a millisecond, so the
+  // watching neither hides nor delays the painting it watches.
+  XShmSegmentInfo shm{};
+  XImage* image = XShmCreateImage(x, attributes.visual, static_cast<unsigned>(attributes.depth), ZPixmap, nullptr,
+                                  &shm, static_cast<unsigned>(attributes.width), static_cast<unsigned>(attributes.height));
+  shm.shmid = shmget(IPC_PRIVATE, static_cast<std::size_t>(image->bytes_per_line) * image->height, IPC_CREAT | 0600);
+  shm.shmaddr = image->data = static_cast<char*>(shmat(shm.shmid, nullptr, 0));
+  shm.readOnly = False;
+  XShmAttach(x, &shm);
+  XSync(x, False);
+  shmctl(shm.shmid, IPC_RMID, nullptr);
+
+  // F2, then watch the window until its picture stops changing; painted = when it first showed the final picture.
+  std::vector<std::pair<double, std::uint64_t>> frames;
+  const KeyCode f2 = XKeysymToKeycode(x, XK_F2);
+  const auto pressed = Clock::now();
+  XTestFakeKeyEvent(x, f2, True, CurrentTime);
+  XTestFakeKeyEvent(x, f2, False, CurrentTime);
+  XFlush(x);
+  while (Clock::now() - pressed < std::chrono::milliseconds(400)) {
+    XShmGetImage(x, window, image, 0, 0, AllPlanes);
+    const double at = Ms(Clock::now() - pressed);
+    frames.emplace_back(at, Hash(image));
+  }
+  XShmDetach(x, &shm);
+  XDestroyImage(image);
+  shmdt(shm.shmaddr);
+  sample.frames = static_cast<int>(frames.size());
+  if (getenv("BENCH_VERBOSE") != nullptr) {
+    std::fprintf(stderr, "%s:", program.c_str());
+    for (std::size_t i = 1; i < frames.size(); ++i) {
+      if (frames[i].second != frames[i - 1].second) std::fprintf(stderr, " %.2f", frames[i].first);
+    }
+    std::fprintf(stderr, "\n");
+  }
+  const std::uint64_t final_picture = frames.back().second;
+  std::size_t first = frames.size() - 1;
+  while (first > 0 && frames[first - 1].second == final_picture) --first;
+  sample.paint_ms = frames[first].first;
+  sample.peak_mb = StatusKb(pid, "VmHWM:") / 1024.0;
+
+  kill(pid, SIGTERM);
+  waitpid(pid, nullptr, 0);
+  XSelectInput(x, root, NoEventMask);
+  return sample;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : 7;
+  XServer server;
+  setenv("DISPLAY", server.display.c_str(), 1);
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  setenv("VANTREL_CLOCK", "1700000000", 1);
+  Display* x = XOpenDisplay(server.display.c_str());
+  if (x == nullptr) {
+    std::fprintf(stderr, "cannot open the display %s\n", server.display.c_str());
+    return 1;
+  }
+  const std::string game_folder = VANTREL_GAME_DIR;
+  const std::string game = game_folder + "/vantrel";
+  const std::string bare = BARE_WINDOW;
+
+  std::vector<Sample> game_samples;
+  std::vector<Sample> bare_samples;
+  RunOnce(x, bare, game_folder);  // warms the file cache for both
+  RunOnce(x, game, game_folder);
+  for (int i = 0; i < runs; ++i) {
+    bare_samples.push_back(RunOnce(x, bare, game_folder));
+    game_samples.push_back(RunOnce(x, game, game_folder));
+  }
+  auto median = [](const std::vector<Sample>& samples, double Sample::*field) {
+    std::vector<double> values;
+    for (const Sample& s : samples) values.push_back(s.*field);
+    return Median(values);
+  };
+  struct Row {
+    const char* name;
+    double Sample::*field;
+    const char* unit;
+  };
+  const Row rows[] = {{"mapped after start", &Sample::mapped_ms, "ms"},
+                      {"F2 to fully painted", &Sample::paint_ms, "ms"},
+                      {"resident after 1 s", &Sample::resident_mb, "MB"},
+                      {"peak resident", &Sample::peak_mb, "MB"}};
+  std::printf("startup benchmark, median of %d runs each, side by side under Xvfb\n", runs);
+  std::printf("%-22s %12s %12s %10s\n", "", "bare Qt", "Vantrel", "ratio");
+  for (const Row& row : rows) {
+    const double b = median(bare_samples, row.field);
+    const double g = median(game_samples, row.field);
+    std::printf("%-22s %9.1f %-2s %9.1f %-2s %9.2fx\n", row.name, b, row.unit, g, row.unit, g / b);
+  }
+  const double mapped_ratio = median(game_samples, &Sample::mapped_ms) / median(bare_samples, &Sample::mapped_ms);
+  const double paint = median(game_samples, &Sample::paint_ms);
+  const double extra_mb = median(game_samples, &Sample::resident_mb) - median(bare_samples, &Sample::resident_mb);
+  std::printf("(the painting time is read from %d pictures in 400 ms, one every %.2f ms)\n", game_samples[0].frames,
+              400.0 / game_samples[0].frames);
+  std::printf("goals: mapped within 1.3x the bare window: %.2fx %s\n", mapped_ratio, mapped_ratio <= 1.3 ? "met" : "MISSED");
+  std::printf("       F2 to painted within 8 ms: %.1f ms %s\n", paint, paint <= 8 ? "met" : "MISSED");
+  std::printf("       resident within 10 MB of the bare window: %+.1f MB %s\n", extra_mb, extra_mb <= 10 ? "met" : "MISSED");
+  XCloseDisplay(x);
+  return 0;
+}

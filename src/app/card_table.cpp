@@ -1,0 +1,330 @@
+// The main window: building it, its command table, and the behaviour that belongs to the window.
+#include "app/card_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/form_font.h"
+#include "app/window_geometry.h"
+#include "platform/cursors.h"
+#include "platform/exception_display.h"
+#include "platform/screen_metrics.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace vantrel::app {
+
+TCardTable* CardTable = nullptr;
+
+namespace {
+
+const QColor kTableGreen(0, 128, 0);
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : global_reference_(this) {
+  // The window and its controls take their design state first.
+  if (host == nullptr) {
+    qt_host_ = std::make_unique<platform::QtHost>(this);
+    host = qt_host_.get();
+    Timer = &qt_host_->hint_timer();
+  }
+  host_ = host;
+  setWindowTitle(QStringLiteral("Vantrel"));
+  BuildMenus();
+  BuildControls();
+
+  // Then the table: 60 slots for the design size, all hidden; then the pictures, read once.
+  table_ = std::make_unique<Table>(*host_, kDesignWidth, kDesignHeight);
+  interaction_ = std::make_unique<Interaction>(*table_);
+  pictures_ = std::make_unique<CardPictures>(working_folder);
+  view_ = new TableView(*table_, *interaction_, *pictures_);
+  view_->SetRunner([this](const std::function<void()>& handler) { Handle(handler); });
+  scroll_->setWidget(view_);
+  // The statistics are loaded here, as the last act of the construction (the counters start cleared).
+
+  if (qt_host_) {
+    qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
+    qt_host_->OnBeforeDialog([this] { SyncControls(); });
+  }
+  SetOuterSize(kDesignWidth, kDesignHeight);
+  SyncControls();
+  // The create event comes after the whole construction.
+  FormCreate();
+}
+
+TCardTable::~TCardTable() = default;
+
+void TCardTable::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  auto item = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
+    auto* action = new QAction(caption, this);
+    action->setShortcut(shortcut);
+    menu->addAction(action);
+    return action;
+  };
+  auto on = [this](QAction* action, std::function<void()> handler) {
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Handle(handler); });
+  };
+
+  Game = bar->addMenu(QStringLiteral("&Game"));
+  New = item(Game, QStringLiteral("&New"), QKeySequence(Qt::Key_F2));
+  New->setObjectName(QStringLiteral("New"));
+  Redo = item(Game, QStringLiteral("&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
+  Redo->setObjectName(QStringLiteral("Redo"));
+  StatsMenu = item(Game, QStringLiteral("Statistics"), QKeySequence(Qt::Key_F4));
+  N1 = Game->addSeparator();
+  Quit = item(Game, QStringLiteral("&Quit"), QKeySequence(Qt::Key_F10));
+
+  Options = bar->addMenu(QStringLiteral("&Options"));
+  Undo = item(Options, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
+  Undo->setEnabled(false);
+  ShowValid = item(Options, QStringLiteral("Show &Valid Moves"), QKeySequence(Qt::CTRL | Qt::Key_V));
+  ShowValid->setCheckable(true);
+  ShowValid->setChecked(true);
+  ShowNumber = item(Options, QStringLiteral("Show &Number of Moves"), QKeySequence(Qt::CTRL | Qt::Key_N));
+  ShowNumber->setCheckable(true);
+  ShowNumber->setChecked(true);
+  GiveHint = item(Options, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
+  // Qt, so the window carries the shortcut itself.
+  EnableCheats = item(Options, QStringLiteral("Enable Cheats"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  EnableCheats->setVisible(false);
+  auto* cheat = new QShortcut(EnableCheats->shortcut(), this);
+  connect(cheat, &QShortcut::activated, EnableCheats, &QAction::trigger);
+
+  // Help and Center are menu-bar items without a drop-down: a click runs them at once.
+  Help = new QAction(QStringLiteral("&Help"), this);
+  Help->setShortcut(QKeySequence(Qt::Key_F1));
+  bar->addAction(Help);
+
+  Debug = bar->addMenu(QStringLiteral("Debug"));
+  UseTransparency = item(Debug, QStringLiteral("Use Transparency"), QKeySequence());
+  UseTransparency->setCheckable(true);
+  UseTransparency->setChecked(true);
+
+  Center = new QAction(QStringLiteral("&Center"), this);
+  bar->addAction(Center);
+
+  // An open drop-down takes the keyboard; the items' shortcuts still work then.
+  for (QMenu* menu : {Game, Options, Debug}) menu->installEventFilter(this);
+
+  on(New, [this] { table_->NewClick(DealCommand::kNew); });
+  on(Redo, [this] { table_->NewClick(DealCommand::kRedo); });
+  on(StatsMenu, [this] { StatsMenuClick(); });
+  on(Quit, [this] { QuitClick(); });
+  on(Undo, [this] { interaction_->UndoClick(); });
+  on(ShowValid, [this] { interaction_->ShowValidClick(); });
+  on(ShowNumber, [this] { interaction_->ShowNumberClick(); });
+  on(GiveHint, [this] { table_->GiveHintClick(); });
+  on(EnableCheats, [this] { interaction_->EnableCheatsClick(); });
+  on(Help, [this] { interaction_->HelpClick(); });
+  on(UseTransparency, [this] { interaction_->UseTransparencyClick(); });
+  on(Center, [this] { CenterClick(); });
+}
+
+void TCardTable::BuildControls() {
+  const QFont font = FormFont();
+  client_ = new QWidget(this);
+  client_->installEventFilter(this);
+  setCentralWidget(client_);
+
+  scroll_ = new QScrollArea(client_);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  QPalette green = scroll_->palette();
+  green.setColor(QPalette::Window, kTableGreen);
+  scroll_->setPalette(green);
+  scroll_->viewport()->setAutoFillBackground(true);
+
+  NumMoves_lbl = new QLabel(client_);
+  NumMoves_lbl->setFont(font);
+  QPalette white = NumMoves_lbl->palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  NumMoves_lbl->setPalette(white);
+
+  ShowMovesBtn = new QPushButton(QStringLiteral("Show All Moves"), client_);
+  ShowMovesBtn->setFont(font);
+  ShowMovesBtn->setEnabled(false);
+  ShowMovesBtn->setFocusPolicy(Qt::NoFocus);
+  connect(ShowMovesBtn, &QPushButton::clicked, this, [this] { Handle([this] { table_->ShowMovesBtnClick(); }); });
+
+  SB = statusBar();
+  SB->setFont(font);
+  SB->setFixedHeight(kStatusBarHeight);
+}
+
+void TCardTable::FormCreate() {
+  platform::CursorTable& cursors = platform::CursorTable::Screen();
+  cursors.Register(table_->cr_hand_pointer, platform::LoadCursorResource("HANDPOINTER"));
+  cursors.Register(table_->cr_hand_grab, platform::LoadCursorResource("HANDGRAB"));
+}
+
+void TCardTable::FormShow() {}
+
+void TCardTable::FormResize() { Handle([this] { table_->FormResize(); }); }
+
+void TCardTable::CenterClick() {
+  const QSize screen = platform::PrimaryScreenSize();
+  const QSize outer = OuterSize();
+  const int top = CentredOffset(screen.height(), outer.height());
+  move(pos().x(), top);
+  const int left = CentredOffset(screen.width(), outer.width());
+  move(left, top);
+}
+
+void TCardTable::StatsMenuClick() {}
+
+void TCardTable::QuitClick() { close(); }
+
+void TCardTable::ShowCentred() {
+  const QSize screen = platform::PrimaryScreenSize();
+  const QSize outer = OuterSize();
+  move(CentredOffset(screen.width(), outer.width()), CentredOffset(screen.height(), outer.height()));
+  show();
+  activateWindow();
+}
+
+void TCardTable::Handle(const std::function<void()>& handler) {
+  platform::RunShowingErrors(handler, this);
+  SyncControls();
+}
+
+QSize TCardTable::OuterSize() const { return QSize(table_->window_width, table_->window_height); }
+
+QSize TCardTable::MeasuredOuterSize() const {
+  // The client area is what lies below the menu bar: the table and the status bar.
+  return QSize(client_->width() + kFrameWidth, client_->height() + SB->height() + kFrameHeight);
+}
+
+void TCardTable::SetOuterSize(int width, int height) {
+  const int client_width = width - kFrameWidth;
+  int bar = menuBar()->heightForWidth(client_width);
+  if (bar < 0) bar = menuBar()->sizeHint().height();
+  setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight + bar);
+  setMaximumWidth(kMaxOuterWidth - kFrameWidth);
+  resize(client_width, height - kFrameHeight + bar);
+}
+
+void TCardTable::PlaceMaximised(int outer_width) {
+  move(CentredOffset(platform::PrimaryScreenSize().width(), outer_width), pos().y());
+}
+
+bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) ClientResized();
+  if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr &&
+      ShortcutInOpenMenu(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
+  const QKeySequence pressed(key->keyCombination());
+  for (QAction* action : {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
+    // A disabled item answers no shortcut; the hidden cheat switch, disabled by Qt while hidden, still does.
+    if (action->shortcut() != pressed || (!action->isEnabled() && action != EnableCheats)) continue;
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    action->trigger();
+    return true;
+  }
+  return false;
+}
+
+void TCardTable::ClientResized() {
+  if (!table_) return;  // not built yet: the first showing places everything
+  scroll_->setGeometry(client_->rect());
+  PlaceControls();
+  const QSize outer = MeasuredOuterSize();
+  if (!isMaximized()) normal_outer_width_ = outer.width();
+  if (outer.width() == table_->window_width && outer.height() == table_->window_height) return;
+  table_->window_width = outer.width();
+  table_->window_height = outer.height();
+  FormResize();
+}
+
+void TCardTable::PlaceControls() {
+  const int client_width = client_->width();
+  const int client_height = client_->height() + SB->height();
+  NumMoves_lbl->adjustSize();
+  const LabelPlace label =
+      NumMovesLabelPlace(client_width, client_height, NumMoves_lbl->width(), NumMoves_lbl->height());
+  NumMoves_lbl->move(label.left, label.top);
+  NumMoves_lbl->raise();
+  const LabelPlace button = ShowMovesButtonPlace(client_width, client_height);
+  ShowMovesBtn->setGeometry(button.left, button.top, kButtonWidth, kButtonHeight);
+  ShowMovesBtn->raise();
+}
+
+void TCardTable::SyncControls() {
+  const Table& t = *table_;
+  GiveHint->setText(Text(t.give_hint_caption));
+  Undo->setEnabled(t.undo_enabled);
+  ShowValid->setChecked(t.show_valid);
+  ShowNumber->setChecked(t.show_number);
+  UseTransparency->setChecked(t.use_transparency);
+  ShowMovesBtn->setEnabled(t.show_moves_enabled);
+  const QString caption = Text(t.num_moves_caption);
+  if (NumMoves_lbl->text() != caption) {
+    NumMoves_lbl->setText(caption);
+    PlaceControls();
+  }
+  NumMoves_lbl->setVisible(t.num_moves_visible);
+  if (t.status_text.empty()) {
+    SB->clearMessage();
+  } else {
+    SB->showMessage(Text(t.status_text));
+  }
+  const Qt::ScrollBarPolicy bars = t.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  scroll_->setHorizontalScrollBarPolicy(bars);
+  scroll_->setVerticalScrollBarPolicy(bars);
+  if (view_ != nullptr) view_->Sync();
+}
+
+void TCardTable::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  FormShow();
+}
+
+void TCardTable::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+#ifndef Q_OS_WIN
+  // Elsewhere than on Windows the maximised window is placed after the window manager has maximised it:
+  // its left edge goes where the width it had before puts it.
+  if (event->type() == QEvent::WindowStateChange && isMaximized()) {
+    const int width = normal_outer_width_;
+    QTimer::singleShot(0, this, [this, width] {
+      if (isMaximized()) PlaceMaximised(width);
+    });
+  }
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool TCardTable::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+  auto* msg = static_cast<MSG*>(message);
+  if (msg->message == WM_GETMINMAXINFO) {
+    // Only the maximised position's left edge is ours; Qt goes on to apply the size limits.
+    auto* info = reinterpret_cast<MINMAXINFO*>(msg->lParam);
+    info->ptMaxPosition.x = CentredOffset(GetSystemMetrics(SM_CXSCREEN), OuterSize().width());
+  }
+  return QMainWindow::nativeEvent(type, message, result);
+}
+#endif
+
+}  // namespace vantrel::app

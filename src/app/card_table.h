@@ -1,0 +1,129 @@
+// TCardTable, the main window: the menu bar with its command table, the table on screen, the move label,
+// the status bar, the "Show All Moves" button, and the window's own behaviour (resize, centring, the
+// maximised placement).
+#pragma once
+
+#include <QDir>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "interaction/card_pictures.h"
+#include "interaction/interaction.h"
+#include "interaction/table_view.h"
+#include "platform/host.h"
+#include "platform/qt_host.h"
+#include "table/table.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QStatusBar;
+class QTimer;
+
+namespace vantrel::app {
+
+class TCardTable;
+
+// The main window, set before its construction runs and valid until the process ends.
+extern TCardTable* CardTable;
+
+class TCardTable : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the window and its controls, then the table (60 slots, the pictures from the CARDS folder under
+  // `working_folder`), then runs FormCreate. Throws vantrel::Error when a picture cannot be read. `host`
+  // stands in for the desktop's dialogs and timer (tests); by default the window uses its own QtHost.
+  explicit TCardTable(platform::Host* host = nullptr, const QDir& working_folder = QDir::current());
+  ~TCardTable() override;
+
+  // --- handlers of the window ---
+  void FormCreate();
+  void FormShow();
+  void FormResize();
+  void CenterClick();
+  void StatsMenuClick();
+  void QuitClick();
+
+  // The first showing: centred on the desktop.
+  void ShowCentred();
+  // Runs one handler: a failure it raises is shown and the program goes on; then every control shows the
+  // table's state again and the screen repaints what changed.
+  void Handle(const std::function<void()>& handler);
+
+  // The outer size, Width and Height: the client area (between the menu bar and the bottom edge) plus the
+  // frame allowance. The table keeps it; every resize of the client area updates it.
+  QSize OuterSize() const;
+  void SetOuterSize(int width, int height);
+  // Places the maximised window's left edge for a window that was `outer_width` wide before maximising.
+  void PlaceMaximised(int outer_width);
+
+  Table& table() { return *table_; }
+  Interaction& interaction() { return *interaction_; }
+  TableView& view() { return *view_; }
+  QScrollArea& scroll_area() { return *scroll_; }
+
+  // The menu bar, in its order.
+  QMenu* Game = nullptr;
+  QAction* New = nullptr;
+  QAction* Redo = nullptr;
+  QAction* StatsMenu = nullptr;
+  QAction* N1 = nullptr;
+  QAction* Quit = nullptr;
+  QMenu* Options = nullptr;
+  QAction* Undo = nullptr;
+  QAction* ShowValid = nullptr;
+  QAction* ShowNumber = nullptr;
+  QAction* GiveHint = nullptr;
+  QAction* EnableCheats = nullptr;
+  QAction* Help = nullptr;
+  QMenu* Debug = nullptr;
+  QAction* UseTransparency = nullptr;
+  QAction* Center = nullptr;
+  // The other controls.
+  QLabel* NumMoves_lbl = nullptr;
+  QStatusBar* SB = nullptr;
+  QPushButton* ShowMovesBtn = nullptr;
+  QTimer* Timer = nullptr;  // the hint's 700 ms timer; null when a test host stands in
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
+#endif
+
+ private:
+  // Sets CardTable for the lifetime of the window.
+  struct GlobalReference {
+    explicit GlobalReference(TCardTable* window) { CardTable = window; }
+    ~GlobalReference() { CardTable = nullptr; }
+  };
+
+  void BuildMenus();
+  void BuildControls();
+  void PlaceControls();
+  void SyncControls();
+  void ClientResized();
+  // A key pressed while a drop-down is open: runs the enabled item with that shortcut, if there is one.
+  bool ShortcutInOpenMenu(const QKeyEvent* key);
+  QSize MeasuredOuterSize() const;
+
+  GlobalReference global_reference_;
+  std::unique_ptr<platform::QtHost> qt_host_;
+  platform::Host* host_ = nullptr;
+  std::unique_ptr<Table> table_;
+  std::unique_ptr<Interaction> interaction_;
+  std::unique_ptr<CardPictures> pictures_;
+  QWidget* client_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  TableView* view_ = nullptr;
+  int normal_outer_width_ = kDesignWidth;
+};
+
+}  // namespace vantrel::app

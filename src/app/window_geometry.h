@@ -1,0 +1,49 @@
+// The window's arithmetic: outer size from the client area, centring, the maximised window's left edge, and
+// where the move label and the button sit. Plain integers, so the rules can be checked without a window.
+#pragma once
+
+#include "table/geometry.h"
+
+namespace vantrel::app {
+
+// Size limits of the outer window.
+inline constexpr int kMinOuterWidth = 100;
+inline constexpr int kMaxOuterWidth = kDesignWidth;
+inline constexpr int kMinOuterHeight = 100;
+
+// Height of the status bar along the bottom of the client area.
+inline constexpr int kStatusBarHeight = 19;
+
+// Centring along one axis: signed division that truncates toward zero, so a window taller than the screen
+// by 33 goes to -16, not -17.
+constexpr int CentredOffset(int screen, int window) { return (screen - window) / 2; }
+
+// MulDiv: value * numerator / denominator, rounded half away from zero.
+constexpr int MulDiv(int value, int numerator, int denominator) {
+  const long long product = static_cast<long long>(value) * numerator;
+  const long long half = denominator / 2;
+  const long long rounded = product >= 0 ? (product + half) / denominator : (product - half) / denominator;
+  return static_cast<int>(rounded);
+}
+
+// The move label: its bottom 25 pixels above the client area's bottom; anchored to neither side, its middle
+// keeps the fraction of the client width it has in the design (313 of 627).
+struct LabelPlace {
+  int left;
+  int top;
+};
+constexpr LabelPlace NumMovesLabelPlace(int client_width, int client_height, int label_width, int label_height) {
+  constexpr int kDesignMiddle = 265 + 96 / 2;
+  constexpr int kDesignClientWidth = kDesignWidth - kFrameWidth;
+  const int middle = MulDiv(kDesignMiddle, client_width, kDesignClientWidth);
+  return {middle - label_width / 2, client_height - 25 - label_height};
+}
+
+// "Show All Moves": 91 x 25, 8 pixels from the right edge and 21 from the bottom.
+inline constexpr int kButtonWidth = 91;
+inline constexpr int kButtonHeight = 25;
+constexpr LabelPlace ShowMovesButtonPlace(int client_width, int client_height) {
+  return {client_width - 8 - kButtonWidth, client_height - 21 - kButtonHeight};
+}
+
+}  // namespace vantrel::app

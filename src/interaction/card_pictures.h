@@ -1,0 +1,42 @@
+// The card pictures, read once from the CARDS folder at start-up and kept ready to draw.
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <array>
+
+#include "table/card.h"
+
+namespace vantrel {
+
+// The colour that is left out when a picture is drawn transparently.
+inline constexpr QRgb kTransparentColour = 0xff804080;  // red 128, green 64, blue 128
+
+// Reads one card picture: a Windows bitmap of 71 x 96 pixels. Throws vantrel::Error naming the file and its
+// folder when the file is missing, empty, cut short, not a Windows bitmap, or of another size.
+QImage ReadCardBitmap(const QString& path);
+
+// Starts reading the picture files of the CARDS folder under `working_folder` on a worker thread, so that
+// the reading overlaps the toolkit's own start. The window's construction still reads every picture in its
+// order and reports a failure exactly as without it: files the worker could not read cleanly are simply
+// read again there. Call it once, before the application object.
+void PrefetchCardPictures(const QDir& working_folder);
+
+class CardPictures {
+ public:
+  // Reads the 52 faces and the back (picture indices 0..52), then the outline, from the CARDS folder under
+  // `working_folder`. Throws vantrel::Error at the first picture that cannot be read.
+  explicit CardPictures(const QDir& working_folder);
+
+  // The picture with its transparent colour cut out; drawn over that colour it shows the whole bitmap.
+  const QPixmap& Picture(int index) const { return pictures_[static_cast<std::size_t>(index)]; }
+  const QPixmap& Outline() const { return outline_; }
+
+ private:
+  std::array<QPixmap, kBackPicture + 1> pictures_;
+  QPixmap outline_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,231 @@
+// Painting the table in stacking order and feeding mouse input to the player's handlers.
+#include "interaction/table_view.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/cursors.h"
+
+namespace vantrel {
+namespace {
+
+const QColor kTableGreen(0, 128, 0);
+constexpr double kGhostOpacity = 0.7;
+
+QRect RectOf(const Image& image) { return QRect(image.left, image.top, image.width, image.height); }
+
+MouseButton ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return MouseButton::kLeft;
+    case Qt::RightButton:
+      return MouseButton::kRight;
+    default:
+      return MouseButton::kMiddle;
+  }
+}
+
+}  // namespace
+
+TableView::TableView(Table& table, Interaction& interaction, const CardPictures& pictures, QWidget* parent)
+    : QWidget(parent), table_(table), interaction_(interaction), pictures_(pictures) {
+  setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted: the green, then the images
+  setMouseTracking(true);
+  for (int i = 0; i < kSlotCount; ++i) drawn_[static_cast<std::size_t>(i)] = Look(table_.cards[i].image);
+  run_ = [this](const std::function<void()>& handler) {
+    handler();
+    Sync();
+  };
+}
+
+TableView::Drawn TableView::Look(const Image& image) {
+  Drawn look;
+  look.shown = image.visible && image.picture >= 0 && image.picture <= kBackPicture;
+  if (!look.shown) return look;  // an image that draws nothing looks the same wherever it lies
+  look.rect = RectOf(image);
+  look.picture = image.picture;
+  look.transparent = image.transparent;
+  look.z = image.z;
+  return look;
+}
+
+QRegion TableView::Sync() {
+  QRegion dirty;
+  for (int i = 0; i < kSlotCount; ++i) {
+    Drawn& before = drawn_[static_cast<std::size_t>(i)];
+    const Drawn now = Look(table_.cards[i].image);
+    if (now == before) continue;
+    if (before.shown) dirty += before.rect;
+    if (now.shown) dirty += now.rect;
+    before = now;
+  }
+  const QSize extent = Extent();
+  if (minimumSize() != extent) setMinimumSize(extent);
+  if (!dirty.isEmpty()) update(dirty);
+  return dirty;
+}
+
+QSize TableView::Extent() const {
+  int right = 0;
+  int bottom = 0;
+  for (const Card& card : table_.cards) {
+    if (!card.image.visible) continue;
+    right = std::max(right, card.image.left + card.image.width);
+    bottom = std::max(bottom, card.image.top + card.image.height);
+  }
+  return QSize(right, bottom);
+}
+
+void TableView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRegion& region = event->region();
+  painter.fillRect(event->rect(), kTableGreen);
+  for (int slot : table_.StackingOrder()) {
+    const Image& image = table_.cards[slot].image;
+    if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
+    const QRect rect = RectOf(image);
+    if (!region.intersects(rect)) continue;
+    // Drawn without transparency, the picture shows its transparent colour too.
+    if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
+    painter.drawPixmap(rect.topLeft(), pictures_.Picture(image.picture));
+  }
+  if (ghost_shown_) {
+    painter.setOpacity(kGhostOpacity);
+    painter.drawPixmap(ghost_rect_.topLeft() + ghost_offset_, ghost_picture_);
+  }
+}
+
+void TableView::Run(const std::function<void()>& handler) { run_(handler); }
+
+int TableView::TargetAt(const QPoint& global) const {
+  const QWidget* top = window();
+  const QPoint in_window = top->mapFromGlobal(global);
+  if (!top->rect().contains(in_window)) return kElsewhere;
+  const QWidget* under = top->childAt(in_window);
+  if (under == nullptr) under = top;
+  if (under != this) return kElsewhere;  // the label, the button, the status bar, the menu
+  const int slot = table_.SlotAt(mapFromGlobal(global).x(), mapFromGlobal(global).y());
+  return slot >= 0 ? slot : kBareTable;
+}
+
+int TableView::DragCursorAt(const QPoint& global) const {
+  const int target = TargetAt(global);
+  if (target == kElsewhere) return kCursorNoDrop;
+  return interaction_.DragCursor(target, drag_source_);
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const int slot = table_.SlotAt(pos.x(), pos.y());
+  if (!IsCardSlot(slot)) return;  // the bare table and the blank spots answer no press
+  if (event->button() == Qt::LeftButton) {
+    if (!dragging()) StartDrag(slot, pos, event->globalPosition().toPoint());
+    return;
+  }
+  if (dragging()) return;
+  const MouseButton button = ButtonOf(event->button());
+  Run([&] { interaction_.CardClickDown(slot, button); });
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (!dragging()) {
+    ShowHoverCursor(pos);
+    return;
+  }
+  if (!(event->buttons() & Qt::LeftButton)) {
+    // The release never reached us (the pointer grab was taken away): the drag ends without a drop.
+    CancelDrag();
+    ShowHoverCursor(pos);
+    return;
+  }
+  QGuiApplication::changeOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(event->globalPosition().toPoint())));
+  MoveGhost(pos);
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint global = event->globalPosition().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    if (dragging()) EndDrag(global);
+    ShowHoverCursor(event->position().toPoint());
+    return;
+  }
+  // A release ends a peek over a card image or over the bare table; a blank spot or another control
+  // has no release handler.
+  const int target = TargetAt(global);
+  if (target == kBareTable || IsCardSlot(target)) {
+    const MouseButton button = ButtonOf(event->button());
+    Run([&] { interaction_.CardClickUp(button); });
+  }
+}
+
+void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
+  drag_source_ = slot;
+  press_pos_ = pos;
+  Run([&] { interaction_.CardStartDrag(slot); });
+  ghost_.assign(1, slot);
+  for (int rider : table_.drag_list) ghost_.push_back(rider);
+  ghost_offset_ = QPoint();
+  ghost_shown_ = false;
+  // The group is drawn once, opaque, so the translucent copy that follows the pointer shows each card
+  // only once, the way the column shows them.
+  ghost_rect_ = QRect();
+  for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s].image);
+  ghost_picture_ = QPixmap(ghost_rect_.size());
+  ghost_picture_.fill(Qt::transparent);
+  QPainter painter(&ghost_picture_);
+  std::vector<int> order = ghost_;
+  std::sort(order.begin(), order.end(),
+            [this](int a, int b) { return table_.cards[a].image.z < table_.cards[b].image.z; });
+  for (int s : order) {
+    const Image& image = table_.cards[s].image;
+    if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
+    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(image.picture));
+  }
+  QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
+}
+
+void TableView::CancelDrag() {
+  if (ghost_shown_) update(GhostRect());
+  ghost_shown_ = false;
+  ghost_.clear();
+  drag_source_ = -1;
+  QGuiApplication::restoreOverrideCursor();
+  Run([&] { interaction_.CardEndDrag(); });
+}
+
+void TableView::EndDrag(const QPoint& global) {
+  const int source = drag_source_;
+  const int target = TargetAt(global);
+  // The drop is offered only where the pointer showed acceptance; the bare table has no drop handler.
+  const bool drop = target >= 0 && interaction_.CardDragOver(target, source);
+  if (ghost_shown_) update(GhostRect());
+  ghost_shown_ = false;
+  ghost_.clear();
+  drag_source_ = -1;
+  QGuiApplication::restoreOverrideCursor();
+  if (drop) Run([&] { interaction_.CardDragDrop(target, source); });
+  Run([&] { interaction_.CardEndDrag(); });
+}
+
+QRect TableView::GhostRect() const { return ghost_rect_.translated(ghost_offset_); }
+
+void TableView::MoveGhost(const QPoint& pos) {
+  const QPoint offset = pos - press_pos_;
+  if (!ghost_shown_ && offset.manhattanLength() < QApplication::startDragDistance()) return;
+  const QRect before = ghost_shown_ ? GhostRect() : QRect();
+  ghost_offset_ = offset;
+  ghost_shown_ = true;
+  update(QRegion(before) + GhostRect());
+}
+
+void TableView::ShowHoverCursor(const QPoint& pos) {
+  const int slot = table_.SlotAt(pos.x(), pos.y());
+  const int id = slot >= 0 ? table_.cards[slot].image.cursor : kCursorDefault;
+  setCursor(platform::CursorTable::Screen().Get(id));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,90 @@
+// The table on screen: draws the slots' images from the model and turns the mouse into drags and peeks.
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QRegion>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "interaction/card_pictures.h"
+#include "interaction/interaction.h"
+#include "table/table.h"
+
+namespace vantrel {
+
+class TableView : public QWidget {
+  Q_OBJECT
+
+ public:
+  // How the view runs a handler of the game. The window wraps each one: errors shown, controls brought up
+  // to date. The default runs it and then Sync().
+  using Runner = std::function<void(const std::function<void()>&)>;
+
+  // A pointer position that is neither a slot image nor the bare table: another control or outside.
+  static constexpr int kElsewhere = -2;
+
+  TableView(Table& table, Interaction& interaction, const CardPictures& pictures, QWidget* parent = nullptr);
+
+  void SetRunner(Runner runner) { run_ = std::move(runner); }
+
+  // Brings the screen up to date with the model: schedules a repaint of exactly the images whose look
+  // changed since the last call (their old and new places), and returns that region.
+  QRegion Sync();
+
+  // The smallest size that shows every visible image (the scroll range).
+  QSize Extent() const;
+
+  bool dragging() const { return drag_source_ >= 0; }
+  // What lies under the global point: a slot, kBareTable or kElsewhere.
+  int TargetAt(const QPoint& global) const;
+  // The cursor id the pointer shows at the global point while the current drag is under way.
+  int DragCursorAt(const QPoint& global) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // What an image looked like when last drawn.
+  struct Drawn {
+    QRect rect;
+    bool shown = false;  // visible with a picture
+    int picture = kNoPicture;
+    bool transparent = true;
+    std::int64_t z = 0;
+    bool operator==(const Drawn&) const = default;
+  };
+  static Drawn Look(const Image& image);
+
+  void Run(const std::function<void()>& handler);
+  void StartDrag(int slot, const QPoint& pos, const QPoint& global);
+  void EndDrag(const QPoint& global);
+  void CancelDrag();
+  void MoveGhost(const QPoint& pos);
+  QRect GhostRect() const;
+  void ShowHoverCursor(const QPoint& pos);
+
+  Table& table_;
+  Interaction& interaction_;
+  const CardPictures& pictures_;
+  Runner run_;
+  std::array<Drawn, kSlotCount> drawn_{};
+
+  int drag_source_ = -1;
+  QPoint press_pos_;
+  // The dragged card and its riders, drawn following the pointer once it has moved a little. It is only a
+  // picture: where a drop lands is decided by the model's images under the pointer.
+  std::vector<int> ghost_;
+  QPoint ghost_offset_;
+  QRect ghost_rect_;        // where the group lay when the drag began
+  QPixmap ghost_picture_;   // the group drawn once at the start of the drag
+  bool ghost_shown_ = false;
+};
+
+}  // namespace vantrel

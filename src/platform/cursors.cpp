@@ -1,0 +1,51 @@
+// Cursor ids to cursors: the stock ones map to Qt's shapes, the program's own come from its resources.
+#include "platform/cursors.h"
+
+#include <QBitmap>
+#include <QFile>
+#include <QString>
+
+#include "platform/error.h"
+#include "platform/resources.h"
+#include "table/card.h"
+
+namespace vantrel::platform {
+namespace {
+
+constexpr int kCursorNoDrop = -13;
+
+QBitmap LoadBitmap(const QString& path) {
+  if (!QFile::exists(path)) throw Error("The cursor picture " + path.toStdString() + " is missing from the program.");
+  return QBitmap(path, "XBM");
+}
+
+}  // namespace
+
+QCursor LoadCursorResource(std::string_view name) {
+  InitResources();
+  const QString base = QStringLiteral(":/cursors/") + QString::fromLatin1(name.data(), name.size()).toLower();
+  const QBitmap bits = LoadBitmap(base + QStringLiteral(".xbm"));
+  const QBitmap mask = LoadBitmap(base + QStringLiteral("_mask.xbm"));
+  return QCursor(bits, mask, 0, 0);
+}
+
+CursorTable& CursorTable::Screen() {
+  static CursorTable table;
+  return table;
+}
+
+QCursor CursorTable::Get(int id) const {
+  if (auto it = registered_.find(id); it != registered_.end()) return it->second;
+  switch (id) {
+    case kCursorHandPoint:
+      return QCursor(Qt::PointingHandCursor);
+    case kCursorDrag:
+      return QCursor(Qt::DragMoveCursor);
+    case kCursorNoDrop:
+      return QCursor(Qt::ForbiddenCursor);
+    default:
+      return QCursor(Qt::ArrowCursor);
+  }
+}
+
+}  // namespace vantrel::platform

@@ -1,0 +1,67 @@
+// Message boxes titled with the program's name, the warning question, the beep, the clock and the timer.
+#include "platform/qt_host.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vantrel::platform {
+namespace {
+
+constexpr int kHintMilliseconds = 700;
+
+QString Title() { return QGuiApplication::applicationDisplayName(); }
+
+}  // namespace
+
+std::optional<std::uint32_t> FixedClock() {
+  if (!qEnvironmentVariableIsSet(kClockVariable)) return std::nullopt;
+  bool ok = false;
+  const qulonglong seconds = qEnvironmentVariable(kClockVariable).trimmed().toULongLong(&ok);
+  if (!ok || seconds > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(seconds);
+}
+
+QtHost::QtHost(QWidget* dialog_parent) : dialog_parent_(dialog_parent), fixed_clock_(FixedClock()) {
+  timer_.setInterval(kHintMilliseconds);
+  timer_.setSingleShot(false);
+}
+
+void QtHost::BeforeDialog() {
+  if (before_dialog_) before_dialog_();
+}
+
+void QtHost::ShowMessage(const std::string& text) {
+  BeforeDialog();
+  QMessageBox box(QMessageBox::NoIcon, Title(), QString::fromStdString(text), QMessageBox::Ok, dialog_parent_);
+  box.exec();
+}
+
+bool QtHost::AskWarning(const std::string& text) {
+  BeforeDialog();
+  QMessageBox box(QMessageBox::Warning, Title(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                  dialog_parent_);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+void QtHost::Beep() { QApplication::beep(); }
+
+std::uint32_t QtHost::NowSeconds() {
+  if (fixed_clock_) return *fixed_clock_;
+  return static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
+}
+
+void QtHost::StartHintTimer() { timer_.start(); }
+
+void QtHost::StopHintTimer() { timer_.stop(); }
+
+void QtHost::OnHintTimer(std::function<void()> handler) {
+  QObject::disconnect(&timer_, &QTimer::timeout, nullptr, nullptr);
+  QObject::connect(&timer_, &QTimer::timeout, std::move(handler));
+}
+
+}  // namespace vantrel::platform

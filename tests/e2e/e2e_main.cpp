@@ -1,0 +1,18 @@
+// The end-to-end tests run the built game in their own X server; this process watches it through the same
+// server.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "x_session.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // listing needs no display
+  const vantrel::e2e::XServer server;
+  qputenv("DISPLAY", server.display().toLocal8Bit());
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QGuiApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}

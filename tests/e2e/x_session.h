@@ -1,0 +1,49 @@
+// A private X server for the end-to-end tests, and the means to drive and watch programs on it: the game
+// started with a fixed clock, real key presses and mouse drags through xdotool, and screenshots.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <sys/types.h>
+
+namespace vantrel::e2e {
+
+// Starts Xvfb on a free display (it picks the number itself) and ends it when destroyed.
+class XServer {
+ public:
+  XServer();
+  ~XServer();
+  XServer(const XServer&) = delete;
+  XServer& operator=(const XServer&) = delete;
+  // ":N"
+  const QString& display() const { return display_; }
+
+ private:
+  pid_t pid_ = -1;
+  QString display_;
+};
+
+// Runs xdotool with the arguments and returns its standard output; fails the test when xdotool fails.
+QString XDoTool(const QStringList& args);
+// The whole screen as it is now.
+QImage Screenshot();
+// The id of the visible top-level window titled exactly `title`, waiting up to `timeout_ms`; 0 if none came.
+unsigned long WaitForWindow(const QString& title, int timeout_ms);
+// The window's place on the screen.
+QRect WindowGeometry(unsigned long window);
+
+// The game, started in `folder` with its clock at `clock`.
+class Game {
+ public:
+  Game(const QString& folder, unsigned clock);
+  ~Game();
+  QProcess& process() { return process_; }
+
+ private:
+  QProcess process_;
+};
+
+}  // namespace vantrel::e2e

@@ -1,0 +1,195 @@
+// Dragging with the mouse: the cursor shows whether a drop would be taken, a release drops on the image under
+// the pointer, the scroll bars are off meanwhile, and only the changed images are repainted.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTest>
+
+#include "interaction/table_view.h"
+#include "ui_support.h"
+
+namespace vantrel::uitest {
+namespace {
+
+Qt::CursorShape OverrideShape() {
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// The images of every card slot, to tell whether anything moved.
+std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
+  std::vector<std::tuple<int, int, int, bool, bool>> layout;
+  for (int i = 0; i < kCardSlots; ++i) {
+    const Card& c = table.cards[i];
+    layout.emplace_back(c.image.left, c.image.top, c.col, c.back_up, c.ontop);
+  }
+  return layout;
+}
+
+// A slot that refuses the dragged card: a face-up uppermost card of another suit.
+int RefusingTarget(const Table& table, int moved) {
+  for (int i = 40; i < 48; ++i) {
+    if (i != moved && !table.IsValidMove(i, moved) && table.cards[i].col != table.cards[moved].col) return i;
+  }
+  return -1;
+}
+
+struct DragFixture : ::testing::Test {
+  void SetUp() override {
+    w.Deal();
+    move = FindValidMove(w.table());
+    ASSERT_GE(move.moved, 0);
+    view = &w->view();
+  }
+  QPoint At(int slot) { return GrabPoint(w.table(), slot); }
+
+  Window w;
+  Move move;
+  TableView* view = nullptr;
+};
+
+TEST_F(DragFixture, CursorTellsValidTargetsAndTheReleaseMovesTheCardWithItsRiders) {
+  Table& t = w.table();
+  const ColumnList riders = t.CardsAbove(move.moved);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  ASSERT_TRUE(view->dragging());
+  EXPECT_FALSE(t.scroll_bars);
+  EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  // Over the dragged card itself: refused.
+  EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
+  QTest::mouseMove(view, At(move.target));
+  EXPECT_EQ(OverrideShape(), Qt::PointingHandCursor);
+  const int refusing = RefusingTarget(t, move.moved);
+  ASSERT_GE(refusing, 0);
+  QTest::mouseMove(view, At(refusing));
+  EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
+  QTest::mouseMove(view, QPoint(620, 200));  // the bare table to the right of column 8
+  EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
+  QTest::mouseMove(view, At(move.target));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, At(move.target));
+
+  EXPECT_FALSE(view->dragging());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  const Image& target = t.cards[move.target].image;
+  EXPECT_EQ(t.cards[move.moved].image.left, target.left);
+  EXPECT_EQ(t.cards[move.moved].image.top, target.top + 15);
+  int top = target.top + 15;
+  for (int rider : riders) {
+    top += 15;
+    EXPECT_EQ(t.cards[rider].image.top, top);
+    EXPECT_EQ(t.cards[rider].image.left, target.left);
+  }
+}
+
+TEST_F(DragFixture, ReleaseOverARefusingCardTheBareTableOrAnotherControlChangesNothing) {
+  Table& t = w.table();
+  const auto before = Layout(t);
+  const int refusing = RefusingTarget(t, move.moved);
+  ASSERT_GE(refusing, 0);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, At(refusing));
+  EXPECT_EQ(Layout(t), before);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(620, 200));
+  EXPECT_EQ(Layout(t), before);
+  // Over the move label (it lies over the table): refused even though a valid card might lie beneath.
+  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl->mapTo(w.window.get(), QPoint(5, 5)));
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  QTest::mouseMove(view, label);
+  EXPECT_EQ(view->TargetAt(view->mapToGlobal(label)), TableView::kElsewhere);
+  EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, label);
+  EXPECT_EQ(Layout(t), before);
+  EXPECT_TRUE(t.status_text.empty());  // left presses never touch the status bar
+}
+
+TEST_F(DragFixture, WithShowValidOffEveryTargetShowsTheHandButAnInvalidDropStillDoesNothing) {
+  Table& t = w.table();
+  QTest::keyClick(w.window.get(), Qt::Key_V, Qt::ControlModifier);
+  ASSERT_FALSE(t.show_valid);
+  const auto before = Layout(t);
+  const int refusing = RefusingTarget(t, move.moved);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  QTest::mouseMove(view, At(refusing));
+  EXPECT_EQ(OverrideShape(), Qt::BitmapCursor);  // the program's own pointing hand
+  QTest::mouseMove(view, QPoint(620, 200));
+  EXPECT_EQ(OverrideShape(), Qt::BitmapCursor);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, At(refusing));
+  EXPECT_EQ(Layout(t), before);
+  // Checked again: the stock hand over valid targets, no-drop elsewhere.
+  QTest::keyClick(w.window.get(), Qt::Key_V, Qt::ControlModifier);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  QTest::mouseMove(view, At(move.target));
+  EXPECT_EQ(OverrideShape(), Qt::PointingHandCursor);
+  QTest::mouseMove(view, At(refusing));
+  EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, At(refusing));
+}
+
+TEST_F(DragFixture, ADragWhoseReleaseNeverArrivesEndsWithoutADrop) {
+  Table& t = w.table();
+  const auto before = Layout(t);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
+  ASSERT_TRUE(view->dragging());
+  // The pointer moves over the valid target with no button held: the release went elsewhere.
+  const QPoint target = At(move.target);
+  QMouseEvent moved(QEvent::MouseMove, QPointF(target), QPointF(view->mapToGlobal(target)), Qt::NoButton,
+                    Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &moved);
+  EXPECT_FALSE(view->dragging());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_EQ(Layout(t), before);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, target);  // the late release drops nothing
+  EXPECT_EQ(Layout(t), before);
+}
+
+TEST_F(DragFixture, CardsShowTheProgramsHandWhenThePointerRestsOnThem) {
+  QTest::mouseMove(view, At(move.moved));
+  EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
+  const QPixmap hand = view->cursor().bitmap();
+  EXPECT_EQ(hand.size(), QSize(32, 32));
+  EXPECT_EQ(view->cursor().hotSpot(), QPoint(0, 0));
+  QTest::mouseMove(view, QPoint(620, 200));
+  EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(DragFixture, OnlyTheImagesThatChangedAreRepainted) {
+  Table& t = w.table();
+  const CardPictures pictures(GameDir());
+  TableView standalone(t, w->interaction(), pictures);
+  // The standalone view starts from the current table; a move then changes only the moved cards (and the
+  // card it uncovers, if that one turns over).
+  const ColumnList riders = t.CardsAbove(move.moved);
+  QRegion expected;
+  auto rect = [&](int slot) {
+    const Image& i = t.cards[slot].image;
+    return QRect(i.left, i.top, i.width, i.height);
+  };
+  expected += rect(move.moved);
+  for (int r : riders) expected += rect(r);
+  const auto pictures_before = [&] {
+    std::vector<int> p;
+    for (const Card& c : t.cards) p.push_back(c.image.picture);
+    return p;
+  }();
+  w->interaction().DragAndDrop(move.moved, move.target);
+  expected += rect(move.moved);
+  for (int r : riders) expected += rect(r);
+  for (int i = 0; i < kCardSlots; ++i) {
+    if (t.cards[i].image.picture != pictures_before[i]) expected += rect(i);
+  }
+  EXPECT_EQ(standalone.Sync(), expected);
+  EXPECT_TRUE(standalone.Sync().isEmpty());  // nothing changed since
+}
+
+}  // namespace
+}  // namespace vantrel::uitest

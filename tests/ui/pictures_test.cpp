@@ -1,0 +1,144 @@
+// Reading the card pictures: every way a file can be unusable stops the start with a message that names the
+// file and its folder; a player's own bitmaps of the right size are taken.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "interaction/card_pictures.h"
+#include "platform/error.h"
+#include "ui_support.h"
+
+namespace vantrel::uitest {
+namespace {
+
+// A working folder with a copy of the game's CARDS.
+struct Folder {
+  Folder() {
+    EXPECT_TRUE(dir.isValid());
+    QDir(dir.path()).mkdir(QStringLiteral("CARDS"));
+    const QDir cards(GameDir().filePath(QStringLiteral("CARDS")));
+    for (const QString& name : cards.entryList(QDir::Files)) {
+      EXPECT_TRUE(QFile::copy(cards.filePath(name), Cards().filePath(name)));
+    }
+  }
+  QDir Cards() const { return QDir(QDir(dir.path()).filePath(QStringLiteral("CARDS"))); }
+  QString File(const QString& name) const { return Cards().filePath(name); }
+  void Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(File(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+  }
+  QByteArray Read(const QString& name) const {
+    QFile file(File(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+  }
+  // Starts the window in this folder; returns the failure's message, or "" when it started.
+  std::string Start() const {
+    platform::ScriptedHost host;
+    try {
+      app::TCardTable window(&host, QDir(dir.path()));
+    } catch (const Error& e) {
+      return e.what();
+    }
+    return "";
+  }
+  QTemporaryDir dir;
+};
+
+void ExpectNamesFileAndFolder(const std::string& message, const Folder& f, const char* file, const char* reason) {
+  SCOPED_TRACE(message);
+  EXPECT_NE(message.find(std::string("\"") + file + "\""), std::string::npos);
+  EXPECT_NE(message.find(QDir::toNativeSeparators(f.Cards().absolutePath()).toStdString()), std::string::npos);
+  EXPECT_NE(message.find(reason), std::string::npos);
+}
+
+TEST(Pictures, TheGamesOwnPicturesAreRead) {
+  Folder f;
+  EXPECT_EQ(f.Start(), "");
+  EXPECT_EQ(app::CardTable, nullptr);
+}
+
+TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
+  struct Case {
+    const char* name;
+    const char* file;
+    std::function<void(const Folder&)> damage;
+    const char* reason;
+  };
+  const std::vector<Case> cases = {
+      {"missing", "7H.BMP", [](const Folder& f) { QFile::remove(f.File("7H.BMP")); }, "the file is missing"},
+      {"empty", "AS.BMP", [](const Folder& f) { f.Write("AS.BMP", {}); }, "the file is empty"},
+      {"cut short", "KD.BMP", [](const Folder& f) { f.Write("KD.BMP", f.Read("KD.BMP").left(3000)); },
+       "the file is cut short"},
+      {"text", "7H.BMP", [](const Folder& f) { f.Write("7H.BMP", "this is not a picture\n"); },
+       "not a Windows bitmap"},
+      {"wrong size", "10C.BMP",
+       [](const Folder& f) {
+         QImage big(80, 100, QImage::Format_RGB32);
+         big.fill(Qt::white);
+         ASSERT_TRUE(big.save(f.File("10C.BMP"), "BMP"));
+       },
+       "80 x 100 pixels"},
+      {"png in disguise", "2S.BMP",
+       [](const Folder& f) {
+         QImage png(71, 96, QImage::Format_RGB32);
+         png.fill(Qt::white);
+         ASSERT_TRUE(png.save(f.File("2S.BMP"), "PNG"));
+       },
+       "not a Windows bitmap"},
+      {"back", "BACK.BMP", [](const Folder& f) { QFile::remove(f.File("BACK.BMP")); }, "the file is missing"},
+      {"outline", "OUTLINE.BMP", [](const Folder& f) { f.Write("OUTLINE.BMP", "BM"); }, "not a Windows bitmap"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Folder f;
+    c.damage(f);
+    ExpectNamesFileAndFolder(f.Start(), f, c.file, c.reason);
+    EXPECT_EQ(app::CardTable, nullptr);
+  }
+}
+
+TEST(Pictures, ReadingAheadChangesNeitherThePicturesNorTheFailure) {
+  Folder good;
+  PrefetchCardPictures(QDir(good.dir.path()));
+  const CardPictures ahead(QDir(good.dir.path()));
+  const CardPictures now(QDir(good.dir.path()));
+  for (int i = 0; i <= kBackPicture; ++i) EXPECT_EQ(ahead.Picture(i).toImage(), now.Picture(i).toImage()) << i;
+  EXPECT_EQ(ahead.Outline().toImage(), now.Outline().toImage());
+
+  Folder damaged;
+  damaged.Write("9C.BMP", damaged.Read("9C.BMP").left(100));
+  QFile::remove(damaged.File("JD.BMP"));
+  PrefetchCardPictures(QDir(damaged.dir.path()));
+  // The first unreadable picture in the reading order is the one named, as without reading ahead.
+  ExpectNamesFileAndFolder(damaged.Start(), damaged, "9C.BMP", "the file is cut short");
+}
+
+TEST(Pictures, AMissingFolderNamesTheFirstPicture) {
+  Folder f;
+  ASSERT_TRUE(f.Cards().removeRecursively());
+  ExpectNamesFileAndFolder(f.Start(), f, "AS.BMP", "the file is missing");
+}
+
+TEST(Pictures, APlayersOwnBitmapsOfTheRightSizeAreTaken) {
+  Folder f;
+  QImage art(71, 96, QImage::Format_Indexed8);
+  art.setColorCount(2);
+  art.setColor(0, qRgb(128, 64, 128));
+  art.setColor(1, qRgb(10, 200, 30));
+  art.fill(1);
+  art.setPixel(0, 0, 0);
+  ASSERT_TRUE(art.save(f.File("QH.BMP"), "BMP"));
+  EXPECT_EQ(f.Start(), "");
+  // The transparent colour is cut out whatever depth the file has.
+  const CardPictures pictures(QDir(f.dir.path()));
+  const QImage queen = pictures.Picture(FacePicture(4, 12)).toImage();
+  EXPECT_EQ(qAlpha(queen.pixel(0, 0)), 0);
+  EXPECT_EQ(queen.pixelColor(1, 0), QColor(10, 200, 30));
+}
+
+}  // namespace
+}  // namespace vantrel::uitest

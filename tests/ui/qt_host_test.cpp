@@ -1,0 +1,93 @@
+// The desktop host: the message box and the warning question as the player sees them, the clock that tests
+// can fix, and the hint timer.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "platform/qt_host.h"
+#include "ui_support.h"
+
+namespace vantrel::uitest {
+namespace {
+
+TEST(QtHost, MessageBoxHasTheProgramsTitleTheTextAndOk) {
+  platform::QtHost host;
+  bool before_dialog = false;
+  host.OnBeforeDialog([&] { before_dialog = true; });
+  AnswerNextDialog(
+      [](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Vantrel"));
+        EXPECT_EQ(box->text(), QStringLiteral("You Win!"));
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+      },
+      QMessageBox::Ok);
+  host.ShowMessage("You Win!");
+  EXPECT_TRUE(before_dialog);
+}
+
+TEST(QtHost, WarningQuestionGoesOnOnlyOnYes) {
+  platform::QtHost host;
+  auto check = [](QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box->text(), QStringLiteral("Are you sure you want to start a new game?"));
+  };
+  AnswerNextDialog(check, QMessageBox::Yes);
+  EXPECT_TRUE(host.AskWarning("Are you sure you want to start a new game?"));
+  AnswerNextDialog(check, QMessageBox::No);
+  EXPECT_FALSE(host.AskWarning("Are you sure you want to start a new game?"));
+  AnswerNextDialog(check, 0);  // Esc
+  EXPECT_FALSE(host.AskWarning("Are you sure you want to start a new game?"));
+}
+
+TEST(QtHost, ClockCanBeFixedThroughTheEnvironment) {
+  qputenv(platform::kClockVariable, "1700000123");
+  EXPECT_EQ(platform::QtHost().NowSeconds(), 1700000123u);
+  qputenv(platform::kClockVariable, "4294967295");
+  EXPECT_EQ(platform::FixedClock(), std::optional<std::uint32_t>(4294967295u));
+  for (const char* bad : {"", "soon", "-1", "4294967296"}) {
+    qputenv(platform::kClockVariable, bad);
+    EXPECT_EQ(platform::FixedClock(), std::nullopt) << bad;
+  }
+  qunsetenv(platform::kClockVariable);
+  const std::uint32_t now = platform::QtHost().NowSeconds();
+  EXPECT_GT(now, 1700000000u);  // a real clock, after the game was written
+}
+
+TEST(QtHost, HintTimerFiresAfter700Milliseconds) {
+  platform::QtHost host;
+  int fired = 0;
+  host.OnHintTimer([&] {
+    ++fired;
+    host.StopHintTimer();
+  });
+  EXPECT_EQ(host.hint_timer().interval(), 700);
+  host.StartHintTimer();
+  EXPECT_TRUE(host.hint_timer().isActive());
+  QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 3000);
+  EXPECT_FALSE(host.hint_timer().isActive());
+}
+
+TEST(QtHost, TheWindowWiresTheTimerToTheHint) {
+  qputenv(platform::kClockVariable, "1700000000");
+  app::TCardTable window(nullptr, GameDir());
+  qunsetenv(platform::kClockVariable);
+  ASSERT_NE(window.Timer, nullptr);
+  window.New->trigger();
+  window.GiveHint->trigger();
+  const int hinted = window.table().hint_card;
+  EXPECT_FALSE(window.table().cards[hinted].image.visible);
+  EXPECT_TRUE(window.Timer->isActive());
+  QTRY_VERIFY_WITH_TIMEOUT(window.table().cards[hinted].image.visible, 3000);
+  EXPECT_FALSE(window.Timer->isActive());
+}
+
+}  // namespace
+}  // namespace vantrel::uitest

@@ -1,0 +1,74 @@
+// The widget tests' helpers.
+#include "ui_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/screen_metrics.h"
+
+namespace vantrel::uitest {
+
+QDir GameDir() { return QDir(QStringLiteral(VANTREL_GAME_DIR)); }
+
+Window::Window() {
+  window = std::make_unique<app::TCardTable>(&host, GameDir());
+  window->ShowCentred();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  window->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+Window::~Window() { platform::SetPrimaryScreenSizeForTesting(std::nullopt); }
+
+void Window::Deal() {
+  window->New->trigger();
+  QCoreApplication::processEvents();
+}
+
+QPoint GrabPoint(const Table& table, int slot) {
+  const Image& image = table.cards[slot].image;
+  const bool covered = !table.CardsAbove(slot).empty();
+  return QPoint(image.left + image.width / 2, image.top + (covered ? 7 : image.height / 2));
+}
+
+int SlotOfCard(const Table& table, int suit, int number) {
+  for (int i = 0; i < kCardSlots; ++i) {
+    if (table.cards[i].suit == suit && table.cards[i].number == number) return i;
+  }
+  return -1;
+}
+
+Move FindValidMove(const Table& table) {
+  for (int k = 0; k < table.moves.count; ++k) {
+    const MoveEntry& entry = table.moves[k];
+    if (entry.target_suit < 1 || entry.target_suit > 4) continue;
+    return {entry.slot, SlotOfCard(table, entry.target_suit, entry.target_number)};
+  }
+  return {};
+}
+
+void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {
+  // The timer belongs to the application, which frees it at the end; it stops once it has answered.
+  auto* timer = new QTimer(QCoreApplication::instance());
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect = std::move(inspect), button] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    timer->stop();
+    inspect(dialog);
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    if (box != nullptr && button != 0) {
+      box->button(static_cast<QMessageBox::StandardButton>(button))->click();
+    } else {
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    }
+  });
+  timer->start();
+}
+
+}  // namespace vantrel::uitest

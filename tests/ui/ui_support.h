@@ -1,0 +1,52 @@
+// Shared helpers of the widget tests: a window over a scripted host, points on cards, and answering dialogs.
+#pragma once
+
+#include <QDir>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "app/card_table.h"
+#include "platform/scripted_host.h"
+
+namespace vantrel::uitest {
+
+inline constexpr std::uint32_t kNow = 1700000000;
+
+// The built game's folder, which holds CARDS.
+QDir GameDir();
+
+// The main window over a scripted host, shown (offscreen) at its design size and active.
+struct Window {
+  Window();
+  ~Window();
+  app::TCardTable& operator*() { return *window; }
+  app::TCardTable* operator->() { return window.get(); }
+  Table& table() { return window->table(); }
+  // Deals with the clock at kNow.
+  void Deal();
+
+  platform::ScriptedHost host{kNow};
+  std::unique_ptr<app::TCardTable> window;
+};
+
+// A point on the part of a slot's image that lies uppermost (the strip a covered card shows), in view
+// coordinates.
+QPoint GrabPoint(const Table& table, int slot);
+// The slot holding the card, or -1.
+int SlotOfCard(const Table& table, int suit, int number);
+// A valid move of the current deal: the dragged slot and the slot of the card it goes onto.
+struct Move {
+  int moved = -1;
+  int target = -1;
+};
+Move FindValidMove(const Table& table);
+
+// When the next modal dialog opens, hands it to `inspect` and then closes it with `button` (a
+// QMessageBox::StandardButton, or 0 for Esc).
+void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button);
+
+}  // namespace vantrel::uitest
