@@ -1,0 +1,14 @@
+// Proofs that a position cannot be won, found without searching it.
+#pragma once
+
+#include "solver/position.h"
+
+namespace vantrel::solver {
+
+// True only when no sequence of drops from `p` can win. A card that is not yet on its next-higher card
+// (nor a King at the head of a column) has to be dropped exactly once more, and some drops must come
+// before others: the cards lying on a card's target must leave first. When those demands go round in a
+// circle, or a face-down King can never be uncovered, the position is lost whatever is played.
+bool ProvedDead(const Position& p);
+
+}  // namespace vantrel::solver
