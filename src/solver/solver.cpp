@@ -80,7 +80,8 @@ Result Solver::Solve(const Position& start) {
 }
 
 bool Solver::Search(Position& p, int depth) {
-  if (nodes_ >= next_check_) {
+  // The clock is read every thousand positions; the node limit holds exactly.
+  if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
     next_check_ = nodes_ + 1024;
     if (OutOfTime()) return false;
   }
