@@ -66,6 +66,7 @@ Result Solver::Solve(const Position& start) {
   result.nodes = nodes_;
   result.seconds = Now() - started_;
   result.cancelled = cancelled_;
+  result.table_bytes = table_.peak_bytes();
   if (won) {
     result.verdict = Verdict::kWinnable;
     Position replay = start;

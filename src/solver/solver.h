@@ -34,6 +34,7 @@ struct Result {
   std::uint64_t nodes = 0;  // positions expanded
   double seconds = 0;
   bool cancelled = false;  // unknown because the search was stopped from outside
+  std::size_t table_bytes = 0;  // the most memory the table held during this search
 };
 
 // One solver serves many deals in turn and keeps its table's memory between them. Not thread-safe: give

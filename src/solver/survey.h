@@ -1,4 +1,4 @@
-// Deciding many deals at once on several threads, and the figures a survey reports.
+// Deciding a run of consecutive deals on several threads.
 #pragma once
 
 #include <atomic>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "solver/solver.h"
+#include "solver/tally.h"
 
 namespace vantrel::solver {
 
@@ -17,6 +18,7 @@ struct DealResult {
   std::vector<Drop> moves;
   std::uint64_t nodes = 0;
   double seconds = 0;
+  std::size_t table_bytes = 0;  // the most memory its table held
 };
 
 struct SurveyOptions {
@@ -32,31 +34,11 @@ struct SurveyOptions {
 // The table memory each of `jobs` threads may use, so that together they stay within `max_memory_bytes`.
 std::size_t TableShare(std::size_t max_memory_bytes, int jobs);
 
-// Decides every seed on `jobs` threads, seeds taken in the order given. `done` is called for each deal
-// decided (or left unknown by a limit), one call at a time, in the order they finish; deals cut short by
-// the cancel flag are not reported. Returns the number reported.
-std::size_t RunSurvey(const std::vector<std::uint32_t>& seeds, const SurveyOptions& options,
-                      const std::function<void(DealResult&&)>& done);
-
-struct Tally {
-  std::uint64_t winnable = 0;
-  std::uint64_t unwinnable = 0;
-  std::uint64_t unknown = 0;
-  void Add(Verdict verdict);
-  std::uint64_t total() const { return winnable + unwinnable + unknown; }
-};
-
-struct Interval {
-  double lo = 0;
-  double hi = 0;
-};
-
-// The Wilson score interval for `successes` out of `n` at the normal quantile `z` (1.96 for 95%); for
-// n = 0 the whole range [0, 1].
-Interval Wilson(std::uint64_t successes, std::uint64_t n, double z = 1.959963984540054);
-
-// The 95% interval of the share of winnable deals. Deals left unknown could go either way, so the lower
-// end counts them as lost and the upper end as won; without unknowns it is the plain Wilson interval.
-Interval WinnableInterval(const Tally& tally);
+// Decides the deals from seed `from` on, `count` of them (from + count - 1 must not pass 4294967295), on
+// `jobs` threads, leaving out the seeds in `skip` (sorted: those an earlier run decided). `done` is called
+// for each deal decided or left unknown by a limit, one call at a time, in the order they finish; deals cut
+// short by the cancel flag are not reported. Returns the number reported.
+std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const std::vector<std::uint32_t>& skip,
+                        const SurveyOptions& options, const std::function<void(DealResult&&)>& done);
 
 }  // namespace vantrel::solver

@@ -26,6 +26,7 @@ TranspositionTable::TranspositionTable(std::size_t max_bytes) : max_bytes_(max_b
   std::size_t largest = std::bit_floor(std::max<std::size_t>(max_bytes / 3 * 2, sizeof(std::uint64_t)));
   max_capacity_ = std::max<std::size_t>(largest / sizeof(std::uint64_t), kProbes);
   Allocate(std::min(kStartCapacity, max_capacity_));
+  peak_bytes_ = bytes();
 }
 
 void TranspositionTable::Allocate(std::size_t capacity) {
@@ -70,19 +71,22 @@ bool TranspositionTable::Place(std::uint64_t entry, bool may_replace) {
 
 void TranspositionTable::Insert(std::uint64_t key) {
   const std::uint64_t entry = key | kMarker;
-  const bool may_grow = capacity_ < max_capacity_;
-  if (may_grow && (size_ + 1) * 2 > capacity_) {
-    // Rehash into twice the room; old and new arrays are both held for a moment.
-    std::unique_ptr<std::uint64_t[]> old = std::move(slots_);
-    const std::size_t old_capacity = capacity_;
-    Allocate(capacity_ * 2);
-    peak_bytes_ = std::max(peak_bytes_, (old_capacity + capacity_) * sizeof(std::uint64_t));
-    for (std::size_t k = 0; k < old_capacity; ++k) {
-      if (old[k] != 0) Place(old[k], true);
-    }
-  }
+  // While the table may still grow it never forgets: a full probe window or half the slots taken make it
+  // double first.
+  while (capacity_ < max_capacity_ && ((size_ + 1) * 2 > capacity_ || !Place(entry, false))) Grow();
   Place(entry, true);
   peak_bytes_ = std::max(peak_bytes_, bytes());
+}
+
+void TranspositionTable::Grow() {
+  // Rehash into twice the room; old and new arrays are both held for a moment.
+  std::unique_ptr<std::uint64_t[]> old = std::move(slots_);
+  const std::size_t old_capacity = capacity_;
+  Allocate(capacity_ * 2);
+  peak_bytes_ = std::max(peak_bytes_, (old_capacity + capacity_) * sizeof(std::uint64_t));
+  for (std::size_t k = 0; k < old_capacity; ++k) {
+    if (old[k] != 0) Place(old[k], true);
+  }
 }
 
 void TranspositionTable::Clear() {
@@ -95,6 +99,7 @@ void TranspositionTable::Clear() {
     size_ = 0;
   }
   replaced_ = 0;
+  peak_bytes_ = bytes();
 }
 
 }  // namespace vantrel::solver

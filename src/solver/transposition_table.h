@@ -23,7 +23,7 @@ class TranspositionTable {
 
   std::size_t size() const { return size_; }
   std::size_t bytes() const { return capacity_ * sizeof(std::uint64_t); }
-  // The most memory held at once since construction.
+  // The most memory held at once since the last Clear.
   std::size_t peak_bytes() const { return peak_bytes_; }
   std::size_t max_bytes() const { return max_bytes_; }
   // Entries lost to replacement since the last Clear.
@@ -34,6 +34,7 @@ class TranspositionTable {
   static constexpr int kProbes = 16;
 
   void Allocate(std::size_t capacity);
+  void Grow();
   bool Place(std::uint64_t entry, bool may_replace);
   std::size_t Home(std::uint64_t entry) const;
 

@@ -1,23 +1,23 @@
 // `survey`: decides a run of consecutive deals on every core and reports how many can be won.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <optional>
-#include <set>
 #include <thread>
 
 #include "commands.h"
 #include "json.h"
 #include "platform/error.h"
 #include "solver/survey.h"
+#include "solver/survey_csv.h"
+#include "solver/tally.h"
 #include "solver_args.h"
-#include "survey_csv.h"
 
 namespace vantrel::cli {
 namespace {
@@ -156,28 +156,22 @@ int SurveyCommand(std::span<const std::string_view> args) {
 
   // What an earlier run already decided, and where this run writes its lines.
   solver::Tally tally;
-  std::set<std::uint32_t> done_before;
+  std::vector<std::uint32_t> done_before;
   std::ofstream csv;
   if (!parsed.csv.empty()) {
     if (parsed.resume) {
-      for (const CsvRow& row : ReadSurveyCsv(parsed.csv, from, count)) {
-        done_before.insert(row.seed);
+      for (const solver::CsvRow& row : solver::ReadSurveyCsv(parsed.csv, from, count)) {
+        done_before.push_back(row.seed);
         tally.Add(row.verdict);
       }
+      std::sort(done_before.begin(), done_before.end());
     } else if (std::filesystem::exists(parsed.csv) && std::filesystem::file_size(parsed.csv) > 0) {
       throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
     }
     const bool fresh = !std::filesystem::exists(parsed.csv) || std::filesystem::file_size(parsed.csv) == 0;
     csv.open(parsed.csv, std::ios::app);
     if (!csv) throw Error("cannot write " + parsed.csv + ": check the folder exists and is writable");
-    if (fresh) csv << kSurveyCsvHeader << '\n' << std::flush;
-  }
-
-  std::vector<std::uint32_t> seeds;
-  seeds.reserve(count - done_before.size());
-  for (std::uint64_t k = 0; k < count; ++k) {
-    const auto seed = static_cast<std::uint32_t>(from + k);
-    if (!done_before.contains(seed)) seeds.push_back(seed);
+    if (fresh) csv << solver::kSurveyCsvHeader << '\n' << std::flush;
   }
 
   g_interrupted.store(false);
@@ -196,32 +190,33 @@ int SurveyCommand(std::span<const std::string_view> args) {
 
   Progress progress(count, done_before.size());
   std::uint64_t done = done_before.size();
-  // Lines go out in seed order: a result that finishes early waits for those before it.
-  std::map<std::uint32_t, solver::DealResult> waiting;
-  std::size_t next_to_write = 0;
   bool write_failed = false;
-  auto write = [&](const solver::DealResult& r) {
-    if (!csv.is_open()) return;
-    csv << SurveyCsvLine(r) << '\n';
-    if (!csv) write_failed = true;
-  };
-  solver::RunSurvey(seeds, options, [&](solver::DealResult&& r) {
+  solver::InOrder lines(
+      count,
+      [&](std::uint64_t k) {
+        return std::binary_search(done_before.begin(), done_before.end(), static_cast<std::uint32_t>(from + k));
+      },
+      [&](const std::string& line) {
+        csv << line << '\n';
+        if (!csv && !write_failed) {  // a full disk: stop rather than decide deals nobody records
+          write_failed = true;
+          g_interrupted.store(true);
+        }
+      });
+  solver::RunSurvey(from, count, done_before, options, [&](solver::DealResult&& r) {
     tally.Add(r.verdict);
     ++done;
-    waiting.emplace(r.seed, std::move(r));
-    while (next_to_write < seeds.size() && waiting.contains(seeds[next_to_write])) {
-      write(waiting.at(seeds[next_to_write]));
-      waiting.erase(seeds[next_to_write]);
-      ++next_to_write;
-    }
+    if (csv.is_open()) lines.Add(r.seed - from, solver::SurveyCsvLine(r));
     progress.Update(done, tally, false);
   });
-  for (const auto& [seed, r] : waiting) write(r);  // after an interruption, past the gap
+  lines.Flush();
   if (csv.is_open()) csv.flush();
   progress.Update(done, tally, true);
   sigaction(SIGINT, &old_int, nullptr);
   sigaction(SIGTERM, &old_term, nullptr);
-  if (write_failed || (csv.is_open() && !csv)) throw Error("writing " + parsed.csv + " failed: check the disk");
+  if (write_failed || (csv.is_open() && !csv)) {
+    throw Error("writing " + parsed.csv + " failed: check the disk; --resume continues from what was written");
+  }
 
   const double seconds = progress.Seconds();
   const std::uint64_t decided = tally.total();
@@ -236,7 +231,8 @@ int SurveyCommand(std::span<const std::string_view> args) {
   j.Key("winnable_rate").Value(decided ? static_cast<double>(tally.winnable) / static_cast<double>(decided) : 0.0);
   j.Key("ci95").BeginArray().Value(ci.lo).Value(ci.hi).EndArray();
   j.Key("seconds").Value(seconds);
-  j.Key("deals_per_second").Value(seconds > 0 ? static_cast<double>(done - done_before.size()) / seconds : 0.0);
+  const auto this_run = static_cast<double>(done - done_before.size());
+  j.Key("deals_per_second").Value(seconds > 0 ? this_run / seconds : 0.0);
   j.EndObject();
   std::cout << j.str() << '\n';
   if (g_interrupted.load()) {

@@ -1,5 +1,5 @@
 // Writing and reading the survey's CSV lines.
-#include "survey_csv.h"
+#include "solver/survey_csv.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -8,10 +8,9 @@
 #include <sstream>
 
 #include "platform/error.h"
-#include "solver_args.h"
 #include "table/move_text.h"
 
-namespace vantrel::cli {
+namespace vantrel::solver {
 namespace {
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -35,10 +34,10 @@ bool ValidSeconds(std::string_view text) {
 
 }  // namespace
 
-std::string SurveyCsvLine(const solver::DealResult& r) {
+std::string SurveyCsvLine(const DealResult& r) {
   std::string line = std::to_string(r.seed);
   line += ',';
-  line += solver::VerdictName(r.verdict);
+  line += VerdictName(r.verdict);
   line += ',';
   for (std::size_t k = 0; k < r.moves.size(); ++k) {
     if (k > 0) line += ' ';
@@ -48,6 +47,39 @@ std::string SurveyCsvLine(const solver::DealResult& r) {
   std::snprintf(tail, sizeof tail, ",%llu,%.6f", static_cast<unsigned long long>(r.nodes), r.seconds);
   line += tail;
   return line;
+}
+
+void InOrder::Add(std::uint64_t index, std::string line) {
+  if (index < next_) {  // a slow deal that others went past
+    write_(line);
+    holes_.erase(index);
+    return;
+  }
+  waiting_.emplace(index, std::move(line));
+  for (;;) {
+    while (next_ < count_ && skipped_(next_)) ++next_;
+    const auto it = waiting_.find(next_);
+    if (it == waiting_.end()) break;
+    write_(it->second);
+    waiting_.erase(it);
+    ++next_;
+  }
+  if (waiting_.size() > max_waiting_) Flush();
+}
+
+void InOrder::Flush() {
+  if (waiting_.empty()) return;
+  const std::uint64_t last = waiting_.rbegin()->first;
+  for (std::uint64_t k = next_; k <= last; ++k) {
+    const auto it = waiting_.find(k);
+    if (it != waiting_.end()) {
+      write_(it->second);
+    } else if (!skipped_(k)) {
+      holes_.insert(k);
+    }
+  }
+  waiting_.clear();
+  next_ = last + 1;
 }
 
 std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, std::uint64_t count) {
@@ -89,18 +121,18 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
     }
     const std::vector<std::string_view> fields = Split(line, ',');
     if (fields.size() != 5) throw fail("expected 5 fields");
-    const auto seed = ParseDecimal(fields[0], kMaxSeed);
+    const auto seed = ParseDecimal(fields[0], UINT32_MAX);
     if (!seed) throw fail("the seed is not a whole number");
     if (*seed < from || *seed - from >= count) throw fail("seed " + std::to_string(*seed) + " lies outside this survey");
     if (!seen.insert(static_cast<std::uint32_t>(*seed)).second) throw fail("seed " + std::to_string(*seed) + " is there twice");
     CsvRow row;
     row.seed = static_cast<std::uint32_t>(*seed);
     if (fields[1] == "winnable") {
-      row.verdict = solver::Verdict::kWinnable;
+      row.verdict = Verdict::kWinnable;
     } else if (fields[1] == "unwinnable") {
-      row.verdict = solver::Verdict::kUnwinnable;
+      row.verdict = Verdict::kUnwinnable;
     } else if (fields[1] == "unknown") {
-      row.verdict = solver::Verdict::kUnknown;
+      row.verdict = Verdict::kUnknown;
     } else {
       throw fail("the verdict is not winnable, unwinnable or unknown");
     }
@@ -109,7 +141,7 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
         if (!ParseDrop(drop)) throw fail("a move is not M>T");
       }
     }
-    if (row.verdict == solver::Verdict::kWinnable && fields[2].empty()) throw fail("a winnable deal without moves");
+    if (row.verdict == Verdict::kWinnable && fields[2].empty()) throw fail("a winnable deal without moves");
     if (!ParseDecimal(fields[3], UINT64_MAX)) throw fail("the node count is not a whole number");
     if (!ValidSeconds(fields[4])) throw fail("the seconds are not a number");
     rows.push_back(row);
@@ -117,4 +149,4 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
   return rows;
 }
 
-}  // namespace vantrel::cli
+}  // namespace vantrel::solver
