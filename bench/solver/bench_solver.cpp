@@ -72,7 +72,9 @@ void BM_SolveDeals(benchmark::State& state) {
   std::sort(times.begin(), times.end());
   double total = 0;
   for (double t : times) total += t;
-  const auto at = [&](double q) { return times[std::min(times.size() - 1, static_cast<std::size_t>(q * static_cast<double>(times.size())))]; };
+  const auto at = [&](double q) {
+    return times[std::min(times.size() - 1, static_cast<std::size_t>(q * static_cast<double>(times.size())))];
+  };
   state.counters["deals"] = static_cast<double>(seeds.size());
   state.counters["decided_pct"] = 100.0 * static_cast<double>(decided) / static_cast<double>(seeds.size());
   state.counters["winnable_pct"] = 100.0 * static_cast<double>(winnable) / static_cast<double>(seeds.size());

@@ -1,4 +1,5 @@
-// The order in which unsettled cards must be dropped, and the contradictions in it that prove a position lost.
+// The order in which unsettled cards must be dropped, and the contradictions in it that prove a position
+// lost.
 //
 // From here to a win every unsettled card is dropped exactly once, and a drop settles it for good: on its
 // next-higher card, or a King at the head of a column. So the layout at the moment a card is dropped
@@ -161,7 +162,8 @@ bool ProvedDead(const Position& p) {
     // between them, the target included.
     if (target_col == p.column_of(card) && p.row_of(target) > p.row_of(card)) {
       std::uint64_t between = 0;
-      for (int row = p.row_of(card) + 1; row <= p.row_of(target); ++row) between |= Bit(p.at(target_col, row));
+      for (int row = p.row_of(card) + 1; row <= p.row_of(target); ++row)
+        between |= Bit(p.at(target_col, row));
       between &= open;
       if (between == 0) return true;
       choices[choice_count++] = {card, between};

@@ -65,10 +65,10 @@ Position Position::FromTable(const Table& table) {
       // A card from the reserve row can only have gone onto its next-higher card, or as a King to an empty
       // column; it then never uncovers anything when it moves again.
       if (slots[row] >= kReserveFirst) {
-        const bool on_next = row > 0 && !IsKing(code) &&
-                             CardCode(table.cards[slots[row - 1]].suit, table.cards[slots[row - 1]].number) ==
-                                 code + 1 &&
-                             !table.cards[slots[row - 1]].back_up;
+        const bool on_next =
+            row > 0 && !IsKing(code) &&
+            CardCode(table.cards[slots[row - 1]].suit, table.cards[slots[row - 1]].number) == code + 1 &&
+            !table.cards[slots[row - 1]].back_up;
         const bool heading = row == 0 && IsKing(code);
         if (!on_next && !heading) Reject(Name(code) + " came from the reserve row but lies out of place");
       }

@@ -37,8 +37,8 @@ struct Move {
 // What Apply changed, so that Revert can take it back.
 struct Undo {
   std::uint8_t card = 0;
-  std::uint8_t from = 0;      // the column the card left, or kInReserve
-  std::uint8_t from_row = 0;  // its row there (its reserve place for a reserve card)
+  std::uint8_t from = 0;          // the column the card left, or kInReserve
+  std::uint8_t from_row = 0;      // its row there (its reserve place for a reserve card)
   std::uint8_t turned = kNoCard;  // the card turned face up by the move, if any
   bool was_moved = false;         // whether the card had been moved before
 };
@@ -119,8 +119,8 @@ class Position {
 
   std::array<std::array<std::uint8_t, kDeck>, kColumns> columns_{};  // bottom card first
   std::array<std::uint8_t, kColumns> height_{};
-  std::array<std::uint8_t, kDeck> col_{};  // a card's column 0..7, or kInReserve
-  std::array<std::uint8_t, kDeck> row_{};  // its row; for a reserve card its place 0..3
+  std::array<std::uint8_t, kDeck> col_{};   // a card's column 0..7, or kInReserve
+  std::array<std::uint8_t, kDeck> row_{};   // its row; for a reserve card its place 0..3
   std::array<std::uint8_t, kDeck> slot_{};  // the slot that holds the card on the table
   std::uint64_t face_down_ = 0;
   std::uint64_t moved_ = 0;

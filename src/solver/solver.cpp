@@ -32,9 +32,12 @@ int Promise(const Position& p, Move m) {
 
 std::string_view VerdictName(Verdict verdict) {
   switch (verdict) {
-    case Verdict::kWinnable: return "winnable";
-    case Verdict::kUnwinnable: return "unwinnable";
-    case Verdict::kUnknown: break;
+    case Verdict::kWinnable:
+      return "winnable";
+    case Verdict::kUnwinnable:
+      return "unwinnable";
+    case Verdict::kUnknown:
+      break;
   }
   return "unknown";
 }
@@ -100,7 +103,8 @@ bool Solver::Search(Position& p, int depth) {
     score[i] = Promise(p, moves.moves[i]);
     order[i] = i;
   }
-  std::stable_sort(order.begin(), order.begin() + moves.count, [&](int a, int b) { return score[a] > score[b]; });
+  std::stable_sort(order.begin(), order.begin() + moves.count,
+                   [&](int a, int b) { return score[a] > score[b]; });
 
   for (int k = 0; k < moves.count; ++k) {
     const Move m = moves.moves[order[k]];

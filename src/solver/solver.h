@@ -33,7 +33,7 @@ struct Result {
   std::vector<Drop> moves;  // the drops that win, when winnable
   std::uint64_t nodes = 0;  // positions expanded
   double seconds = 0;
-  bool cancelled = false;  // unknown because the search was stopped from outside
+  bool cancelled = false;       // unknown because the search was stopped from outside
   std::size_t table_bytes = 0;  // the most memory the table held during this search
 };
 

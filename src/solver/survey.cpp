@@ -17,7 +17,8 @@ std::size_t TableShare(std::size_t max_memory_bytes, int jobs) {
 
 std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const std::vector<std::uint32_t>& skip,
                         const SurveyOptions& options, const std::function<void(DealResult&&)>& done) {
-  const int jobs = static_cast<int>(std::clamp<std::uint64_t>(count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
+  const int jobs = static_cast<int>(
+      std::clamp<std::uint64_t>(count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
   Limits limits = options.limits;
   limits.max_table_bytes = TableShare(options.max_memory_bytes, jobs);
   limits.cancel = options.cancel;

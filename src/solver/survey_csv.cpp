@@ -123,8 +123,10 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
     if (fields.size() != 5) throw fail("expected 5 fields");
     const auto seed = ParseDecimal(fields[0], UINT32_MAX);
     if (!seed) throw fail("the seed is not a whole number");
-    if (*seed < from || *seed - from >= count) throw fail("seed " + std::to_string(*seed) + " lies outside this survey");
-    if (!seen.insert(static_cast<std::uint32_t>(*seed)).second) throw fail("seed " + std::to_string(*seed) + " is there twice");
+    if (*seed < from || *seed - from >= count)
+      throw fail("seed " + std::to_string(*seed) + " lies outside this survey");
+    if (!seen.insert(static_cast<std::uint32_t>(*seed)).second)
+      throw fail("seed " + std::to_string(*seed) + " is there twice");
     CsvRow row;
     row.seed = static_cast<std::uint32_t>(*seed);
     if (fields[1] == "winnable") {

@@ -36,9 +36,9 @@ class InOrder {
   std::function<bool(std::uint64_t)> skipped_;
   std::function<void(const std::string&)> write_;
   std::size_t max_waiting_;
-  std::uint64_t next_ = 0;             // every line before it is out, or a hole
+  std::uint64_t next_ = 0;  // every line before it is out, or a hole
   std::map<std::uint64_t, std::string> waiting_;
-  std::set<std::uint64_t> holes_;      // before next_ but not out yet: deals still running
+  std::set<std::uint64_t> holes_;  // before next_ but not out yet: deals still running
 };
 
 struct CsvRow {

@@ -8,9 +8,15 @@ namespace vantrel::solver {
 
 void Tally::Add(Verdict verdict) {
   switch (verdict) {
-    case Verdict::kWinnable: ++winnable; break;
-    case Verdict::kUnwinnable: ++unwinnable; break;
-    case Verdict::kUnknown: ++unknown; break;
+    case Verdict::kWinnable:
+      ++winnable;
+      break;
+    case Verdict::kUnwinnable:
+      ++unwinnable;
+      break;
+    case Verdict::kUnknown:
+      ++unknown;
+      break;
   }
 }
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -173,7 +173,8 @@ TEST(Cli, SurveyCountsAddUpAndResumes) {
   for (std::size_t k = 1; k < after.size(); ++k) {
     seeds.insert(after[k].substr(0, after[k].find(',')));
     const std::string seed = after[k].substr(0, after[k].find(','));
-    const std::string verdict = after[k].substr(seed.size() + 1, after[k].find(',', seed.size() + 1) - seed.size() - 1);
+    const std::string verdict =
+        after[k].substr(seed.size() + 1, after[k].find(',', seed.size() + 1) - seed.size() - 1);
     const std::string before = lines[std::stoul(seed) - 1700000000 + 1];
     EXPECT_EQ(before.substr(0, before.find(',', seed.size() + 1)), seed + "," + verdict);
   }
@@ -190,7 +191,7 @@ TEST(Cli, InterruptedSurveyPrintsTheSummarySoFar) {
   const std::string csv = ::testing::TempDir() + "survey_interrupted.csv";
   std::filesystem::remove(csv);
   const CliRun run = Cli("survey --from 1000000000 --count 100000000 --jobs 2 --csv '" + csv + "'",
-                      "timeout --preserve-status -s INT 2 ");
+                         "timeout --preserve-status -s INT 2 ");
   EXPECT_EQ(run.status, 130) << run.err;
   const long long count = Number(run.out, "count");
   EXPECT_GT(count, 0);

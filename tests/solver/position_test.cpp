@@ -1,10 +1,11 @@
 // The solver's position against the game core on layouts reached by random play: the same drops are
 // accepted, a drop changes both alike, and both count moves and judge the game alike.
+#include "solver/position.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "solver/position.h"
 #include "support.h"
 
 namespace vantrel::solver_testing {
@@ -99,7 +100,6 @@ TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
       back.Revert(undo);
       EXPECT_EQ(back.Canonical(), p.Canonical());
       EXPECT_EQ(back.moved(), p.moved());
-
     }
   }
   EXPECT_GT(positions, 1000);

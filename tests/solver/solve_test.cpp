@@ -128,14 +128,19 @@ TEST(Solve, LimitsGiveUnknown) {
 // Positions laid out by hand: a win one drop away, a position whose count is already 0, and one that is lost
 // because a face-down King can never turn over.
 TEST(Solve, CraftedPositions) {
-  const std::vector<std::string> spades = {"KS", "QS", "JS", "10S", "9S", "8S", "7S", "6S", "5S", "4S", "3S", "2S", "AS"};
-  const std::vector<std::string> clubs = {"KC", "QC", "JC", "10C", "9C", "8C", "7C", "6C", "5C", "4C", "3C", "2C", "AC"};
-  const std::vector<std::string> diamonds = {"KD", "QD", "JD", "10D", "9D", "8D", "7D", "6D", "5D", "4D", "3D", "2D", "AD"};
+  const std::vector<std::string> spades = {"KS", "QS", "JS", "10S", "9S", "8S", "7S",
+                                           "6S", "5S", "4S", "3S",  "2S", "AS"};
+  const std::vector<std::string> clubs = {"KC", "QC", "JC", "10C", "9C", "8C", "7C",
+                                          "6C", "5C", "4C", "3C",  "2C", "AC"};
+  const std::vector<std::string> diamonds = {"KD", "QD", "JD", "10D", "9D", "8D", "7D",
+                                             "6D", "5D", "4D", "3D",  "2D", "AD"};
   {
     Game game;
     game.Deal();
-    LayOut(game, {spades, clubs, diamonds, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H"}},
-           {"AH"});
+    LayOut(
+        game,
+        {spades, clubs, diamonds, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H"}},
+        {"AH"});
     const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
     ASSERT_EQ(r.verdict, Verdict::kWinnable);
     ASSERT_EQ(r.moves.size(), 1u);
@@ -146,7 +151,10 @@ TEST(Solve, CraftedPositions) {
     // move, so the count is 0 and the game is already over.
     Game game;
     game.Deal();
-    LayOut(game, {spades, clubs, diamonds, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
+    LayOut(game, {spades,
+                  clubs,
+                  diamonds,
+                  {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
                   {"2H*", "AH"}});
     ASSERT_EQ(game.table.num_moves, 0);
     const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
@@ -157,8 +165,13 @@ TEST(Solve, CraftedPositions) {
     // The King of hearts lies face down with its Queen on it: the Queen never leaves, the King never turns.
     Game game;
     game.Deal();
-    LayOut(game, {spades, clubs, diamonds, {"KH*", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
-                  {"2H"}}, {"AH"});
+    LayOut(game,
+           {spades,
+            clubs,
+            diamonds,
+            {"KH*", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
+            {"2H"}},
+           {"AH"});
     const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
     EXPECT_EQ(r.verdict, Verdict::kUnwinnable);
     EXPECT_LE(r.nodes, 1u);  // proved, not searched

@@ -98,9 +98,11 @@ bool SaidYouWin(const platform::ScriptedHost& host) {
   return !host.messages.empty() && host.messages.back() == "You Win!";
 }
 
-void LayOut(Game& game, const std::vector<std::vector<std::string>>& columns, const std::vector<std::string>& reserve) {
+void LayOut(Game& game, const std::vector<std::vector<std::string>>& columns,
+            const std::vector<std::string>& reserve) {
   Table& table = game.table;
-  if (columns.size() > 8 || reserve.size() > 4) throw std::invalid_argument("too many columns or reserve cards");
+  if (columns.size() > 8 || reserve.size() > 4)
+    throw std::invalid_argument("too many columns or reserve cards");
   struct Place {
     Parsed card;
     int col;  // 1..8, or 9.. for the reserve
@@ -117,7 +119,8 @@ void LayOut(Game& game, const std::vector<std::vector<std::string>>& columns, co
     places.push_back({card, col, row});
   };
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    for (std::size_t r = 0; r < columns[c].size(); ++r) add(columns[c][r], static_cast<int>(c) + 1, static_cast<int>(r));
+    for (std::size_t r = 0; r < columns[c].size(); ++r)
+      add(columns[c][r], static_cast<int>(c) + 1, static_cast<int>(r));
   }
   for (std::size_t k = 0; k < reserve.size(); ++k) add(reserve[k], 9 + static_cast<int>(k), 0);
   if (places.size() != 52) throw std::invalid_argument("all 52 cards must be laid out");
@@ -134,11 +137,13 @@ void LayOut(Game& game, const std::vector<std::vector<std::string>>& columns, co
     bool settled = p.row == 0 && p.card.number == 13;
     if (p.row > 0) {
       const Place& below = places[i - 1];
-      settled = below.card.suit == p.card.suit && below.card.number == p.card.number + 1 && !below.card.face_down;
+      settled =
+          below.card.suit == p.card.suit && below.card.number == p.card.number + 1 && !below.card.face_down;
     }
     if (settled) p.slot = next_reserve_slot++;
   }
-  if (next_reserve_slot < kBlankFirst) throw std::invalid_argument("too few settled cards for the reserve slots");
+  if (next_reserve_slot < kBlankFirst)
+    throw std::invalid_argument("too few settled cards for the reserve slots");
   int next_slot = 0;
   for (Place& p : places) {
     if (p.slot < 0) p.slot = next_slot++;

@@ -1,5 +1,7 @@
 // The survey's CSV: its lines, reading them back to resume (a cut-off last line, lines that do not belong),
 // and putting lines out in seed order while deals finish in any order.
+#include "solver/survey_csv.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <sstream>
 
 #include "platform/error.h"
-#include "solver/survey_csv.h"
 
 namespace vantrel::solver {
 namespace {
@@ -34,7 +35,8 @@ TEST(SurveyCsv, LinesReadBack) {
   EXPECT_EQ(SurveyCsvLine(open), "1700000005,unknown,,123456,1.000000");
 
   const std::string header = std::string(kSurveyCsvHeader) + "\n";
-  const std::string path = Write("read_back.csv", header + SurveyCsvLine(won) + "\n" + SurveyCsvLine(open) + "\n");
+  const std::string path =
+      Write("read_back.csv", header + SurveyCsvLine(won) + "\n" + SurveyCsvLine(open) + "\n");
   const std::vector<CsvRow> rows = ReadSurveyCsv(path, 1700000000, 10);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].seed, 1700000004u);
@@ -112,7 +114,8 @@ TEST(SurveyCsv, LinesGoOutInOrder) {
   }
   auto run = [&](const std::vector<std::uint64_t>& order, std::size_t max_waiting) {
     std::vector<std::uint64_t> out;
-    InOrder lines(count, skipped, [&](const std::string& line) { out.push_back(std::stoull(line)); }, max_waiting);
+    InOrder lines(
+        count, skipped, [&](const std::string& line) { out.push_back(std::stoull(line)); }, max_waiting);
     for (const std::uint64_t k : order) lines.Add(k, std::to_string(k));
     lines.Flush();
     std::vector<std::uint64_t> got = out;

@@ -1,10 +1,11 @@
 // The survey: every deal decided once whatever the number of threads, counts that add up, memory shared out
 // within the cap, a stop that reports only finished deals, and the Wilson interval.
+#include "solver/survey.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "solver/survey.h"
 #include "solver/tally.h"
 
 namespace vantrel::solver {

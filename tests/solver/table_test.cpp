@@ -12,7 +12,8 @@ namespace {
 
 TEST(TranspositionTable, HoldsWhatWasInsertedAndNothingElse) {
   TranspositionTable table(std::size_t{1} << 20);
-  for (std::uint64_t k = 0; k < 20000; ++k) table.Insert(k * 0x9E3779B97F4A7C15ull & ((std::uint64_t{1} << 52) - 1));
+  for (std::uint64_t k = 0; k < 20000; ++k)
+    table.Insert(k * 0x9E3779B97F4A7C15ull & ((std::uint64_t{1} << 52) - 1));
   for (std::uint64_t k = 0; k < 20000; ++k) {
     EXPECT_TRUE(table.Contains(k * 0x9E3779B97F4A7C15ull & ((std::uint64_t{1} << 52) - 1)));
     EXPECT_FALSE(table.Contains((k * 0x9E3779B97F4A7C15ull + 1) & ((std::uint64_t{1} << 52) - 1)));
@@ -38,7 +39,7 @@ TEST(TranspositionTable, NeverGrowsPastItsCap) {
       ASSERT_LE(table.bytes(), cap);
     }
     EXPECT_LE(table.peak_bytes(), cap);
-    EXPECT_GT(table.replaced(), 0u);  // it had to forget
+    EXPECT_GT(table.replaced(), 0u);    // it had to forget
     EXPECT_TRUE(table.Contains(last));  // the newest entry always finds a place
   }
 }

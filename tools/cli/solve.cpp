@@ -16,7 +16,8 @@ int SolveCommand(std::span<const std::string_view> args) {
   std::uint64_t memory_mib = kDefaultMemoryMib;
   for (std::size_t i = 1; i < args.size();) {
     const std::size_t used = ParseLimitOption(args, i, limits, memory_mib);
-    if (used == 0) throw BadArgument(args[i], "solve takes SEED [--max-nodes N] [--max-seconds T] [--max-memory MIB]");
+    if (used == 0)
+      throw BadArgument(args[i], "solve takes SEED [--max-nodes N] [--max-seconds T] [--max-memory MIB]");
     i += used;
   }
   limits.max_table_bytes = memory_mib << 20;

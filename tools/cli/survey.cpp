@@ -1,4 +1,6 @@
 // `survey`: decides a run of consecutive deals on every core and reports how many can be won.
+#include "solver/survey.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,7 +16,6 @@
 #include "commands.h"
 #include "json.h"
 #include "platform/error.h"
-#include "solver/survey.h"
 #include "solver/survey_csv.h"
 #include "solver/tally.h"
 #include "solver_args.h"
@@ -81,7 +82,8 @@ SurveyArgs ParseSurveyArgs(std::span<const std::string_view> args) {
   if (!parsed.from) throw MissingArgument("--from S");
   if (!parsed.count) throw MissingArgument("--count N");
   if (*parsed.from + *parsed.count - 1 > kMaxSeed) {
-    throw BadArgument(std::to_string(*parsed.count), "--from S --count N must stay within seeds 0..4294967295");
+    throw BadArgument(std::to_string(*parsed.count),
+                      "--from S --count N must stay within seeds 0..4294967295");
   }
   if (parsed.resume && parsed.csv.empty()) throw MissingArgument("--csv FILE for --resume");
   if (parsed.jobs == 0) parsed.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -119,7 +121,8 @@ class Progress {
     const double rate = now > 0 ? static_cast<double>(new_done) / now : 0;
     const double left = rate > 0 ? static_cast<double>(total_ - done) / rate : -1;
     const std::uint64_t decided = tally.total();
-    const double winnable = decided ? 100.0 * static_cast<double>(tally.winnable) / static_cast<double>(decided) : 0;
+    const double winnable =
+        decided ? 100.0 * static_cast<double>(tally.winnable) / static_cast<double>(decided) : 0;
     char text[160];
     std::snprintf(text, sizeof text, "%llu/%llu  %.1f deals/s  %s left  winnable %.2f%%",
                   static_cast<unsigned long long>(done), static_cast<unsigned long long>(total_), rate,
@@ -178,7 +181,8 @@ int SurveyCommand(std::span<const std::string_view> args) {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
-  struct sigaction old_int {}, old_term {};
+  struct sigaction old_int {
+  }, old_term{};
   sigaction(SIGINT, &action, &old_int);
   sigaction(SIGTERM, &action, &old_term);
 
@@ -194,7 +198,8 @@ int SurveyCommand(std::span<const std::string_view> args) {
   solver::InOrder lines(
       count,
       [&](std::uint64_t k) {
-        return std::binary_search(done_before.begin(), done_before.end(), static_cast<std::uint32_t>(from + k));
+        return std::binary_search(done_before.begin(), done_before.end(),
+                                  static_cast<std::uint32_t>(from + k));
       },
       [&](const std::string& line) {
         csv << line << '\n';
@@ -215,7 +220,8 @@ int SurveyCommand(std::span<const std::string_view> args) {
   sigaction(SIGINT, &old_int, nullptr);
   sigaction(SIGTERM, &old_term, nullptr);
   if (write_failed || (csv.is_open() && !csv)) {
-    throw Error("writing " + parsed.csv + " failed: check the disk; --resume continues from what was written");
+    throw Error("writing " + parsed.csv +
+                " failed: check the disk; --resume continues from what was written");
   }
 
   const double seconds = progress.Seconds();
@@ -228,7 +234,8 @@ int SurveyCommand(std::span<const std::string_view> args) {
   j.Key("winnable").Value(static_cast<unsigned long long>(tally.winnable));
   j.Key("unwinnable").Value(static_cast<unsigned long long>(tally.unwinnable));
   j.Key("unknown").Value(static_cast<unsigned long long>(tally.unknown));
-  j.Key("winnable_rate").Value(decided ? static_cast<double>(tally.winnable) / static_cast<double>(decided) : 0.0);
+  j.Key("winnable_rate")
+      .Value(decided ? static_cast<double>(tally.winnable) / static_cast<double>(decided) : 0.0);
   j.Key("ci95").BeginArray().Value(ci.lo).Value(ci.hi).EndArray();
   j.Key("seconds").Value(seconds);
   const auto this_run = static_cast<double>(done - done_before.size());
