@@ -52,23 +52,45 @@ class Demands {
 
   std::uint64_t open() const { return open_; }
   bool Before(int x, int y) const { return (before_[y] & Bit(x)) != 0; }
+  const std::array<std::uint64_t, kDeck>& all() const { return before_; }
 
   // Records "x before y" before the closure is taken.
   void Demand(int x, int y) { before_[y] |= Bit(x); }
 
-  // Takes the transitive closure; false if some card must come before itself.
+  // Takes the transitive closure; false if some card must come before itself. The direct demands are few
+  // (two or three per card), so a depth-first walk that closes each card after its predecessors is
+  // cheaper than closing over every pair.
   bool Close() {
-    for (std::uint64_t ks = open_; ks != 0; ks &= ks - 1) {
-      const int k = std::countr_zero(ks);
-      const std::uint64_t via = before_[k];
-      for (std::uint64_t ys = open_; ys != 0; ys &= ys - 1) {
-        const int y = std::countr_zero(ys);
-        if (before_[y] & Bit(k)) before_[y] |= via;
+    std::array<std::uint8_t, kDeck> state{};  // 0 not reached, 1 being closed, 2 closed
+    std::array<std::uint64_t, kDeck> direct = before_;
+    std::array<std::uint8_t, kDeck> stack;
+    std::array<std::uint64_t, kDeck> pending;  // the direct predecessors still to visit, per stack entry
+    for (std::uint64_t roots = open_; roots != 0; roots &= roots - 1) {
+      const int root = std::countr_zero(roots);
+      if (state[root] != 0) continue;
+      int depth = 0;
+      stack[0] = static_cast<std::uint8_t>(root);
+      pending[0] = direct[root];
+      state[root] = 1;
+      while (depth >= 0) {
+        const int y = stack[depth];
+        if (pending[depth] != 0) {
+          const int x = std::countr_zero(pending[depth]);
+          pending[depth] &= pending[depth] - 1;
+          if (state[x] == 1) return false;  // a circle
+          if (state[x] == 0) {
+            state[x] = 1;
+            ++depth;
+            stack[depth] = static_cast<std::uint8_t>(x);
+            pending[depth] = direct[x];
+          }
+        } else {
+          for (std::uint64_t xs = direct[y]; xs != 0; xs &= xs - 1)
+            before_[y] |= before_[std::countr_zero(xs)];
+          state[y] = 2;
+          --depth;
+        }
       }
-    }
-    for (std::uint64_t ys = open_; ys != 0; ys &= ys - 1) {
-      const int y = std::countr_zero(ys);
-      if (before_[y] & Bit(y)) return false;
     }
     return true;
   }
@@ -117,7 +139,7 @@ Walk Descend(const Position& p, const Demands& d, int card, int y) {
 
 }  // namespace
 
-bool ProvedDead(const Position& p) {
+bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before) {
   Demands d(p);
   const std::uint64_t open = d.open();
   std::array<Choice, kDeck> choices;
@@ -185,8 +207,14 @@ bool ProvedDead(const Position& p) {
         if (d.Before(y, b)) choice.among &= ~Bit(b);
       }
       if (choice.among == 0) return true;
-      if (std::has_single_bit(choice.among) && !d.Before(std::countr_zero(choice.among), y)) {
-        if (!d.Add(std::countr_zero(choice.among), y)) return true;
+      // Whatever must precede every remaining candidate precedes y, the candidate itself when one is left.
+      std::uint64_t common = ~std::uint64_t{0};
+      for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
+        const int b = std::countr_zero(bs);
+        common &= d.all()[b] | Bit(b);
+      }
+      for (std::uint64_t xs = common & ~d.all()[y]; xs != 0; xs &= xs - 1) {
+        if (!d.Add(std::countr_zero(xs), y)) return true;
         changed = true;
       }
     }
@@ -212,6 +240,7 @@ bool ProvedDead(const Position& p) {
       }
     }
   }
+  if (before) *before = d.all();
   return false;
 }
 

@@ -44,7 +44,7 @@ std::string_view VerdictName(Verdict verdict) {
 
 Solver::Solver(const Limits& limits) : limits_(limits), table_(limits.max_table_bytes) {}
 
-bool Solver::OutOfTime() {
+bool Solver::ShouldStop() {
   if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
   if (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes) stopped_ = true;
   if (limits_.max_seconds > 0 && Now() - started_ >= limits_.max_seconds) stopped_ = true;
@@ -87,10 +87,12 @@ bool Solver::Search(Position& p, int depth) {
   // The clock is read every thousand positions; the node limit holds exactly.
   if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
     next_check_ = nodes_ + 1024;
-    if (OutOfTime()) return false;
+    if (ShouldStop()) return false;
   }
   ++nodes_;
-  if (limits_.prove_dead_ends && ProvedDead(p)) {
+  // before[y]: the cards that must be dropped before y. A drop many cards wait for is urgent.
+  std::array<std::uint64_t, kDeck> before{};
+  if (limits_.prove_dead_ends && ProvedDead(p, &before)) {
     table_.Insert(p.moved());
     return false;
   }
@@ -98,16 +100,26 @@ bool Solver::Search(Position& p, int depth) {
   MoveList moves;
   p.Moves(moves, false);
   std::array<int, kMaxMoves> score;
-  std::array<int, kMaxMoves> order;
-  for (int i = 0; i < moves.count; ++i) {
-    score[i] = Promise(p, moves.moves[i]);
-    order[i] = i;
+  std::array<Move, kMaxMoves> order;
+  int count = 0;
+  for (const Move m : moves) {
+    // A drop's result is known by its key before it is made: skip those searched already.
+    const std::uint64_t child = p.moved() | Bit(m.card);
+    if (table_.Contains(child)) continue;
+    int waiting = 0;
+    for (const std::uint64_t b : before) waiting += static_cast<int>((b >> m.card) & 1);
+    const int s = Promise(p, m) + 8 * waiting;
+    int k = count++;
+    for (; k > 0 && score[k - 1] < s; --k) {
+      score[k] = score[k - 1];
+      order[k] = order[k - 1];
+    }
+    score[k] = s;
+    order[k] = m;
   }
-  std::stable_sort(order.begin(), order.begin() + moves.count,
-                   [&](int a, int b) { return score[a] > score[b]; });
 
-  for (int k = 0; k < moves.count; ++k) {
-    const Move m = moves.moves[order[k]];
+  for (int k = 0; k < count; ++k) {
+    const Move m = order[k];
     const Undo u = p.Apply(m);
     path_[depth] = m;
     const Outcome outcome = p.Judge();

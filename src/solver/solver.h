@@ -50,7 +50,7 @@ class Solver {
 
  private:
   bool Search(Position& p, int depth);
-  bool OutOfTime();
+  bool ShouldStop();
 
   Limits limits_;
   TranspositionTable table_;

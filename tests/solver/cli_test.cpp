@@ -84,7 +84,7 @@ TEST(Cli, SolvePrintsMovesThatPlayAccepts) {
   EXPECT_EQ(Field(lost.out, "verdict"), "\"unwinnable\"");
   EXPECT_EQ(Field(lost.out, "moves"), "[]");
 
-  const CliRun cut = Cli("solve 1700004449 --max-nodes 10 --max-seconds 5 --max-memory 16");
+  const CliRun cut = Cli("solve 1700260619 --max-nodes 10 --max-seconds 5 --max-memory 16");
   ASSERT_EQ(cut.status, 0);
   EXPECT_EQ(Field(cut.out, "verdict"), "\"unknown\"");
   EXPECT_LE(Number(cut.out, "nodes"), 10);
