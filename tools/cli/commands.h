@@ -21,5 +21,7 @@ UsageError MissingArgument(std::string_view what);
 // Each command takes the arguments after its own name and returns the process's exit code.
 int DealCommand(std::span<const std::string_view> args);
 int PlayCommand(std::span<const std::string_view> args);
+int SolveCommand(std::span<const std::string_view> args);
+int SurveyCommand(std::span<const std::string_view> args);
 
 }  // namespace vantrel::cli

@@ -1,0 +1,66 @@
+// Decides whether a deal can be won, knowing every face-down card, and finds the drops that win it.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "solver/position.h"
+#include "solver/transposition_table.h"
+#include "table/move_text.h"
+
+namespace vantrel::solver {
+
+enum class Verdict { kWinnable, kUnwinnable, kUnknown };
+
+// "winnable", "unwinnable", "unknown".
+std::string_view VerdictName(Verdict verdict);
+
+struct Limits {
+  std::uint64_t max_nodes = 0;  // positions to expand before giving up; 0: no limit
+  double max_seconds = 0;       // 0: no limit
+  std::size_t max_table_bytes = std::size_t{256} << 20;
+  // Set from outside (Ctrl+C) to stop a search under way; its answer is then unknown.
+  const std::atomic<bool>* cancel = nullptr;
+  // Proofs of lost positions spare most of the search; tests switch them off to check them.
+  bool prove_dead_ends = true;
+};
+
+struct Result {
+  Verdict verdict = Verdict::kUnknown;
+  std::vector<Drop> moves;  // the drops that win, when winnable
+  std::uint64_t nodes = 0;  // positions expanded
+  double seconds = 0;
+  bool cancelled = false;       // unknown because the search was stopped from outside
+  std::size_t table_bytes = 0;  // the most memory the table held during this search
+};
+
+// One solver serves many deals in turn and keeps its table's memory between them. Not thread-safe: give
+// each thread its own.
+class Solver {
+ public:
+  explicit Solver(const Limits& limits);
+
+  Result Solve(const Position& start);
+  Result SolveDeal(std::uint32_t seed) { return Solve(Position::Deal(seed)); }
+
+  const TranspositionTable& table() const { return table_; }
+
+ private:
+  bool Search(Position& p, int depth);
+  bool ShouldStop();
+
+  Limits limits_;
+  TranspositionTable table_;
+  std::uint64_t nodes_ = 0;
+  std::uint64_t next_check_ = 0;
+  bool stopped_ = false;
+  bool cancelled_ = false;
+  double started_ = 0;
+  std::array<Move, kDeck + 1> path_{};  // the drops that led to the position being searched
+  int path_length_ = 0;
+};
+
+}  // namespace vantrel::solver

@@ -1,0 +1,185 @@
+// Solving deals: every winnable answer replays through the game to "You Win!", verdicts agree with a plain
+// search that proves nothing, and the limits turn a search into an unknown answer.
+#include <gtest/gtest.h>
+
+#include "solver/solver.h"
+#include "support.h"
+
+namespace vantrel::solver_testing {
+namespace {
+
+using solver::Limits;
+using solver::Result;
+using solver::Solver;
+using solver::Verdict;
+
+// Replays the drops through the core: the game must go on until the last drop and end in "You Win!" there.
+void ExpectReplayWins(Game& game, const std::vector<Drop>& moves) {
+  ASSERT_FALSE(moves.empty());
+  for (std::size_t k = 0; k < moves.size(); ++k) {
+    ASSERT_EQ(game.table.game_state, GameState::kInProgress) << "before drop " << k;
+    ASSERT_TRUE(game.table.IsValidMove(moves[k].target, moves[k].moved)) << "drop " << FormatDrop(moves[k]);
+    DropThroughCore(game, moves[k]);
+  }
+  EXPECT_EQ(game.table.game_state, GameState::kOver);
+  EXPECT_EQ(game.host.messages, std::vector<std::string>{"You Win!"});
+}
+
+TEST(Solve, WinnableAnswersReplayToYouWin) {
+  Limits limits;
+  limits.max_seconds = 10;
+  Solver solver(limits);
+  int winnable = 0;
+  int unwinnable = 0;
+  for (std::uint32_t seed = 1700000000; seed < 1700000400; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const Result r = solver.SolveDeal(seed);
+    ASSERT_NE(r.verdict, Verdict::kUnknown);
+    if (r.verdict == Verdict::kWinnable) {
+      ++winnable;
+      Game game(seed);
+      game.Deal();
+      ExpectReplayWins(game, r.moves);
+    } else {
+      ++unwinnable;
+      EXPECT_TRUE(r.moves.empty());
+    }
+  }
+  EXPECT_GT(winnable, 100);
+  EXPECT_GT(unwinnable, 100);
+}
+
+// The proofs of lost positions must never call a winnable position lost: wherever a plain search that
+// proves nothing finishes, it must come to the same verdict. Positions a few random drops into a deal have
+// fewer cards left to place, so the plain search often finishes there, lost positions included.
+TEST(Solve, VerdictsAgreeWithPlainSearch) {
+  const std::uint32_t seed = std::random_device{}();
+  std::cout << "random seed " << seed << '\n';
+  SCOPED_TRACE("random seed " + std::to_string(seed));
+  std::mt19937 rng(seed);
+  Limits proving;
+  proving.max_seconds = 10;
+  Limits plain;
+  plain.max_nodes = 4000;
+  plain.prove_dead_ends = false;
+  Solver with_proofs(proving);
+  Solver without(plain);
+  int compared_unwinnable = 0;
+  int compared_winnable = 0;
+  for (int k = 0; k < 300; ++k) {
+    const std::uint32_t deal = 1700000000u + rng() % 100000000u;
+    solver::Position p = solver::Position::Deal(deal);
+    const int steps = static_cast<int>(rng() % 40);
+    std::string path;
+    for (int step = 0; step < steps && p.Judge() == solver::Outcome::kGoesOn; ++step) {
+      solver::MoveList moves;
+      p.Moves(moves, false);
+      if (moves.count == 0) break;
+      const solver::Move m = moves.moves[rng() % static_cast<unsigned>(moves.count)];
+      path += FormatDrop(p.ToDrop(m)) + " ";
+      p.Apply(m);
+    }
+    if (p.Judge() != solver::Outcome::kGoesOn) continue;
+    SCOPED_TRACE("deal " + std::to_string(deal) + " after " + path);
+    const Result a = with_proofs.Solve(p);
+    const Result b = without.Solve(p);
+    ASSERT_NE(a.verdict, Verdict::kUnknown);
+    if (b.verdict == Verdict::kUnknown) continue;
+    EXPECT_EQ(a.verdict, b.verdict);
+    (b.verdict == Verdict::kWinnable ? compared_winnable : compared_unwinnable) += 1;
+  }
+  EXPECT_GT(compared_winnable, 30);
+  EXPECT_GT(compared_unwinnable, 30);
+}
+
+TEST(Solve, LimitsGiveUnknown) {
+  // A deal that takes the search more than a thousand positions.
+  const std::uint32_t seed = 1700260619;
+  Limits open;
+  const Result full = Solver(open).SolveDeal(seed);
+  ASSERT_EQ(full.verdict, Verdict::kWinnable);
+  ASSERT_GT(full.nodes, 1000u);
+
+  Limits few;
+  few.max_nodes = 10;
+  const Result cut = Solver(few).SolveDeal(seed);
+  EXPECT_EQ(cut.verdict, Verdict::kUnknown);
+  EXPECT_TRUE(cut.moves.empty());
+  EXPECT_LE(cut.nodes, 10u + 1);
+  EXPECT_FALSE(cut.cancelled);
+
+  std::atomic<bool> cancel{true};
+  Limits stopped;
+  stopped.cancel = &cancel;
+  const Result r = Solver(stopped).SolveDeal(seed);
+  EXPECT_EQ(r.verdict, Verdict::kUnknown);
+  EXPECT_TRUE(r.cancelled);
+
+  // A solver used again after a cut-off search starts afresh: the next deal fits in its limit.
+  Limits hundred;
+  hundred.max_nodes = 100;
+  Solver again(hundred);
+  EXPECT_EQ(again.SolveDeal(seed).verdict, Verdict::kUnknown);
+  const Result next = again.SolveDeal(1700000004);
+  EXPECT_EQ(next.verdict, Verdict::kWinnable);
+  EXPECT_LT(next.nodes, 100u);
+}
+
+// Positions laid out by hand: a win one drop away, a position whose count is already 0, and one that is lost
+// because a face-down King can never turn over.
+TEST(Solve, CraftedPositions) {
+  const std::vector<std::string> spades = {"KS", "QS", "JS", "10S", "9S", "8S", "7S",
+                                           "6S", "5S", "4S", "3S",  "2S", "AS"};
+  const std::vector<std::string> clubs = {"KC", "QC", "JC", "10C", "9C", "8C", "7C",
+                                          "6C", "5C", "4C", "3C",  "2C", "AC"};
+  const std::vector<std::string> diamonds = {"KD", "QD", "JD", "10D", "9D", "8D", "7D",
+                                             "6D", "5D", "4D", "3D",  "2D", "AD"};
+  {
+    Game game;
+    game.Deal();
+    LayOut(
+        game,
+        {spades, clubs, diamonds, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H"}},
+        {"AH"});
+    const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
+    ASSERT_EQ(r.verdict, Verdict::kWinnable);
+    ASSERT_EQ(r.moves.size(), 1u);
+    ExpectReplayWins(game, r.moves);
+  }
+  {
+    // The two of hearts lies face down with the Ace on it: one drop would win, but no face-up card can
+    // move, so the count is 0 and the game is already over.
+    Game game;
+    game.Deal();
+    LayOut(game, {spades,
+                  clubs,
+                  diamonds,
+                  {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
+                  {"2H*", "AH"}});
+    ASSERT_EQ(game.table.num_moves, 0);
+    const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
+    EXPECT_EQ(r.verdict, Verdict::kUnwinnable);
+    EXPECT_EQ(r.nodes, 0u);
+  }
+  {
+    // The King of hearts lies face down with its Queen on it: the Queen never leaves, the King never turns.
+    Game game;
+    game.Deal();
+    LayOut(game,
+           {spades,
+            clubs,
+            diamonds,
+            {"KH*", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
+            {"2H"}},
+           {"AH"});
+    const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
+    EXPECT_EQ(r.verdict, Verdict::kUnwinnable);
+    EXPECT_LE(r.nodes, 1u);  // proved, not searched
+    bool exhausted = false;
+    EXPECT_FALSE(BruteForceWinnable(game, 100000, &exhausted));
+    EXPECT_FALSE(exhausted);
+  }
+}
+
+}  // namespace
+}  // namespace vantrel::solver_testing

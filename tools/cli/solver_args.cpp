@@ -1,0 +1,54 @@
+// Reading the seed and the search limits from the command line.
+#include "solver_args.h"
+
+#include <charconv>
+
+#include "commands.h"
+#include "table/move_text.h"
+
+namespace vantrel::cli {
+
+std::uint32_t ParseSeed(std::string_view arg) {
+  const auto seed = ParseDecimal(arg, kMaxSeed);
+  if (!seed) throw BadArgument(arg, "SEED is a whole number 0..4294967295");
+  return static_cast<std::uint32_t>(*seed);
+}
+
+std::optional<double> ParseSeconds(std::string_view text) {
+  // Only plain digits with an optional fraction: no sign, exponent, "inf" or "nan" slips through.
+  const std::size_t dot = text.find('.');
+  const auto digits = [](std::string_view part) {
+    return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (!digits(text.substr(0, dot))) return std::nullopt;
+  if (dot != std::string_view::npos && !digits(text.substr(dot + 1))) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (!(value > 0) || value > 86400) return std::nullopt;
+  return value;
+}
+
+std::size_t ParseLimitOption(std::span<const std::string_view> args, std::size_t i, solver::Limits& limits,
+                             std::uint64_t& memory_mib) {
+  const std::string_view option = args[i];
+  if (option != "--max-nodes" && option != "--max-seconds" && option != "--max-memory") return 0;
+  if (i + 1 >= args.size()) throw MissingArgument("a value after " + std::string(option));
+  const std::string_view value = args[i + 1];
+  if (option == "--max-nodes") {
+    const auto nodes = ParseDecimal(value, UINT64_MAX);
+    if (!nodes || *nodes == 0) throw BadArgument(value, "--max-nodes takes a whole number of at least 1");
+    limits.max_nodes = *nodes;
+  } else if (option == "--max-seconds") {
+    const auto seconds = ParseSeconds(value);
+    if (!seconds) throw BadArgument(value, "--max-seconds takes a number of seconds above 0, at most 86400");
+    limits.max_seconds = *seconds;
+  } else {
+    const auto mib = ParseDecimal(value, 1u << 20);
+    if (!mib || *mib < 1) throw BadArgument(value, "--max-memory takes whole MiB, 1..1048576");
+    memory_mib = *mib;
+  }
+  return 2;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,29 @@
+// The options that solve and survey share: how far one deal may be searched, and how much memory it may use.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "solver/solver.h"
+
+namespace vantrel::cli {
+
+inline constexpr std::uint64_t kMaxSeed = 4294967295u;
+// Without options, one deal may take a minute, and a whole survey 1 GiB for its tables.
+inline constexpr double kDefaultSolveSeconds = 60;
+inline constexpr std::uint64_t kDefaultMemoryMib = 1024;
+
+// A seed, 0..4294967295, or a usage error naming the argument.
+std::uint32_t ParseSeed(std::string_view arg);
+
+// A number of seconds: digits with an optional fraction ("2", "0.5"), more than zero, at most a day.
+std::optional<double> ParseSeconds(std::string_view text);
+
+// Reads the option at args[i] (and its value) into `limits` when it is one of --max-nodes N, --max-seconds T
+// and --max-memory MIB; returns how many arguments it used, 0 if args[i] is none of them.
+std::size_t ParseLimitOption(std::span<const std::string_view> args, std::size_t i, solver::Limits& limits,
+                             std::uint64_t& memory_mib);
+
+}  // namespace vantrel::cli
