@@ -100,9 +100,10 @@ QRect WindowGeometry(unsigned long window) {
   return rect;
 }
 
-Game::Game(const QString& folder, unsigned clock) {
+Game::Game(const QString& folder, unsigned clock, const QString& config_home) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("VANTREL_CLOCK"), QString::number(clock));
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_home.isEmpty() ? own_config_home_.path() : config_home);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   process_.setProcessEnvironment(env);
   process_.setWorkingDirectory(folder);

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <sys/types.h>
 
 namespace vantrel::e2e {
@@ -35,14 +36,16 @@ unsigned long WaitForWindow(const QString& title, int timeout_ms);
 // The window's place on the screen.
 QRect WindowGeometry(unsigned long window);
 
-// The game, started in `folder` with its clock at `clock`.
+// The game, started in `folder` with its clock at `clock`. Its statistics store lives under `config_home`
+// (the user's settings folder, XDG_CONFIG_HOME), by default a fresh folder of its own: never in the real one.
 class Game {
  public:
-  Game(const QString& folder, unsigned clock);
+  Game(const QString& folder, unsigned clock, const QString& config_home = QString());
   ~Game();
   QProcess& process() { return process_; }
 
  private:
+  QTemporaryDir own_config_home_;
   QProcess process_;
 };
 
