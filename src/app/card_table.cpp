@@ -73,7 +73,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
-  connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::FormClose);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
 
   if (qt_host_) {
     qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
@@ -215,6 +215,10 @@ void TCardTable::QuitClick() {
 }
 
 void TCardTable::FormClose() { Handle([this] { stats_->FormClose(); }); }
+
+void TCardTable::ApplicationQuits() {
+  if (isVisible()) FormClose();
+}
 
 void TCardTable::SessionEnding(QSessionManager& manager) {
   try {

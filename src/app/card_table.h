@@ -66,6 +66,9 @@ class TCardTable : public QMainWindow {
   // The window is closing, by whatever means: the statistics are saved unless the store already holds them.
   // A failed save shows its error, and the window closes all the same.
   void FormClose();
+  // The application quits while the window is still open (the end of the desktop session without a close):
+  // saves as a close does. Once the window has closed, its close has saved (or shown why not) already.
+  void ApplicationQuits();
 
   // The first showing: centred on the desktop.
   void ShowCentred();

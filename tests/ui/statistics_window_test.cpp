@@ -185,6 +185,30 @@ TEST_F(StatisticsWindow, EveryCloseSavesAGameInProgressIsNotCountedAndAFailedSav
   EXPECT_FALSE(w->isVisible()) << "any close but Quit closes after the error";
 }
 
+TEST_F(StatisticsWindow, QuittingWithTheWindowOpenSavesAndAFailedSaveAtACloseIsShownOnce) {
+  Window w;
+  Lose(w);
+  w->ApplicationQuits();  // the desktop session ends without closing the window
+  EXPECT_EQ(Stored(), (Values{{"Wins", "0"}, {"Losses", "1"}, {"WinStreak", "0"}, {"LoseStreak", "1"}}));
+
+  Lose(w);
+  ASSERT_TRUE(QFile::remove(StorePath()));
+  ASSERT_TRUE(QDir().mkpath(StorePath()));
+  int errors = 0;
+  const auto count = [&errors](QWidget* dialog) {
+    ++errors;
+    QTest::keyClick(dialog, Qt::Key_Return);
+  };
+  WhenNextDialogOpens(count);
+  w->windowHandle()->close();
+  EXPECT_EQ(errors, 1);
+  // The application quits after its last window has closed: the close has already shown the failure.
+  QTimer* watch = WhenNextDialogOpens(count);
+  w->ApplicationQuits();
+  delete watch;
+  EXPECT_EQ(errors, 1) << "the failed save must be shown once";
+}
+
 TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
   struct Case {
     const char* values;

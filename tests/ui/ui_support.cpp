@@ -72,7 +72,7 @@ Move FindValidMove(const Table& table) {
   return {};
 }
 
-void WhenNextDialogOpens(std::function<void(QWidget*)> act) {
+QTimer* WhenNextDialogOpens(std::function<void(QWidget*)> act) {
   // The timer belongs to the application, which frees it at the end; it stops once it has acted.
   auto* timer = new QTimer(QCoreApplication::instance());
   timer->setInterval(10);
@@ -83,6 +83,7 @@ void WhenNextDialogOpens(std::function<void(QWidget*)> act) {
     act(dialog);
   });
   timer->start();
+  return timer;
 }
 
 void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {

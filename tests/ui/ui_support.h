@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -52,8 +53,9 @@ struct Move {
 };
 Move FindValidMove(const Table& table);
 
-// When the next modal dialog opens, hands it to `act`, which is to close it.
-void WhenNextDialogOpens(std::function<void(QWidget*)> act);
+// When the next modal dialog opens, hands it to `act`, which is to close it. The watch lasts until then;
+// deleting the timer returned ends it sooner.
+QTimer* WhenNextDialogOpens(std::function<void(QWidget*)> act);
 // When the next modal dialog opens, hands it to `inspect` and then closes it with `button` (a
 // QMessageBox::StandardButton, or 0 for Esc).
 void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button);
