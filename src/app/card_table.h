@@ -84,7 +84,6 @@ class TCardTable : public QMainWindow {
   void PlaceMaximised(int outer_width);
 
   Table& table() { return *table_; }
-  Statistics& statistics() { return *stats_; }
   Interaction& interaction() { return *interaction_; }
   TableView& view() { return *view_; }
   QScrollArea& scroll_area() { return *scroll_; }
