@@ -113,8 +113,7 @@ TEST(StartUp, AnUnreadablePictureShowsTheErrorAndTheGameEndsWithZero) {
   const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 15000);
   ASSERT_NE(box, 0u) << "no error box appeared";
   EXPECT_LT(WindowGeometry(box).width(), 600) << "the table's window must not show";
-  XDoTool({QStringLiteral("windowfocus"), QString::number(box)});
-  QThread::msleep(100);
+  XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(box)});
   XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
   ASSERT_TRUE(game.process().waitForFinished(10000));
   EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);

@@ -278,7 +278,7 @@ TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {
   ASSERT_NE(box, 0u) << "no error box appeared";
   const QRect place = WindowGeometry(box);
   EXPECT_LT(place.width(), 600) << "the table's window must not show";
-  QThread::msleep(200);
+  QThread::msleep(200);  // painted, for the picture
   KeepShot(Screenshot().copy(place), "damaged-store");
   XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(box)});
   XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
