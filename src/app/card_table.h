@@ -61,7 +61,8 @@ class TCardTable : public QMainWindow {
   void FormResize();
   void CenterClick();
   void StatsMenuClick();
-  // Saves the statistics, then closes the window; a failed save shows its error and the window stays open.
+  // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
+  // handler shows it), so the window stays open.
   void QuitClick();
   // The window is closing, by whatever means: the statistics are saved unless the store already holds them.
   // A failed save shows its error, and the window closes all the same.
