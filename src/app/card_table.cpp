@@ -1,8 +1,10 @@
-// The main window: building it, its command table, and the behaviour that belongs to the window.
+// The main window: building it, its command table, its statistics, and the behaviour that belongs to the
+// window.
 #include "app/card_table.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -11,15 +13,21 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSessionManager>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <cstdio>
+#include <stdexcept>
 
 #include "app/form_font.h"
 #include "app/window_geometry.h"
 #include "platform/cursors.h"
 #include "platform/exception_display.h"
 #include "platform/screen_metrics.h"
+#include "platform/settings_registry.h"
+#include "stats/statistics.h"
+#include "stats/stats_form.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -28,6 +36,7 @@
 namespace vantrel::app {
 
 TCardTable* CardTable = nullptr;
+TStatsForm* StatsForm = nullptr;
 
 namespace {
 
@@ -56,7 +65,15 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   view_ = new TableView(*table_, *interaction_, *pictures_);
   view_->SetRunner([this](const std::function<void()>& handler) { Handle(handler); });
   scroll_->setWidget(view_);
-  // The statistics are loaded here, as the last act of the construction (the counters start cleared).
+  // The statistics, as the last act of the construction: loaded from the player's store, or four zeros
+  // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
+  registry_ = std::make_unique<platform::SettingsRegistry>();
+  stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->results);
+  stats_->Start();
+  // Results are never lost when the desktop session ends rather than the window closing: the session
+  // manager asks for the data first, and the application may quit without closing the window.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
 
   if (qt_host_) {
     qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
@@ -188,9 +205,34 @@ void TCardTable::CenterClick() {
   move(left, top);
 }
 
-void TCardTable::StatsMenuClick() {}
+void TCardTable::StatsMenuClick() {
+  if (StatsForm == nullptr) throw std::logic_error("the statistics dialog has not been created");
+  stats_->StatsMenuClick(*StatsForm);
+}
 
-void TCardTable::QuitClick() { close(); }
+void TCardTable::QuitClick() {
+  stats_->QuitClick([this] { close(); });
+}
+
+void TCardTable::FormClose() { Handle([this] { stats_->FormClose(); }); }
+
+void TCardTable::ApplicationQuits() {
+  if (isVisible()) FormClose();
+}
+
+void TCardTable::SessionEnding(QSessionManager& manager) {
+  try {
+    stats_->FormClose();
+  } catch (const std::exception& error) {
+    // The session may forbid dialogs at this point; the error then goes where the session logs its programs'
+    // output.
+    std::fprintf(stderr, "vantrel: %s\n", error.what());
+    if (manager.allowsInteraction()) {
+      platform::ShowException(error, this);
+      manager.release();
+    }
+  }
+}
 
 void TCardTable::ShowCentred() {
   const QSize screen = platform::PrimaryScreenSize();
@@ -299,6 +341,11 @@ void TCardTable::SyncControls() {
 void TCardTable::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   FormShow();
+}
+
+void TCardTable::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
 }
 
 void TCardTable::changeEvent(QEvent* event) {

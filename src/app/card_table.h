@@ -1,6 +1,6 @@
 // TCardTable, the main window: the menu bar with its command table, the table on screen, the move label,
-// the status bar, the "Show All Moves" button, and the window's own behaviour (resize, centring, the
-// maximised placement).
+// the status bar, the "Show All Moves" button, the statistics it keeps, and the window's own behaviour
+// (resize, centring, the maximised placement, saving the statistics whenever it closes).
 #pragma once
 
 #include <QDir>
@@ -16,13 +16,23 @@
 #include "table/table.h"
 
 class QAction;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
 class QStatusBar;
+class QSessionManager;
 class QTimer;
+
+namespace vantrel {
+class Statistics;
+class TStatsForm;
+namespace platform {
+class SettingsRegistry;
+}
+}  // namespace vantrel
 
 namespace vantrel::app {
 
@@ -30,14 +40,18 @@ class TCardTable;
 
 // The main window, set before its construction runs and valid until the process ends.
 extern TCardTable* CardTable;
+// The statistics dialog, created hidden at start-up right after the main window; StatsMenuClick shows it.
+extern TStatsForm* StatsForm;
 
 class TCardTable : public QMainWindow {
   Q_OBJECT
 
  public:
   // Builds the window and its controls, then the table (60 slots, the pictures from the CARDS folder under
-  // `working_folder`), then runs FormCreate. Throws vantrel::Error when a picture cannot be read. `host`
-  // stands in for the desktop's dialogs and timer (tests); by default the window uses its own QtHost.
+  // `working_folder`), loads the statistics from the player's store (a first start writes four zeros), then
+  // runs FormCreate. Throws vantrel::Error when a picture or a statistics value cannot be read; the window is
+  // then never shown. `host` stands in for the desktop's dialogs and timer (tests); by default the window
+  // uses its own QtHost.
   explicit TCardTable(platform::Host* host = nullptr, const QDir& working_folder = QDir::current());
   ~TCardTable() override;
 
@@ -47,7 +61,15 @@ class TCardTable : public QMainWindow {
   void FormResize();
   void CenterClick();
   void StatsMenuClick();
+  // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
+  // handler shows it), so the window stays open.
   void QuitClick();
+  // The window is closing, by whatever means: the statistics are saved unless the store already holds them.
+  // A failed save shows its error, and the window closes all the same.
+  void FormClose();
+  // The application quits while the window is still open (the end of the desktop session without a close):
+  // saves as a close does. Once the window has closed, its close has saved (or shown why not) already.
+  void ApplicationQuits();
 
   // The first showing: centred on the desktop.
   void ShowCentred();
@@ -93,6 +115,7 @@ class TCardTable : public QMainWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
@@ -113,6 +136,8 @@ class TCardTable : public QMainWindow {
   // A key pressed while a drop-down is open: runs the enabled item with that shortcut, if there is one.
   bool ShortcutInOpenMenu(const QKeyEvent* key);
   QSize MeasuredOuterSize() const;
+  // The end of the desktop session: the statistics are saved as at a close.
+  void SessionEnding(QSessionManager& manager);
 
   GlobalReference global_reference_;
   std::unique_ptr<platform::QtHost> qt_host_;
@@ -120,6 +145,8 @@ class TCardTable : public QMainWindow {
   std::unique_ptr<Table> table_;
   std::unique_ptr<Interaction> interaction_;
   std::unique_ptr<CardPictures> pictures_;
+  std::unique_ptr<platform::SettingsRegistry> registry_;
+  std::unique_ptr<Statistics> stats_;
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;

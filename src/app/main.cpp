@@ -9,25 +9,30 @@
 #include "app/card_table.h"
 #include "interaction/card_pictures.h"
 #include "platform/exception_display.h"
+#include "stats/stats_form.h"
 
 int main(int argc, char* argv[]) {
   // The card files are read on a worker while Qt starts; the window's construction takes them over.
   vantrel::PrefetchCardPictures(QDir::current());
   // The application object, titled "Vantrel".
   vantrel::app::Application application(argc, argv);
+  // Declared first, so the dialog outlives the main window.
+  std::unique_ptr<vantrel::TStatsForm> stats_form;
   std::unique_ptr<vantrel::app::TCardTable> window;
   try {
     // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
-    // reads the pictures from CARDS under the working folder and ends with FormCreate, which registers the
-    // two cursors.
+    // reads the pictures from CARDS under the working folder, loads the statistics and ends with FormCreate,
+    // which registers the two cursors.
     window = std::make_unique<vantrel::app::TCardTable>();
-    // The statistics dialog StatsForm is created here, hidden.
+    // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
+    stats_form = std::make_unique<vantrel::TStatsForm>();
+    vantrel::app::StatsForm = stats_form.get();
     // The event loop shows the main window, centred on the desktop, and runs until it closes.
     QMetaObject::invokeMethod(window.get(), &vantrel::app::TCardTable::ShowCentred, Qt::QueuedConnection);
     QApplication::exec();
   } catch (const std::exception& error) {
-    // A picture that cannot be read stops the start: the error box, and the table is never shown. The text
-    // also goes to standard error for whoever started the game from a terminal.
+    // A picture or a statistics value that cannot be read stops the start: the error box, and the table is
+    // never shown. The text also goes to standard error for whoever started the game from a terminal.
     std::fprintf(stderr, "vantrel: %s\n", error.what());
     vantrel::platform::ShowException(error);
   }

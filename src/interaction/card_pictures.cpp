@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <QtEndian>
 #include <future>
 #include <optional>
@@ -129,6 +130,10 @@ std::vector<QString> PicturePaths(const QDir& working_folder) {
 }  // namespace
 
 void PrefetchCardPictures(const QDir& working_folder) {
+  // Qt takes the first thread that uses it for its main thread. Were that the worker (its QFile), the
+  // application object would live in a thread Qt does not call main, and its events go astray: key presses
+  // are lost, so the game ignores the keyboard. The caller claims it first.
+  QThread::currentThread();
   Prefetched& pending = Pending();
   pending.folder = working_folder.absolutePath();
   pending.images = std::async(std::launch::async, [paths = PicturePaths(working_folder)] {

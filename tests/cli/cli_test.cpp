@@ -1,6 +1,7 @@
 // vantrel-cli as a user meets it: the contract's words, its JSON, and every malformed command line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -31,7 +32,8 @@ std::string Quote(const std::string& arg) {
 CliRun RunCli(const std::vector<std::string>& args) {
   std::string command = Quote(VANTREL_CLI);
   for (const std::string& a : args) command += " " + Quote(a);
-  const std::string err_file = ::testing::TempDir() + "cli_stderr.txt";
+  // One file per test process: ctest runs the tests of this file side by side.
+  const std::string err_file = ::testing::TempDir() + "cli_stderr." + std::to_string(getpid()) + ".txt";
   command += " 2>" + Quote(err_file);
   CliRun run{};
   FILE* pipe = popen(command.c_str(), "r");
@@ -45,6 +47,7 @@ CliRun RunCli(const std::vector<std::string>& args) {
     while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) run.err.append(buf.data(), n);
     fclose(f);
   }
+  std::remove(err_file.c_str());
   return run;
 }
 

@@ -1,8 +1,8 @@
 // The end-to-end tests run the built game in their own X server; this process watches it through the same
-// server.
+// server, and draws there what the game's windows must look like.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <memory>
 
 #include "x_session.h"
@@ -13,6 +13,6 @@ int main(int argc, char** argv) {
   const vantrel::e2e::XServer server;
   qputenv("DISPLAY", server.display().toLocal8Bit());
   qputenv("QT_QPA_PLATFORM", "xcb");
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -15,6 +15,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Xlib last: its macros (Bool, None, Status...) would clash with Qt's names.
+#include <X11/Xlib.h>
+
 extern char** environ;
 
 namespace vantrel::e2e {
@@ -69,20 +72,59 @@ QImage Screenshot() {
   return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-unsigned long WaitForWindow(const QString& title, int timeout_ms) {
+namespace {
+
+unsigned long FindWindow(const QString& title, unsigned long other_than) {
+  QProcess search;
+  search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                           QStringLiteral("--name"), QStringLiteral("^%1$").arg(title)});
+  search.waitForFinished(5000);
+  const QString out = QString::fromLocal8Bit(search.readAllStandardOutput()).trimmed();
+  for (const QString& id : out.split('\n', Qt::SkipEmptyParts)) {
+    if (id.toULong() != other_than) return id.toULong();
+  }
+  return 0;
+}
+
+}  // namespace
+
+unsigned long WaitForWindow(const QString& title, int timeout_ms, unsigned long other_than) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < timeout_ms) {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                  QStringLiteral("^%1$").arg(title)});
-    search.waitForFinished(5000);
-    const QString out = QString::fromLocal8Bit(search.readAllStandardOutput()).trimmed();
-    if (!out.isEmpty()) return out.split('\n').first().toULong();
+    if (const unsigned long window = FindWindow(title, other_than)) return window;
     QThread::msleep(50);
   }
   return 0;
+}
+
+bool WaitForNoWindow(const QString& title, int timeout_ms, unsigned long other_than) {
+  QElapsedTimer clock;
+  clock.start();
+  while (FindWindow(title, other_than) != 0) {
+    if (clock.elapsed() >= timeout_ms) return false;
+    QThread::msleep(50);
+  }
+  return true;
+}
+
+bool WindowShown(const QString& title, unsigned long other_than) {
+  return FindWindow(title, other_than) != 0;
+}
+
+void CloseWindow(unsigned long window) {
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr) << "cannot open the display";
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XFlush(display);
+  XCloseDisplay(display);
 }
 
 QRect WindowGeometry(unsigned long window) {
@@ -100,9 +142,10 @@ QRect WindowGeometry(unsigned long window) {
   return rect;
 }
 
-Game::Game(const QString& folder, unsigned clock) {
+Game::Game(const QString& folder, unsigned clock, const QString& config_home) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("VANTREL_CLOCK"), QString::number(clock));
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_home.isEmpty() ? own_config_home_.path() : config_home);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   process_.setProcessEnvironment(env);
   process_.setWorkingDirectory(folder);

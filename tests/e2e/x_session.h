@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <sys/types.h>
 
 namespace vantrel::e2e {
@@ -30,19 +31,30 @@ class XServer {
 QString XDoTool(const QStringList& args);
 // The whole screen as it is now.
 QImage Screenshot();
-// The id of the visible top-level window titled exactly `title`, waiting up to `timeout_ms`; 0 if none came.
-unsigned long WaitForWindow(const QString& title, int timeout_ms);
+// The id of a visible top-level window titled exactly `title` other than `other_than`, waiting up to
+// `timeout_ms`; 0 if none came.
+unsigned long WaitForWindow(const QString& title, int timeout_ms, unsigned long other_than = 0);
+// Waits up to `timeout_ms` until no visible top-level window other than `other_than` is titled exactly
+// `title`; false if one stayed.
+bool WaitForNoWindow(const QString& title, int timeout_ms, unsigned long other_than = 0);
+// Whether a visible top-level window titled exactly `title` other than `other_than` is there now.
+bool WindowShown(const QString& title, unsigned long other_than = 0);
+// Asks the window to close as a window manager does for its close box, Alt+F4 or the system menu: the
+// WM_DELETE_WINDOW message.
+void CloseWindow(unsigned long window);
 // The window's place on the screen.
 QRect WindowGeometry(unsigned long window);
 
-// The game, started in `folder` with its clock at `clock`.
+// The game, started in `folder` with its clock at `clock`. Its statistics store lives under `config_home`
+// (the user's settings folder, XDG_CONFIG_HOME), by default a fresh folder of its own: never in the real one.
 class Game {
  public:
-  Game(const QString& folder, unsigned clock);
+  Game(const QString& folder, unsigned clock, const QString& config_home = QString());
   ~Game();
   QProcess& process() { return process_; }
 
  private:
+  QTemporaryDir own_config_home_;
   QProcess process_;
 };
 

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -15,15 +16,34 @@ namespace vantrel::uitest {
 
 QDir GameDir() { return QDir(QStringLiteral(VANTREL_GAME_DIR)); }
 
+namespace {
+QString& RunSettings() {
+  static QString folder;
+  return folder;
+}
+}  // namespace
+
+void SetRunSettingsDir(const QString& folder) {
+  RunSettings() = folder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+}
+
+QString RunSettingsDir() { return RunSettings(); }
+
 Window::Window() {
   window = std::make_unique<app::TCardTable>(&host, GameDir());
+  stats_form = std::make_unique<TStatsForm>();
+  app::StatsForm = stats_form.get();
   window->ShowCentred();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   window->activateWindow();
   EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
-Window::~Window() { platform::SetPrimaryScreenSizeForTesting(std::nullopt); }
+Window::~Window() {
+  app::StatsForm = nullptr;
+  platform::SetPrimaryScreenSizeForTesting(std::nullopt);
+}
 
 void Window::Deal() {
   window->New->trigger();
@@ -52,14 +72,22 @@ Move FindValidMove(const Table& table) {
   return {};
 }
 
-void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {
-  // The timer belongs to the application, which frees it at the end; it stops once it has answered.
+QTimer* WhenNextDialogOpens(std::function<void(QWidget*)> act) {
+  // The timer belongs to the application, which frees it at the end; it stops once it has acted.
   auto* timer = new QTimer(QCoreApplication::instance());
   timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect = std::move(inspect), button] {
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog == nullptr) return;
     timer->stop();
+    act(dialog);
+  });
+  timer->start();
+  return timer;
+}
+
+void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {
+  WhenNextDialogOpens([inspect = std::move(inspect), button](QWidget* dialog) {
     inspect(dialog);
     auto* box = qobject_cast<QMessageBox*>(dialog);
     if (box != nullptr && button != 0) {
@@ -68,7 +96,6 @@ void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button) {
       QTest::keyClick(dialog, Qt::Key_Escape);
     }
   });
-  timer->start();
 }
 
 }  // namespace vantrel::uitest

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -11,6 +12,7 @@
 
 #include "app/card_table.h"
 #include "platform/scripted_host.h"
+#include "stats/stats_form.h"
 
 namespace vantrel::uitest {
 
@@ -19,7 +21,12 @@ inline constexpr std::uint32_t kNow = 1700000000;
 // The built game's folder, which holds CARDS.
 QDir GameDir();
 
-// The main window over a scripted host, shown (offscreen) at its design size and active.
+// Where the game's statistics store lives while the tests run (the store tests move it for a while).
+void SetRunSettingsDir(const QString& folder);
+QString RunSettingsDir();
+
+// The main window over a scripted host, shown (offscreen) at its design size and active, with the statistics
+// dialog created after it as the game creates it.
 struct Window {
   Window();
   ~Window();
@@ -31,6 +38,7 @@ struct Window {
 
   platform::ScriptedHost host{kNow};
   std::unique_ptr<app::TCardTable> window;
+  std::unique_ptr<TStatsForm> stats_form;
 };
 
 // A point on the part of a slot's image that lies uppermost (the strip a covered card shows), in view
@@ -45,6 +53,9 @@ struct Move {
 };
 Move FindValidMove(const Table& table);
 
+// When the next modal dialog opens, hands it to `act`, which is to close it. The watch lasts until then;
+// deleting the timer returned ends it sooner.
+QTimer* WhenNextDialogOpens(std::function<void(QWidget*)> act);
 // When the next modal dialog opens, hands it to `inspect` and then closes it with `button` (a
 // QMessageBox::StandardButton, or 0 for Esc).
 void AnswerNextDialog(std::function<void(QWidget*)> inspect, int button);

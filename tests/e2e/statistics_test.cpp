@@ -1,0 +1,295 @@
+// The statistics through the real window and its store file: a first start writes four zeros; two games won
+// with the mouse and one abandoned with F2 are kept by the close box and by Quit; after a restart F4 shows
+// them, drawn exactly as the statistics dialog draws those texts; Esc then No keeps them, Yes writes four
+// zeros at once. And a damaged store stops the start-up with the error box.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "stats/stats_form.h"
+#include "store_support.h"
+#include "table/move_text.h"
+#include "table_on_screen.h"
+
+namespace vantrel::e2e {
+namespace {
+
+using Values = std::map<std::string, std::string>;
+
+Values Stored(int wins, int losses, int win_streak, int lose_streak) {
+  return {{"Wins", std::to_string(wins)},
+          {"Losses", std::to_string(losses)},
+          {"WinStreak", std::to_string(win_streak)},
+          {"LoseStreak", std::to_string(lose_streak)}};
+}
+
+// A deal that can be won and the drops that win it.
+struct WinningLine {
+  unsigned seed = 0;
+  std::vector<Drop> drops;
+};
+
+std::map<unsigned, WinningLine> ReadWinningLines() {
+  std::map<unsigned, WinningLine> lines;
+  QFile file(QStringLiteral(VANTREL_E2E_DATA "/winning_lines.txt"));
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
+    return lines;
+  }
+  while (!file.atEnd()) {
+    const QString text = QString::fromUtf8(file.readLine()).trimmed();
+    if (text.isEmpty() || text.startsWith('#')) continue;
+    const QStringList words = text.split(' ', Qt::SkipEmptyParts);
+    WinningLine line;
+    const auto seed = ParseDecimal(words.first().toStdString(), 0xFFFFFFFFu);
+    if (!seed) ADD_FAILURE() << "not a second: " << words.first().toStdString();
+    line.seed = static_cast<unsigned>(seed.value_or(0));
+    for (qsizetype i = 1; i < words.size(); ++i) {
+      const auto drop = ParseDrop(words[i].toStdString());
+      if (!drop) ADD_FAILURE() << "not a drop: " << words[i].toStdString();
+      line.drops.push_back(drop.value_or(Drop{}));
+    }
+    lines[line.seed] = line;
+  }
+  return lines;
+}
+
+// Whether the line wins its deal when the core plays it.
+bool WinsInTheCore(const WinningLine& line) {
+  Model check(line.seed);
+  check.table.NewClick(DealCommand::kNew);
+  for (const Drop& drop : line.drops) check.player.DragAndDrop(drop.moved, drop.target);
+  return check.host.messages == std::vector<std::string>{"You Win!"};
+}
+
+// Where a drop on `slot` lands: the uppermost card of its column.
+int Landing(const Table& table, int slot) {
+  const ColumnList above = table.CardsAbove(slot);
+  return above.empty() ? slot : above.last();
+}
+
+// The statistics dialog drawn here, by the same class, with the texts it must show.
+QImage DrawnDialog(const StatsTexts& texts) {
+  TStatsForm form;
+  QImage picture;
+  QTimer::singleShot(0, &form, [&form, &picture] {
+    picture = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    form.done(kStatsOk);
+  });
+  form.ShowModal(texts);
+  return picture;
+}
+
+// Saves a screenshot where VANTREL_E2E_SHOTS says, to be looked at.
+void KeepShot(const QImage& shot, const char* name) {
+  if (!qEnvironmentVariableIsSet("VANTREL_E2E_SHOTS")) return;
+  shot.save(QDir(qEnvironmentVariable("VANTREL_E2E_SHOTS")).filePath(QString::fromLatin1(name) + ".png"));
+}
+
+class StatisticsOnScreen : public TableOnScreen {
+ protected:
+  QString StorePath() const { return home_.path() + "/Quorvin Software/Vantrel.conf"; }
+  Values StoredNow() const { return testing::StoredText(StorePath()); }
+  void Start(unsigned clock) { StartGame(clock, home_.path()); }
+
+  // Plays the drops with the mouse, each checked on screen against the model, except a last one that ends
+  // the game: its box covers part of the table.
+  void Play(const std::vector<Drop>& drops) {
+    const Table& table = model_->table;
+    for (std::size_t i = 0; i < drops.size(); ++i) {
+      const Drop& drop = drops[i];
+      SCOPED_TRACE(FormatDrop(drop));
+      const TopSlots top(table);
+      const QPoint press = top.VisiblePoint(drop.moved);
+      ASSERT_FALSE(press.isNull()) << "the moved card does not show";
+      // Released over some part of the target's column that shows, a different one drop after drop.
+      std::set<int> column;
+      for (int y = 0; y < kComparedHeight; ++y) {
+        for (int x = 0; x < kTableWidth; ++x) {
+          const int slot = top.At(QPoint(x, y));
+          if (slot >= 0 && Landing(table, slot) == Landing(table, drop.target)) column.insert(slot);
+        }
+      }
+      ASSERT_FALSE(column.empty()) << "the target's column does not show";
+      const QPoint release =
+          top.VisiblePoint(*std::next(column.begin(), static_cast<long>(i % column.size())));
+      ASSERT_EQ(table.SlotAt(press.x(), press.y()), drop.moved);
+      ASSERT_TRUE(model_->player.CardDragOver(table.SlotAt(release.x(), release.y()), drop.moved));
+
+      Drag(press, release);
+      model_->player.DragAndDrop(drop.moved, drop.target);
+      if (table.game_state == GameState::kInProgress) {
+        ASSERT_EQ(WaitForModel("drop"), 0);
+      }
+    }
+  }
+
+  // Deals, plays the line, which must win in the core first, and answers "You Win!".
+  void Win(const WinningLine& line) {
+    ASSERT_TRUE(WinsInTheCore(line)) << "the line for " << line.seed << " does not win";
+    model_->host.messages.clear();
+    ASSERT_NO_FATAL_FAILURE(Deal());
+    ASSERT_NO_FATAL_FAILURE(Play(line.drops));
+    ASSERT_EQ(model_->host.messages, std::vector<std::string>{"You Win!"});
+    const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 10000, window_);
+    ASSERT_NE(box, 0u) << "no \"You Win!\" box";
+    Key(QStringLiteral("Return"), box);
+    ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the box stayed";
+    ASSERT_EQ(WaitForModel("won"), 0);
+  }
+
+  // F4: the dialog must show `texts` exactly as the statistics dialog draws them. Returns the dialog.
+  unsigned long ShowStatistics(const StatsTexts& texts, const char* what) {
+    const QImage expected = DrawnDialog(texts);
+    Key(QStringLiteral("F4"));
+    const unsigned long dialog = WaitForWindow(QStringLiteral("Game Statistics"), 10000);
+    EXPECT_NE(dialog, 0u) << "F4 showed no statistics";
+    if (dialog == 0) return 0;
+    const QRect place = WindowGeometry(dialog);
+    EXPECT_EQ(place.size(), QSize(242, 262));
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_LE((place.center() - screen.center()).manhattanLength(), 2)
+        << "the dialog is centred on the desktop";
+    QImage shot;
+    for (int tries = 0; tries < 100; ++tries) {
+      shot = Screenshot().copy(place);
+      if (shot == expected) break;
+      QThread::msleep(50);
+    }
+    KeepShot(shot, what);
+    if (shot != expected) {
+      const QString base =
+          QDir::temp().filePath(QStringLiteral("vantrel-e2e-%1").arg(QString::fromLatin1(what)));
+      shot.save(base + QStringLiteral("-screen.png"));
+      expected.save(base + QStringLiteral("-drawn.png"));
+      ADD_FAILURE() << what << ": the dialog differs from the one drawn here; see " << base.toStdString()
+                    << "-*.png";
+    }
+    return dialog;
+  }
+
+  // Enter in the dialog: OK, which closes it.
+  void CloseWithOk(unsigned long dialog) {
+    Key(QStringLiteral("Return"), dialog);
+    EXPECT_TRUE(WaitForNoWindow(QStringLiteral("Game Statistics"), 10000)) << "Enter left the dialog open";
+  }
+
+  // Presses `key` in `window` (the main window by default), which must bring a question; answers it with
+  // `answer` ("y" or "n") and waits until it has gone.
+  void AnswerQuestion(const QString& key, const QString& answer, const char* what, unsigned long window = 0) {
+    Key(key, window);
+    const unsigned long question = WaitForWindow(QStringLiteral("Vantrel"), 10000, window_);
+    ASSERT_NE(question, 0u) << key.toStdString() << " asked nothing";
+    EXPECT_FALSE(WindowShown(QStringLiteral("Game Statistics"))) << "the dialog closes before the question";
+    QThread::msleep(100);  // painted, for the picture
+    KeepShot(Screenshot().copy(WindowGeometry(question)), what);
+    Key(answer, question);
+    ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the question stayed";
+  }
+
+  QTemporaryDir home_;
+};
+
+TEST_F(StatisticsOnScreen, TwoWinsAndALossOutliveTheCloseBoxAndQuitAndOnlyYesClearsThem) {
+  const std::map<unsigned, WinningLine> lines = ReadWinningLines();
+  ASSERT_TRUE(lines.contains(1700000004) && lines.contains(1700000008));
+  const WinningLine& first = lines.at(1700000008);
+  const WinningLine& second = lines.at(1700000004);
+  EXPECT_TRUE(WinsInTheCore(first)) << "the line for " << first.seed << " does not win";
+
+  // A first start writes four zeros. A game played some way and abandoned (F2 while it is under way, Yes)
+  // is lost; the game dealt instead is under way when the close box ends the run: the loss is kept, the game
+  // under way is not counted.
+  ASSERT_NO_FATAL_FAILURE(Start(first.seed));
+  EXPECT_EQ(StoredNow(), Stored(0, 0, 0, 0));
+  ASSERT_NO_FATAL_FAILURE(Deal());
+  ASSERT_NO_FATAL_FAILURE(Play(std::vector<Drop>(first.drops.begin(), first.drops.begin() + 10)));
+  ASSERT_NO_FATAL_FAILURE(AnswerQuestion(QStringLiteral("F2"), QStringLiteral("y"), "abandon-question"));
+  model_->table.NewClick(DealCommand::kNew);  // the model's question is answered Yes
+  ASSERT_EQ(model_->table.results.losses, 1);
+  ASSERT_EQ(WaitForModel("abandoned"), 0);
+  CloseWindow(window_);
+  ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
+  EXPECT_EQ(StoredNow(), Stored(0, 1, 0, 1));
+
+  // Two wins in a row, then Quit. F4 shows the current streak of the run before Quit.
+  ASSERT_NO_FATAL_FAILURE(Start(second.seed));
+  ASSERT_NO_FATAL_FAILURE(Win(second));
+  ASSERT_NO_FATAL_FAILURE(Win(second));  // the clock stands still: New deals the same game again
+  unsigned long dialog = ShowStatistics({"2", "1", "2", "1", "2 wins"}, "statistics-two-wins");
+  ASSERT_NE(dialog, 0u);
+  CloseWithOk(dialog);
+  Key(QStringLiteral("F10"));
+  ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
+  EXPECT_EQ(StoredNow(), Stored(2, 1, 2, 1));
+
+  // After a restart the dialog shows them, and the current streak starts again at 0 wins.
+  ASSERT_NO_FATAL_FAILURE(Start(second.seed));
+  const StatsTexts kept{"2", "1", "2", "1", "0 wins"};
+  dialog = ShowStatistics(kept, "statistics");
+  ASSERT_NE(dialog, 0u);
+  CloseWithOk(dialog);
+
+  // Esc, then No: nothing changes, in the window or in the file.
+  const std::string before = testing::ReadBytes(StorePath());
+  dialog = ShowStatistics(kept, "statistics-again");
+  ASSERT_NE(dialog, 0u);
+  ASSERT_NO_FATAL_FAILURE(
+      AnswerQuestion(QStringLiteral("Escape"), QStringLiteral("n"), "clear-question", dialog));
+  EXPECT_EQ(testing::ReadBytes(StorePath()), before);
+  dialog = ShowStatistics(kept, "statistics-kept");
+  ASSERT_NE(dialog, 0u);
+  CloseWithOk(dialog);
+
+  // Esc, then Yes: four zeros in the file at once, while the game still runs.
+  dialog = ShowStatistics(kept, "statistics-before-clearing");
+  ASSERT_NE(dialog, 0u);
+  ASSERT_NO_FATAL_FAILURE(
+      AnswerQuestion(QStringLiteral("Escape"), QStringLiteral("y"), "clear-question", dialog));
+  // The question may be gone from the screen a moment before the save has ended.
+  for (int tries = 0; tries < 100 && StoredNow() != Stored(0, 0, 0, 0); ++tries) QThread::msleep(50);
+  EXPECT_EQ(StoredNow(), Stored(0, 0, 0, 0));
+  EXPECT_EQ(game_->process().state(), QProcess::Running);
+  dialog = ShowStatistics({"0", "0", "0", "0", "0 wins"}, "statistics-cleared");
+  ASSERT_NE(dialog, 0u);
+  CloseWithOk(dialog);
+  CloseWindow(window_);
+  ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
+  EXPECT_EQ(StoredNow(), Stored(0, 0, 0, 0));
+}
+
+TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  const QString store = home.path() + "/Quorvin Software/Vantrel.conf";
+  testing::WriteBytes(store, "[General]\nWins=3\nLosses=three\nWinStreak=2\nLoseStreak=1\n");
+  const std::string before = testing::ReadBytes(store);
+
+  Game game(GameDir(), 1700000000, home.path());
+  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+  ASSERT_NE(box, 0u) << "no error box appeared";
+  const QRect place = WindowGeometry(box);
+  EXPECT_LT(place.width(), 600) << "the table's window must not show";
+  QThread::msleep(200);  // painted, for the picture
+  KeepShot(Screenshot().copy(place), "damaged-store");
+  XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(box)});
+  XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
+  ASSERT_TRUE(game.process().waitForFinished(10000));
+  EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(game.process().exitCode(), 0);
+  const QString error = QString::fromLocal8Bit(game.process().readAllStandardError());
+  EXPECT_NE(error.indexOf(QStringLiteral("\"Losses\"")), -1) << error.toStdString();
+  EXPECT_NE(error.indexOf(store), -1) << error.toStdString();
+  EXPECT_EQ(testing::ReadBytes(store), before) << "a damaged store is never overwritten";
+}
+
+}  // namespace
+}  // namespace vantrel::e2e
