@@ -2,6 +2,8 @@
 // server. For each program, over several runs: the time from process start until its window is mapped,
 // the time from an F2 key press until the window's picture has stopped changing (the dealt table fully
 // painted), and its memory (resident 1 s after start, and peak). Prints medians and the game's ratios.
+#include "x_server.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -33,37 +35,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// Xvfb on a display it picks itself.
-struct XServer {
-  pid_t pid = -1;
-  std::string display;
-  XServer() {
-    int fds[2];
-    if (pipe(fds) != 0) std::exit(1);
-    const std::string fd = std::to_string(fds[1]);
-    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char* const*>(argv), environ) != 0) {
-      std::fprintf(stderr, "cannot start Xvfb\n");
-      std::exit(1);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    close(fds[1]);
-    char c;
-    std::string number;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    display = ":" + number;
-  }
-  ~XServer() {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-  }
-};
 
 long StatusKb(pid_t pid, const char* field) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -187,8 +158,8 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 7;
-  XServer server;
-  setenv("DISPLAY", server.display.c_str(), 1);
+  const vantrel::testing::XServer server;
+  setenv("DISPLAY", server.display().c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
   setenv("VANTREL_CLOCK", "1700000000", 1);
   // The game reads (and on a first start writes) its statistics store: a folder of the benchmark's own
@@ -199,9 +170,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   setenv("XDG_CONFIG_HOME", settings, 1);
-  Display* x = XOpenDisplay(server.display.c_str());
+  Display* x = XOpenDisplay(server.display().c_str());
   if (x == nullptr) {
-    std::fprintf(stderr, "cannot open the display %s\n", server.display.c_str());
+    std::fprintf(stderr, "cannot open the display %s\n", server.display().c_str());
     return 1;
   }
   const std::string game_folder = VANTREL_GAME_DIR;

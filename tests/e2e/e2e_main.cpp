@@ -5,13 +5,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "x_server.h"
 #include "x_session.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // listing needs no display
-  const vantrel::e2e::XServer server;
-  qputenv("DISPLAY", server.display().toLocal8Bit());
+  const vantrel::testing::XServer server;
+  qputenv("DISPLAY", server.display().c_str());
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();

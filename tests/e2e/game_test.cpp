@@ -110,15 +110,7 @@ TEST(StartUp, AnUnreadablePictureShowsTheErrorAndTheGameEndsWithZero) {
   text.close();
 
   Game game(dir.path(), kClock);
-  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 15000);
-  ASSERT_NE(box, 0u) << "no error box appeared";
-  EXPECT_LT(WindowGeometry(box).width(), 600) << "the table's window must not show";
-  XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(box)});
-  XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
-  ASSERT_TRUE(game.process().waitForFinished(10000));
-  EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(game.process().exitCode(), 0);
-  const QString error = QString::fromLocal8Bit(game.process().readAllStandardError());
+  const QString error = AnswerStartUpError(game);
   EXPECT_NE(error.indexOf(QStringLiteral("\"7H.BMP\"")), -1) << error.toStdString();
   EXPECT_NE(error.indexOf(target.absolutePath()), -1) << error.toStdString();
 }

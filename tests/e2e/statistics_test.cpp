@@ -274,18 +274,10 @@ TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {
   const std::string before = testing::ReadBytes(store);
 
   Game game(GameDir(), 1700000000, home.path());
-  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 15000);
-  ASSERT_NE(box, 0u) << "no error box appeared";
-  const QRect place = WindowGeometry(box);
-  EXPECT_LT(place.width(), 600) << "the table's window must not show";
-  QThread::msleep(200);  // painted, for the picture
-  KeepShot(Screenshot().copy(place), "damaged-store");
-  XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(box)});
-  XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
-  ASSERT_TRUE(game.process().waitForFinished(10000));
-  EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(game.process().exitCode(), 0);
-  const QString error = QString::fromLocal8Bit(game.process().readAllStandardError());
+  const QString error = AnswerStartUpError(game, [](const QRect& box) {
+    QThread::msleep(200);  // painted, for the picture
+    KeepShot(Screenshot().copy(box), "damaged-store");
+  });
   EXPECT_NE(error.indexOf(QStringLiteral("\"Losses\"")), -1) << error.toStdString();
   EXPECT_NE(error.indexOf(store), -1) << error.toStdString();
   EXPECT_EQ(testing::ReadBytes(store), before) << "a damaged store is never overwritten";

@@ -22,43 +22,6 @@ extern char** environ;
 
 namespace vantrel::e2e {
 
-XServer::XServer() {
-  int fds[2];
-  if (pipe(fds) != 0) {
-    std::perror("pipe");
-    std::abort();
-  }
-  // Xvfb writes the display number it chose to the descriptor given with -displayfd.
-  const std::string fd = std::to_string(fds[1]);
-  const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addclose(&actions, fds[0]);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char* const*>(argv), environ) != 0) {
-    std::fprintf(stderr, "cannot start Xvfb\n");
-    std::abort();
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  std::string number;
-  char c;
-  while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-  close(fds[0]);
-  if (number.empty()) {
-    std::fprintf(stderr, "Xvfb did not report its display\n");
-    std::abort();
-  }
-  display_ = QStringLiteral(":") + QString::fromStdString(number);
-}
-
-XServer::~XServer() {
-  if (pid_ > 0) {
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
-}
-
 QString XDoTool(const QStringList& args) {
   QProcess xdotool;
   xdotool.start(QStringLiteral("xdotool"), args);
@@ -159,6 +122,21 @@ Game::~Game() {
     if (!process_.waitForFinished(5000)) process_.kill();
     process_.waitForFinished(2000);
   }
+}
+
+QString AnswerStartUpError(Game& game, const std::function<void(const QRect& box)>& before_answer) {
+  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+  EXPECT_NE(box, 0u) << "no error box appeared";
+  if (box == 0) return {};
+  const QRect place = WindowGeometry(box);
+  EXPECT_LT(place.width(), 600) << "the table's window must not show";
+  if (before_answer) before_answer(place);
+  XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(box)});
+  XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
+  EXPECT_TRUE(game.process().waitForFinished(10000)) << "the game did not end";
+  EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(game.process().exitCode(), 0);
+  return QString::fromLocal8Bit(game.process().readAllStandardError());
 }
 
 }  // namespace vantrel::e2e

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -11,21 +12,6 @@
 #include <sys/types.h>
 
 namespace vantrel::e2e {
-
-// Starts Xvfb on a free display (it picks the number itself) and ends it when destroyed.
-class XServer {
- public:
-  XServer();
-  ~XServer();
-  XServer(const XServer&) = delete;
-  XServer& operator=(const XServer&) = delete;
-  // ":N"
-  const QString& display() const { return display_; }
-
- private:
-  pid_t pid_ = -1;
-  QString display_;
-};
 
 // Runs xdotool with the arguments and returns its standard output; fails the test when xdotool fails.
 QString XDoTool(const QStringList& args);
@@ -57,5 +43,10 @@ class Game {
   QTemporaryDir own_config_home_;
   QProcess process_;
 };
+
+// A start-up that stops with an error box: checks the box is no table, answers it with Enter, and checks the
+// game then ends with exit code 0. `before_answer` may look at the box first. Returns what the game wrote to
+// standard error.
+QString AnswerStartUpError(Game& game, const std::function<void(const QRect& box)>& before_answer = {});
 
 }  // namespace vantrel::e2e
