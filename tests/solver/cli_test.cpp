@@ -1,6 +1,7 @@
 // The solve and survey commands as a user runs them: their JSON, their CSV, resuming, Ctrl+C, and one-line
 // errors with exit code 2 for malformed arguments.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -22,7 +23,9 @@ struct CliRun {
 // Runs the command line tool with the arguments (already quoted for the shell).
 CliRun Cli(const std::string& args, const std::string& prefix = "") {
   static int counter = 0;
-  const std::string err_file = ::testing::TempDir() + "cli_err_" + std::to_string(++counter);
+  // Tests run side by side in separate processes: the process id keeps their files apart.
+  const std::string err_file =
+      ::testing::TempDir() + "cli_err_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
   const std::string command = prefix + "'" VANTREL_CLI "' " + args + " 2>'" + err_file + "' </dev/null";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
