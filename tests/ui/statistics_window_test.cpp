@@ -34,6 +34,20 @@ class StatisticsWindow : public ::testing::Test {
   QString StorePath() const { return home_.StorePath(); }
   void Store(const std::string& values) { testing::WriteBytes(StorePath(), "[General]\n" + values); }
   Values Stored() const { return testing::StoredText(StorePath()); }
+  // Turns the store into a folder, so that no save can happen.
+  void BreakStore() const {
+    ASSERT_TRUE(QFile::remove(StorePath()));
+    ASSERT_TRUE(QDir().mkpath(StorePath()));
+  }
+  // Closes the next message box with OK, keeping its text in `text`.
+  static std::function<void(QWidget*)> ReadAndAcknowledge(QString& text) {
+    return [&text](QWidget* dialog) {
+      auto* box = qobject_cast<QMessageBox*>(dialog);
+      ASSERT_NE(box, nullptr);
+      text = box->text();
+      box->button(QMessageBox::Ok)->click();
+    };
+  }
 
   // Ends a game as lost: a deal unless a game is under way, then another one whose question is answered Yes,
   // which abandons it.
@@ -140,15 +154,9 @@ TEST_F(StatisticsWindow, F10SavesThenClosesAndAFailedSaveKeepsTheWindowOpen) {
   Window w;
   Lose(w);
   // The store turned into a folder: the save cannot happen.
-  ASSERT_TRUE(QFile::remove(StorePath()));
-  ASSERT_TRUE(QDir().mkpath(StorePath()));
+  BreakStore();
   QString error;
-  WhenNextDialogOpens([&error](QWidget* dialog) {
-    auto* box = qobject_cast<QMessageBox*>(dialog);
-    ASSERT_NE(box, nullptr);
-    error = box->text();
-    box->button(QMessageBox::Ok)->click();
-  });
+  WhenNextDialogOpens(ReadAndAcknowledge(error));
   Press(w, Qt::Key_F10);
   EXPECT_NE(error.indexOf(QDir::toNativeSeparators(StorePath())), -1) << error.toStdString();
   EXPECT_TRUE(w->isVisible()) << "a failed save must not close the window";
@@ -171,15 +179,9 @@ TEST_F(StatisticsWindow, EveryCloseSavesAGameInProgressIsNotCountedAndAFailedSav
   }
   Window w;
   Lose(w);
-  ASSERT_TRUE(QFile::remove(StorePath()));
-  ASSERT_TRUE(QDir().mkpath(StorePath()));
+  BreakStore();
   QString error;
-  WhenNextDialogOpens([&error](QWidget* dialog) {
-    auto* box = qobject_cast<QMessageBox*>(dialog);
-    ASSERT_NE(box, nullptr);
-    error = box->text();
-    box->button(QMessageBox::Ok)->click();
-  });
+  WhenNextDialogOpens(ReadAndAcknowledge(error));
   w->windowHandle()->close();
   EXPECT_NE(error.indexOf(QDir::toNativeSeparators(StorePath())), -1) << "the failed save must be shown";
   EXPECT_FALSE(w->isVisible()) << "any close but Quit closes after the error";
@@ -192,8 +194,7 @@ TEST_F(StatisticsWindow, QuittingWithTheWindowOpenSavesAndAFailedSaveAtACloseIsS
   EXPECT_EQ(Stored(), (Values{{"Wins", "0"}, {"Losses", "1"}, {"WinStreak", "0"}, {"LoseStreak", "1"}}));
 
   Lose(w);
-  ASSERT_TRUE(QFile::remove(StorePath()));
-  ASSERT_TRUE(QDir().mkpath(StorePath()));
+  BreakStore();
   int errors = 0;
   const auto count = [&errors](QWidget* dialog) {
     ++errors;
