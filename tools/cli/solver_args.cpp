@@ -14,6 +14,27 @@ std::uint32_t ParseSeed(std::string_view arg) {
   return static_cast<std::uint32_t>(*seed);
 }
 
+std::uint64_t ParseCount(std::string_view arg) {
+  const auto count = ParseDecimal(arg, kMaxSeed + 1);
+  if (!count || *count == 0) throw BadArgument(arg, "--count takes a whole number 1..4294967296");
+  return *count;
+}
+
+void CheckRange(std::uint32_t from, std::uint64_t count) {
+  if (from + count - 1 > kMaxSeed) {
+    throw BadArgument(std::to_string(count), "--from S --count N must stay within seeds 0..4294967295");
+  }
+}
+
+ShardArg ParseShard(std::string_view arg) {
+  const std::size_t slash = arg.find('/');
+  const auto i = ParseDecimal(arg.substr(0, slash), kMaxSeed + 1);
+  const auto k =
+      slash == std::string_view::npos ? std::nullopt : ParseDecimal(arg.substr(slash + 1), kMaxSeed + 1);
+  if (!i || !k || *i == 0 || *i > *k) throw BadArgument(arg, "--shard takes I/K, part I of K, 1 <= I <= K");
+  return {*i, *k};
+}
+
 std::optional<double> ParseSeconds(std::string_view text) {
   // Only plain digits with an optional fraction: no sign, exponent, "inf" or "nan" slips through.
   const std::size_t dot = text.find('.');

@@ -11,12 +11,26 @@
 namespace vantrel::cli {
 
 inline constexpr std::uint64_t kMaxSeed = 4294967295u;
-// Without options, one deal may take a minute, and a whole survey 1 GiB for its tables.
+// Without options, one deal may take a minute (a second in a survey), and a whole survey 1 GiB for its
+// tables.
 inline constexpr double kDefaultSolveSeconds = 60;
+inline constexpr double kDefaultSurveySeconds = 1;
 inline constexpr std::uint64_t kDefaultMemoryMib = 1024;
 
 // A seed, 0..4294967295, or a usage error naming the argument.
 std::uint32_t ParseSeed(std::string_view arg);
+
+// The value of --count: 1..4294967296 seeds.
+std::uint64_t ParseCount(std::string_view arg);
+// Refuses a range passing the last seed, naming the count.
+void CheckRange(std::uint32_t from, std::uint64_t count);
+
+// The value of --shard: part I of K, 1 <= I <= K.
+struct ShardArg {
+  std::uint64_t i = 1;
+  std::uint64_t k = 1;
+};
+ShardArg ParseShard(std::string_view arg);
 
 // A number of seconds: digits with an optional fraction ("2", "0.5"), more than zero, at most a day.
 std::optional<double> ParseSeconds(std::string_view text);
