@@ -124,25 +124,25 @@ std::string ChunkPath(const CensusArgs& a, std::uint64_t i) {
   return ChunkFolder(a) + "/shard-" + std::to_string(i) + "-of-" + std::to_string(a.chunks) + ".verdicts";
 }
 
+solver::SurveyOptions Options(const CensusArgs& a) {
+  solver::SurveyOptions options;
+  options.jobs = a.jobs;
+  options.limits = a.limits;
+  options.max_memory_bytes = static_cast<std::size_t>(a.memory_mib) << 20;
+  options.cancel = &g_stop;
+  return options;
+}
+
 solver::VerdictHeader ChunkHeader(const CensusArgs& a, std::uint64_t i) {
   const solver::SeedSpan span = solver::Shard(a.count, i, a.chunks);
-  return {std::string(solver::ProgramVersion()),
-          static_cast<std::uint32_t>(a.from + span.offset),
-          span.count,
-          a.limits.max_nodes,
-          a.limits.max_seconds,
-          a.memory_mib};
+  return solver::SurveyHeader(static_cast<std::uint32_t>(a.from + span.offset), span.count, Options(a));
 }
 
 // Decides chunk i on all of this process's cores; nothing when a stop came first.
 std::optional<solver::VerdictFile> DecideChunk(const CensusArgs& a, std::uint64_t i) {
   solver::VerdictFile chunk(ChunkHeader(a, i));
   const std::uint32_t first = chunk.header().from;
-  solver::SurveyOptions options;
-  options.jobs = a.jobs;
-  options.limits = a.limits;
-  options.max_memory_bytes = static_cast<std::size_t>(a.memory_mib) << 20;
-  options.cancel = &g_stop;
+  const solver::SurveyOptions options = Options(a);
   const std::uint64_t decided = solver::RunSurvey(
       first, chunk.header().count, {}, options,
       [&](solver::DealResult&& r) { chunk.Set(r.seed - first, solver::CodeOf(r.verdict)); });

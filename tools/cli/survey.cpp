@@ -166,13 +166,9 @@ class Progress {
 
 // The verdict file of this survey: continued when resuming (it must be of the same range, version and
 // limits), else created with every seed undecided.
-solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, std::uint32_t from, std::uint64_t count) {
-  const solver::VerdictHeader wanted{std::string(solver::ProgramVersion()),
-                                     from,
-                                     count,
-                                     parsed.limits.max_nodes,
-                                     parsed.limits.max_seconds,
-                                     parsed.memory_mib};
+solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, const solver::VerdictHeader& wanted) {
+  const std::uint32_t from = wanted.from;
+  const std::uint64_t count = wanted.count;
   const std::string& path = parsed.verdicts;
   const bool exists = std::filesystem::exists(path);
   if (exists && !parsed.resume) {
@@ -193,7 +189,8 @@ solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, std::uint32_t from, s
   }
   if (const std::string why = solver::Mismatch(h, wanted); !why.empty()) {
     throw Error(path + " cannot be continued by this run (" + why + "): continue it with version " +
-                h.version + " and " + solver::LimitsText(h) + ", or remove it");
+                h.version +
+                " and the same --max-nodes, --max-seconds, --max-memory and --jobs, or remove it");
   }
   return file;
 }
@@ -216,7 +213,12 @@ int SurveyCommand(std::span<const std::string_view> args) {
       std::filesystem::file_size(parsed.csv) > 0) {
     throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
   }
-  if (!parsed.verdicts.empty()) verdicts = OpenVerdicts(parsed, from, count);
+  solver::SurveyOptions options;
+  options.jobs = parsed.jobs;
+  options.limits = parsed.limits;
+  options.max_memory_bytes = static_cast<std::size_t>(parsed.memory_mib) << 20;
+  options.cancel = &g_interrupted;
+  if (!parsed.verdicts.empty()) verdicts = OpenVerdicts(parsed, solver::SurveyHeader(from, count, options));
   if (!parsed.csv.empty()) {
     if (parsed.resume) {
       for (const solver::CsvRow& row : solver::ReadSurveyCsv(parsed.csv, from, count)) {
@@ -246,12 +248,6 @@ int SurveyCommand(std::span<const std::string_view> args) {
   }, old_term{};
   sigaction(SIGINT, &action, &old_int);
   sigaction(SIGTERM, &action, &old_term);
-
-  solver::SurveyOptions options;
-  options.jobs = parsed.jobs;
-  options.limits = parsed.limits;
-  options.max_memory_bytes = static_cast<std::size_t>(parsed.memory_mib) << 20;
-  options.cancel = &g_interrupted;
 
   Progress progress(count, already);
   std::uint64_t done = already;
