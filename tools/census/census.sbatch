@@ -6,13 +6,17 @@
 #   sbatch --nodes=8 census.sbatch            # the whole range, 0..4294967295
 #   FROM=1700000000 COUNT=100000000 sbatch --nodes=2 census.sbatch
 #
-# Submitting it again after a stop (time limit, scancel, a failed node) resumes: finished chunks are kept.
-# CENSUS names the program if it is not on PATH.
+# Two minutes before the time limit Slurm sends SIGUSR1, which mpirun passes on: every rank drops its chunk
+# under way and the log ends with the summary so far; `scancel --batch --signal=USR1 JOB` stops it so by hand
+# (a plain scancel or a failed node stops it too, without the summary). Submitting it again resumes:
+# finished chunks are kept.
+# CENSUS names the program if it is not on PATH; arguments after the script's name go to it (--chunks K).
 #SBATCH --job-name=vantrel-census
 #SBATCH --nodes=8
 #SBATCH --ntasks-per-node=1
 #SBATCH --exclusive
 #SBATCH --time=01:00:00
+#SBATCH --signal=B:USR1@120
 #SBATCH --output=vantrel-census-%j.log
 set -euo pipefail
 
@@ -28,6 +32,7 @@ resume=()
 if [ -d "$out.chunks" ]; then resume=(--resume); fi
 
 # Ranks go round the nodes: rank 0 and the last worker share the first node, so the slot count is exceeded
-# there; rank 0 sleeps while it waits. No binding: each worker uses every core of its node.
+# there; rank 0 sleeps while it waits. No binding: each worker uses every core of its node. mpirun replaces
+# the shell, so the batch shell's signal reaches it.
 exec mpirun --oversubscribe --map-by node --bind-to none -np $((SLURM_JOB_NUM_NODES + 1)) \
-  "$census" --from "$from" --count "$count" --out "$out" "${limits[@]}" "${resume[@]}"
+  "$census" --from "$from" --count "$count" --out "$out" "${limits[@]}" "${resume[@]}" "$@"

@@ -392,7 +392,9 @@ int main(int argc, char** argv) {
     struct sigaction action {};
     action.sa_handler = census::OnStop;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    // SIGUSR1 is what mpirun passes on to every rank, and what the Slurm batch script asks for before the
+    // time limit.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaction(signal, &action, nullptr);
     code = census::Run(parsed, rank, ranks);
   } catch (const cli::UsageError& e) {
     if (rank == 0) std::cerr << "vantrel-census: " << e.what() << '\n';
