@@ -30,7 +30,6 @@ using cli::BadArgument;
 using cli::MissingArgument;
 
 constexpr std::uint64_t kDefaultChunkSeeds = std::uint64_t{1} << 20;
-constexpr std::uint64_t kMaxJobs = 4096;
 
 constexpr std::string_view kUsage =
     "vantrel-census takes --from S --count N --out FILE [--resume] [--chunks K] [--jobs J] [--max-nodes N] "
@@ -44,15 +43,9 @@ extern "C" void OnStop(int) { g_stop.store(true); }
 // one; rank 0 answers each with work or a stop.
 enum Tag : int { kReady = 1, kResult, kStopped, kWork, kStop };
 
-struct CensusArgs {
-  std::uint32_t from = 0;
-  std::uint64_t count = 0;
+struct CensusArgs : cli::SurveyRunArgs {
   std::string out;
-  bool resume = false;
   std::uint64_t chunks = 0;
-  int jobs = 0;
-  solver::Limits limits;
-  std::uint64_t memory_mib = cli::kDefaultMemoryMib;
 };
 
 // The processors this process may run on (what Slurm or mpirun's binding left it), not all of the machine's.
@@ -64,54 +57,31 @@ int CpusAvailable() {
 
 CensusArgs ParseArgs(std::span<const std::string_view> args) {
   CensusArgs parsed;
-  parsed.limits.max_seconds = cli::kDefaultSurveySeconds;
-  std::optional<std::uint32_t> from;
-  std::optional<std::uint64_t> count;
   std::string_view chunks_text;
   for (std::size_t i = 0; i < args.size();) {
-    const std::string_view option = args[i];
-    if (const std::size_t used = cli::ParseLimitOption(args, i, parsed.limits, parsed.memory_mib)) {
+    if (const std::size_t used = cli::ParseSurveyRunOption(args, i, parsed)) {
       i += used;
       continue;
     }
-    if (option == "--resume") {
-      parsed.resume = true;
-      ++i;
-      continue;
-    }
-    if (option != "--from" && option != "--count" && option != "--out" && option != "--chunks" &&
-        option != "--jobs") {
-      throw BadArgument(option, kUsage);
-    }
-    if (i + 1 >= args.size()) throw MissingArgument("a value after " + std::string(option));
-    const std::string_view value = args[i + 1];
-    if (option == "--from") {
-      from = cli::ParseSeed(value);
-    } else if (option == "--count") {
-      count = cli::ParseCount(value);
-    } else if (option == "--out") {
+    const std::string_view option = args[i];
+    if (option != "--out" && option != "--chunks") throw BadArgument(option, kUsage);
+    const std::string_view value = cli::OptionValue(args, i);
+    if (option == "--out") {
       if (value.empty()) throw BadArgument(value, "--out takes a file name");
       parsed.out = std::string(value);
-    } else if (option == "--chunks") {
+    } else {
       const auto chunks = ParseDecimal(value, cli::kMaxSeed + 1);
       if (!chunks || *chunks == 0) throw BadArgument(value, "--chunks takes a whole number 1..N");
       parsed.chunks = *chunks;
       chunks_text = value;
-    } else {
-      const auto jobs = ParseDecimal(value, kMaxJobs);
-      if (!jobs || *jobs == 0) throw BadArgument(value, "--jobs takes a whole number 1..4096");
-      parsed.jobs = static_cast<int>(*jobs);
     }
     i += 2;
   }
-  if (!from) throw MissingArgument("--from S");
-  if (!count) throw MissingArgument("--count N");
+  cli::CheckSurveyRun(parsed);
   if (parsed.out.empty()) throw MissingArgument("--out FILE");
-  cli::CheckRange(*from, *count);
-  parsed.from = *from;
-  parsed.count = *count;
-  if (parsed.chunks > parsed.count) throw BadArgument(chunks_text, "--chunks K cannot exceed --count N");
-  if (parsed.chunks == 0) parsed.chunks = (parsed.count + kDefaultChunkSeeds - 1) / kDefaultChunkSeeds;
+  const std::uint64_t count = *parsed.count;
+  if (parsed.chunks > count) throw BadArgument(chunks_text, "--chunks K cannot exceed --count N");
+  if (parsed.chunks == 0) parsed.chunks = (count + kDefaultChunkSeeds - 1) / kDefaultChunkSeeds;
   if (parsed.jobs == 0) parsed.jobs = CpusAvailable();
   return parsed;
 }
@@ -124,25 +94,17 @@ std::string ChunkPath(const CensusArgs& a, std::uint64_t i) {
   return ChunkFolder(a) + "/shard-" + std::to_string(i) + "-of-" + std::to_string(a.chunks) + ".verdicts";
 }
 
-solver::SurveyOptions Options(const CensusArgs& a) {
-  solver::SurveyOptions options;
-  options.jobs = a.jobs;
-  options.limits = a.limits;
-  options.max_memory_bytes = static_cast<std::size_t>(a.memory_mib) << 20;
-  options.cancel = &g_stop;
-  return options;
-}
-
 solver::VerdictHeader ChunkHeader(const CensusArgs& a, std::uint64_t i) {
-  const solver::SeedSpan span = solver::Shard(a.count, i, a.chunks);
-  return solver::SurveyHeader(static_cast<std::uint32_t>(a.from + span.offset), span.count, Options(a));
+  const solver::SeedSpan span = solver::Shard(*a.count, i, a.chunks);
+  return solver::SurveyHeader(static_cast<std::uint32_t>(*a.from + span.offset), span.count,
+                              a.Options(&g_stop));
 }
 
 // Decides chunk i on all of this process's cores; nothing when a stop came first.
 std::optional<solver::VerdictFile> DecideChunk(const CensusArgs& a, std::uint64_t i) {
   solver::VerdictFile chunk(ChunkHeader(a, i));
   const std::uint32_t first = chunk.header().from;
-  const solver::SurveyOptions options = Options(a);
+  const solver::SurveyOptions options = a.Options(&g_stop);
   const std::uint64_t decided = solver::RunSurvey(
       first, chunk.header().count, {}, options,
       [&](solver::DealResult&& r) { chunk.Set(r.seed - first, solver::CodeOf(r.verdict)); });
@@ -209,7 +171,7 @@ class Ledger {
     seeds_ += chunk.header().count;
     const double seconds = Seconds();
     const double rate = seconds > 0 ? static_cast<double>(seeds_) / seconds : 0;
-    const std::uint64_t left = a_.count - seeds_before_ - seeds_;
+    const std::uint64_t left = *a_.count - seeds_before_ - seeds_;
     std::cerr << "census: chunk " << i << " of " << a_.chunks << " done, " << Done() << " of " << a_.chunks
               << "; " << static_cast<long long>(rate) << " deals/s; about "
               << (rate > 0 ? static_cast<long long>(static_cast<double>(left) / rate) : -1) << " s left\n";
@@ -361,7 +323,7 @@ int Run(const CensusArgs& a, int rank, int ranks) {
   const double seconds = ledger->Seconds();
   cli::Json j;
   j.BeginObject();
-  cli::SummaryFields(j, a.from, tally);
+  cli::SummaryFields(j, *a.from, tally);
   j.Key("seconds").Value(seconds);
   j.Key("deals_per_second").Value(seconds > 0 ? static_cast<double>(ledger->seeds()) / seconds : 0.0);
   j.EndObject();

@@ -1,4 +1,5 @@
-// The options that solve and survey share: how far one deal may be searched, and how much memory it may use.
+// The options that solve, survey and the census share: the seeds, how far one deal may be searched, and how
+// much memory it may use.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string_view>
 
 #include "solver/solver.h"
+#include "solver/survey.h"
 
 namespace vantrel::cli {
 
@@ -39,5 +41,26 @@ std::optional<double> ParseSeconds(std::string_view text);
 // and --max-memory MIB; returns how many arguments it used, 0 if args[i] is none of them.
 std::size_t ParseLimitOption(std::span<const std::string_view> args, std::size_t i, solver::Limits& limits,
                              std::uint64_t& memory_mib);
+
+// The value after the option at args[i], or a usage error saying it is missing.
+std::string_view OptionValue(std::span<const std::string_view> args, std::size_t i);
+
+// What a survey and the census both take: --from S, --count N, --jobs J, --resume and the limits.
+struct SurveyRunArgs {
+  std::optional<std::uint32_t> from;
+  std::optional<std::uint64_t> count;
+  int jobs = 0;  // 0 until the command picks its default
+  bool resume = false;
+  solver::Limits limits{.max_seconds = kDefaultSurveySeconds};
+  std::uint64_t memory_mib = kDefaultMemoryMib;
+
+  solver::SurveyOptions Options(const std::atomic<bool>* cancel) const;
+};
+
+// Reads the option at args[i] (and its value) into `run` when it is one of those; returns how many arguments
+// it used, 0 if args[i] is none of them.
+std::size_t ParseSurveyRunOption(std::span<const std::string_view> args, std::size_t i, SurveyRunArgs& run);
+// After the last option: --from and --count were given and stay within the seeds.
+void CheckSurveyRun(const SurveyRunArgs& run);
 
 }  // namespace vantrel::cli

@@ -25,69 +25,41 @@
 namespace vantrel::cli {
 namespace {
 
-constexpr int kMaxJobs = 256;
-
 std::atomic<bool> g_interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler needs a lock-free flag");
 
 extern "C" void OnInterrupt(int) { g_interrupted.store(true); }
 
-struct SurveyArgs {
-  std::optional<std::uint32_t> from;
-  std::optional<std::uint64_t> count;
-  int jobs = 0;
+struct SurveyArgs : SurveyRunArgs {
   std::optional<ShardArg> shard;
   std::string_view shard_text;
   std::string csv;
   std::string verdicts;
-  bool resume = false;
-  solver::Limits limits;
-  std::uint64_t memory_mib = kDefaultMemoryMib;
 };
 
 SurveyArgs ParseSurveyArgs(std::span<const std::string_view> args) {
   SurveyArgs parsed;
-  parsed.limits.max_seconds = kDefaultSurveySeconds;
   const std::string_view usage =
       "survey takes --from S --count N [--shard I/K] [--jobs J] [--csv FILE] [--verdicts FILE] [--resume] "
       "[--max-nodes N] [--max-seconds T] [--max-memory MIB]";
   for (std::size_t i = 0; i < args.size();) {
-    const std::string_view option = args[i];
-    if (const std::size_t used = ParseLimitOption(args, i, parsed.limits, parsed.memory_mib)) {
+    if (const std::size_t used = ParseSurveyRunOption(args, i, parsed)) {
       i += used;
       continue;
     }
-    if (option == "--resume") {
-      parsed.resume = true;
-      ++i;
-      continue;
-    }
-    if (option != "--from" && option != "--count" && option != "--jobs" && option != "--csv" &&
-        option != "--shard" && option != "--verdicts") {
-      throw BadArgument(option, usage);
-    }
-    if (i + 1 >= args.size()) throw MissingArgument("a value after " + std::string(option));
-    const std::string_view value = args[i + 1];
-    if (option == "--from") {
-      parsed.from = ParseSeed(value);
-    } else if (option == "--count") {
-      parsed.count = ParseCount(value);
-    } else if (option == "--shard") {
+    const std::string_view option = args[i];
+    if (option != "--csv" && option != "--shard" && option != "--verdicts") throw BadArgument(option, usage);
+    const std::string_view value = OptionValue(args, i);
+    if (option == "--shard") {
       parsed.shard = ParseShard(value);
       parsed.shard_text = value;
-    } else if (option == "--jobs") {
-      const auto jobs = ParseDecimal(value, kMaxJobs);
-      if (!jobs || *jobs == 0) throw BadArgument(value, "--jobs takes a whole number 1..256");
-      parsed.jobs = static_cast<int>(*jobs);
     } else {
       if (value.empty()) throw BadArgument(value, std::string(option) + " takes a file name");
       (option == "--csv" ? parsed.csv : parsed.verdicts) = std::string(value);
     }
     i += 2;
   }
-  if (!parsed.from) throw MissingArgument("--from S");
-  if (!parsed.count) throw MissingArgument("--count N");
-  CheckRange(*parsed.from, *parsed.count);
+  CheckSurveyRun(parsed);
   if (parsed.shard) {
     if (parsed.shard->k > *parsed.count) {
       throw BadArgument(parsed.shard_text,
@@ -213,11 +185,7 @@ int SurveyCommand(std::span<const std::string_view> args) {
       std::filesystem::file_size(parsed.csv) > 0) {
     throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
   }
-  solver::SurveyOptions options;
-  options.jobs = parsed.jobs;
-  options.limits = parsed.limits;
-  options.max_memory_bytes = static_cast<std::size_t>(parsed.memory_mib) << 20;
-  options.cancel = &g_interrupted;
+  const solver::SurveyOptions options = parsed.Options(&g_interrupted);
   if (!parsed.verdicts.empty()) verdicts = OpenVerdicts(parsed, solver::SurveyHeader(from, count, options));
   if (!parsed.csv.empty()) {
     if (parsed.resume) {
