@@ -15,24 +15,12 @@ std::size_t TableShare(std::size_t max_memory_bytes, int jobs) {
   return share > 2 * kPerThreadOverhead ? share - kPerThreadOverhead : share / 2;
 }
 
-namespace {
-
-int Threads(std::uint64_t count, const SurveyOptions& options) {
-  return static_cast<int>(
-      std::clamp<std::uint64_t>(count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
-}
-
-}  // namespace
-
-std::size_t DealTableBytes(std::uint64_t count, const SurveyOptions& options) {
-  return TableShare(options.max_memory_bytes, Threads(count, options));
-}
-
 std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const SkipSeed& skip,
                         const SurveyOptions& options, const std::function<void(DealResult&&)>& done) {
-  const int jobs = Threads(count, options);
+  const int jobs = static_cast<int>(
+      std::clamp<std::uint64_t>(count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
   Limits limits = options.limits;
-  limits.max_table_bytes = DealTableBytes(count, options);
+  limits.max_table_bytes = TableShare(options.max_memory_bytes, jobs);
   limits.cancel = options.cancel;
 
   std::atomic<std::uint64_t> next{0};

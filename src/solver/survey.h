@@ -33,8 +33,6 @@ struct SurveyOptions {
 
 // The table memory each of `jobs` threads may use, so that together they stay within `max_memory_bytes`.
 std::size_t TableShare(std::size_t max_memory_bytes, int jobs);
-// The table memory each deal of a survey of `count` deals may use (it runs no more threads than deals).
-std::size_t DealTableBytes(std::uint64_t count, const SurveyOptions& options);
 
 // Whether a seed is to be left out (an earlier run decided it); empty: none is.
 using SkipSeed = std::function<bool(std::uint32_t seed)>;

@@ -21,7 +21,7 @@ constexpr std::string_view kMagic = "VANTRELV";
 constexpr std::uint64_t kMaxCount = std::uint64_t{1} << 32;
 static_assert(std::string_view(VANTREL_VERSION).size() <= kVersionBytes);
 
-// Header layout: magic, format, first seed, count, max nodes, max seconds (IEEE double), table bytes a deal,
+// Header layout: magic, format, first seed, count, max nodes, max seconds (IEEE double), max memory (MiB),
 // version (NUL-padded).
 enum Offset : std::size_t {
   kFormatAt = 8,
@@ -29,7 +29,7 @@ enum Offset : std::size_t {
   kCountAt = 16,
   kNodesAt = 24,
   kSecondsAt = 32,
-  kTableAt = 40,
+  kMemoryAt = 40,
   kVersionAt = 48,
 };
 static_assert(kVersionAt + kVersionBytes == kVerdictHeaderBytes);
@@ -54,7 +54,7 @@ std::array<std::uint8_t, kVerdictHeaderBytes> Encode(const VerdictHeader& h) {
   Put(&out[kCountAt], h.count, 8);
   Put(&out[kNodesAt], h.max_nodes, 8);
   Put(&out[kSecondsAt], std::bit_cast<std::uint64_t>(h.max_seconds), 8);
-  Put(&out[kTableAt], h.max_table_bytes, 8);
+  Put(&out[kMemoryAt], h.max_memory_mib, 8);
   std::memcpy(&out[kVersionAt], h.version.data(), std::min(h.version.size(), kVersionBytes));
   return out;
 }
@@ -74,7 +74,7 @@ VerdictHeader Decode(const std::array<std::uint8_t, kVerdictHeaderBytes>& in, co
   h.count = Take(&in[kCountAt], 8);
   h.max_nodes = Take(&in[kNodesAt], 8);
   h.max_seconds = std::bit_cast<double>(Take(&in[kSecondsAt], 8));
-  h.max_table_bytes = Take(&in[kTableAt], 8);
+  h.max_memory_mib = Take(&in[kMemoryAt], 8);
   const auto* version = reinterpret_cast<const char*>(&in[kVersionAt]);
   h.version.assign(version, strnlen(version, kVersionBytes));
   const bool printable =
@@ -113,23 +113,21 @@ std::string_view ProgramVersion() { return VANTREL_VERSION; }
 
 VerdictHeader SurveyHeader(std::uint32_t from, std::uint64_t count, const SurveyOptions& options) {
   return {std::string(ProgramVersion()), from, count, options.limits.max_nodes, options.limits.max_seconds,
-          DealTableBytes(count, options)};
+          options.max_memory_bytes >> 20};
 }
 
 std::string LimitsText(const VerdictHeader& h) {
   char seconds[32];
-  char table[48];
   std::snprintf(seconds, sizeof seconds, "%g s", h.max_seconds);
-  std::snprintf(table, sizeof table, "%g MiB of table", static_cast<double>(h.max_table_bytes) / (1 << 20));
   const std::string nodes =
       h.max_nodes ? "at most " + std::to_string(h.max_nodes) + " nodes" : "any number of nodes";
-  return nodes + ", " + (h.max_seconds > 0 ? seconds : "no time limit") + " and " + table + " a deal";
+  return nodes + " and " + (h.max_seconds > 0 ? seconds : "any time") + " a deal, " +
+         std::to_string(h.max_memory_mib) + " MiB of memory";
 }
 
 std::string Mismatch(const VerdictHeader& a, const VerdictHeader& b) {
   if (a.version != b.version) return "version " + a.version + " against version " + b.version;
-  if (a.max_nodes != b.max_nodes || a.max_seconds != b.max_seconds ||
-      a.max_table_bytes != b.max_table_bytes) {
+  if (a.max_nodes != b.max_nodes || a.max_seconds != b.max_seconds || a.max_memory_mib != b.max_memory_mib) {
     return LimitsText(a) + " against " + LimitsText(b);
   }
   return "";

@@ -32,10 +32,11 @@ struct VerdictHeader {
   std::string version;  // at most kVersionBytes
   std::uint32_t from = 0;
   std::uint64_t count = 0;  // 1..4294967296 seeds, from + count - 1 at most 4294967295
-  // The limits each deal was decided under, which say what "unknown" means: 0 for none.
+  // The limits the deals were decided under, which say what "unknown" means: nodes and seconds a deal (0 for
+  // none), and the memory all the threads' tables shared, as --max-memory gives it.
   std::uint64_t max_nodes = 0;
   double max_seconds = 0;
-  std::uint64_t max_table_bytes = 0;
+  std::uint64_t max_memory_mib = 0;
 };
 
 // The header of a survey's verdicts: this program's version, the range and the limits each deal gets.
@@ -44,7 +45,7 @@ VerdictHeader SurveyHeader(std::uint32_t from, std::uint64_t count, const Survey
 // Why verdicts of the two headers cannot be put side by side (another version or other limits), or "".
 std::string Mismatch(const VerdictHeader& a, const VerdictHeader& b);
 
-// The limits in words: "at most 60 nodes, 1 s and 511 MiB of table a deal".
+// The limits in words: "at most 60 nodes and 1 s a deal, 1024 MiB of memory".
 std::string LimitsText(const VerdictHeader& header);
 
 // The i-th (1..k) of k contiguous parts of `count` seeds: its first seed's offset and its length. Lengths

@@ -16,7 +16,7 @@ import time
 FROM = 1700000000
 CHUNKS = 30
 # Node limits keep verdicts, unknown ones included, the same however fast or busy the machine is.
-# Each worker uses one thread, and so does the survey: the threads share the table memory, which is a limit too.
+# Each worker uses one thread, so that the two workers and the survey fit two cores.
 LIMITS = ["--max-nodes", "60", "--max-seconds", "86400", "--jobs", "1"]
 
 

@@ -65,7 +65,7 @@ TEST(VerdictFile, KeepsEverySeedsCodeAndRefusesDamagedFiles) {
   EXPECT_EQ(back.header().count, 6u);
   EXPECT_EQ(back.header().max_nodes, 60u);
   EXPECT_EQ(back.header().max_seconds, 0.5);
-  EXPECT_EQ(back.header().max_table_bytes, 512u);
+  EXPECT_EQ(back.header().max_memory_mib, 512u);
   for (std::uint64_t k = 0; k < 6; ++k) EXPECT_EQ(back.Get(k), codes[k]) << k;
   EXPECT_EQ(back.Count(), (Tally{2, 1, 2}));
   EXPECT_EQ(back.Undecided(), 1u);

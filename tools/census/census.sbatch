@@ -25,7 +25,8 @@ out=${OUT:-census.verdicts}
 from=${FROM:-0}
 count=${COUNT:-4294967296}
 # A node limit instead of a time limit, so a deal's verdict does not depend on the node that decided it; the
-# hour is only a backstop. Every worker's tables share --max-memory: keep 256 MiB a core for the deepest deals.
+# hour is only a backstop. A worker's threads share --max-memory: keep 512 MiB a core, which the deepest
+# search (10,000,000 nodes) needs. Chunks decided elsewhere must use the same three limits.
 limits=(--max-nodes 10000000 --max-seconds 3600 --max-memory "${MAX_MEMORY_MIB:-32768}")
 
 resume=()

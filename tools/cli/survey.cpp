@@ -161,8 +161,7 @@ solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, const solver::Verdict
   }
   if (const std::string why = solver::Mismatch(h, wanted); !why.empty()) {
     throw Error(path + " cannot be continued by this run (" + why + "): continue it with version " +
-                h.version +
-                " and the same --max-nodes, --max-seconds, --max-memory and --jobs, or remove it");
+                h.version + " and the same --max-nodes, --max-seconds and --max-memory, or remove it");
   }
   return file;
 }

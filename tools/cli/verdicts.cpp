@@ -107,7 +107,7 @@ int CensusStatsCommand(std::span<const std::string_view> args) {
   j.Key("version").Value(h.version);
   j.Key("max_nodes").Value(static_cast<unsigned long long>(h.max_nodes));
   j.Key("max_seconds").Value(h.max_seconds);
-  j.Key("table_mib").Value(static_cast<double>(h.max_table_bytes) / (1 << 20));
+  j.Key("max_memory_mib").Value(static_cast<unsigned long long>(h.max_memory_mib));
   j.Key("longest_unwinnable_run").BeginObject();
   j.Key("from").Value(static_cast<unsigned long long>(longest ? h.from + longest_from : 0));
   j.Key("length").Value(static_cast<unsigned long long>(longest));
