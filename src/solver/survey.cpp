@@ -15,7 +15,7 @@ std::size_t TableShare(std::size_t max_memory_bytes, int jobs) {
   return share > 2 * kPerThreadOverhead ? share - kPerThreadOverhead : share / 2;
 }
 
-std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const std::vector<std::uint32_t>& skip,
+std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const SkipSeed& skip,
                         const SurveyOptions& options, const std::function<void(DealResult&&)>& done) {
   const int jobs = static_cast<int>(
       std::clamp<std::uint64_t>(count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
@@ -33,7 +33,7 @@ std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const std::vect
       const std::uint64_t k = next.fetch_add(1);
       if (k >= count) return;
       const auto seed = static_cast<std::uint32_t>(from + k);
-      if (std::binary_search(skip.begin(), skip.end(), seed)) continue;
+      if (skip && skip(seed)) continue;
       Result r = solver.SolveDeal(seed);
       if (r.cancelled) return;
       DealResult d{seed, r.verdict, std::move(r.moves), r.nodes, r.seconds, r.table_bytes};

@@ -12,6 +12,13 @@ struct Tally {
   std::uint64_t unwinnable = 0;
   std::uint64_t unknown = 0;
   void Add(Verdict verdict);
+  Tally& operator+=(const Tally& other) {
+    winnable += other.winnable;
+    unwinnable += other.unwinnable;
+    unknown += other.unknown;
+    return *this;
+  }
+  bool operator==(const Tally&) const = default;
   std::uint64_t total() const { return winnable + unwinnable + unknown; }
 };
 

@@ -1,8 +1,8 @@
-// The solve and survey commands as a user runs them: their JSON, their CSV, resuming, Ctrl+C, and one-line
-// errors with exit code 2 for malformed arguments.
+// The solve, survey, merge and census-stats commands as a user runs them: their JSON, their CSV and verdict
+// files, shards, resuming, Ctrl+C, and one-line errors with exit code 2 for malformed arguments.
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +12,11 @@
 #include <set>
 #include <sstream>
 
+#include "solver/verdict_file.h"
+
 namespace {
+
+using namespace vantrel;
 
 struct CliRun {
   int status = -1;
@@ -121,6 +125,21 @@ TEST(Cli, MalformedArgumentsAreNamed) {
       {"survey --from 5 --count 5 --jobs 257", "\"257\""},
       {"survey --from 5 --count 5 --resume", "--csv"},
       {"survey --from 5 --count 5 extra", "\"extra\""},
+      {"survey --from 5 --count 5 --shard 0/3", "\"0/3\""},
+      {"survey --from 5 --count 5 --shard 4/3", "\"4/3\""},
+      {"survey --from 5 --count 5 --shard 1/0", "\"1/0\""},
+      {"survey --from 5 --count 5 --shard 1-3", "\"1-3\""},
+      {"survey --from 5 --count 5 --shard /3", "\"/3\""},
+      {"survey --from 5 --count 5 --shard 1/", "\"1/\""},
+      {"survey --from 5 --count 5 --shard -1/3", "\"-1/3\""},
+      {"survey --from 5 --count 5 --shard 1/6", "\"1/6\""},
+      {"survey --from 5 --count 5 --shard", "--shard"},
+      {"survey --from 5 --count 5 --verdicts ''", "--verdicts"},
+      {"merge a.verdicts", "--out"},
+      {"merge --out m.verdicts", "files to merge"},
+      {"merge --out m.verdicts --gaps a.verdicts", "\"--gaps\""},
+      {"census-stats", "FILE"},
+      {"census-stats a.verdicts b.verdicts", "\"b.verdicts\""},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli(c.args);
@@ -188,6 +207,120 @@ TEST(Cli, SurveyCountsAddUpAndResumes) {
   EXPECT_EQ(other.status, 1);
   EXPECT_NE(other.err.find("line 2"), std::string::npos) << other.err;
   std::filesystem::remove(csv);
+}
+
+// Verdict files: shards of a survey merged give the whole survey's file, byte for byte; merge refuses what
+// does not fit; census-stats agrees with the CSV record; a file with undecided seeds resumes exactly.
+TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
+  const std::string dir = ::testing::TempDir() + "verdicts_" + std::to_string(getpid()) + "/";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  // Node limits keep the verdicts, unknown ones included, the same on any machine.
+  const std::string survey =
+      "survey --from 1700000000 --count 10001 --max-nodes 60 --max-seconds 86400 --jobs 2 ";
+  const CliRun whole = Cli(survey + "--csv '" + dir + "whole.csv' --verdicts '" + dir + "whole'");
+  ASSERT_EQ(whole.status, 0) << whole.err;
+  ASSERT_GT(Number(whole.out, "unknown"), 0);
+  for (int i = 1; i <= 3; ++i) {
+    const std::string name = dir + std::to_string(i);
+    const CliRun part = Cli(survey + "--shard " + std::to_string(i) + "/3 --verdicts '" + name + "'");
+    ASSERT_EQ(part.status, 0) << part.err;
+  }
+  const auto merge = [&](const std::string& files) {
+    return Cli("merge --out '" + dir + "merged' " + files);
+  };
+  const auto read = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  const CliRun merged = merge("'" + dir + "3' '" + dir + "1' '" + dir + "2'");
+  ASSERT_EQ(merged.status, 0) << merged.err;
+  EXPECT_EQ(read(dir + "merged"), read(dir + "whole"));
+  for (const char* key : {"from", "count", "winnable", "unwinnable", "unknown", "winnable_rate", "ci95"}) {
+    EXPECT_EQ(Field(merged.out, key), Field(whole.out, key)) << key;
+  }
+
+  // census-stats against the CSV: the longest run of unwinnable seeds and the unknown ones.
+  std::vector<std::string> unknown;
+  std::string unknown_list;
+  long long run = 0, longest = 0, longest_from = 0;
+  const std::vector<std::string> lines = Lines(dir + "whole.csv");
+  for (std::size_t k = 1; k < lines.size(); ++k) {
+    const std::string seed = lines[k].substr(0, lines[k].find(','));
+    run = lines[k].find(",unwinnable,") != std::string::npos ? run + 1 : 0;
+    if (run > longest) {
+      longest = run;
+      longest_from = std::stoll(seed) - run + 1;
+    }
+    if (lines[k].find(",unknown,") == std::string::npos) continue;
+    unknown.push_back(seed);
+    unknown_list += (unknown_list.empty() ? "" : ", ") + seed;
+  }
+  const CliRun stats = Cli("census-stats '" + dir + "merged' --unknown-out '" + dir + "unknown.txt'");
+  ASSERT_EQ(stats.status, 0) << stats.err;
+  EXPECT_EQ(Number(stats.out, "undecided"), 0);
+  EXPECT_EQ(stats.out.substr(stats.out.find("\"longest_unwinnable_run\"")),
+            "\"longest_unwinnable_run\": {\"from\": " + std::to_string(longest_from) + ", \"length\": " +
+                std::to_string(longest) + "}, \"unknown_seeds\": [" + unknown_list + "]}\n");
+  EXPECT_EQ(Lines(dir + "unknown.txt"), unknown);
+
+  // What does not fit is refused, naming the files; a gap only when allowed, and it stays undecided.
+  std::filesystem::remove(dir + "merged");
+  const CliRun overlap = merge("'" + dir + "1' '" + dir + "whole'");
+  EXPECT_EQ(overlap.status, 1);
+  EXPECT_NE(overlap.err.find("overlap"), std::string::npos) << overlap.err;
+  const CliRun gap = merge("'" + dir + "1' '" + dir + "3'");
+  EXPECT_EQ(gap.status, 1);
+  EXPECT_NE(gap.err.find("1700003334..1700006667"), std::string::npos) << gap.err;
+  EXPECT_FALSE(std::filesystem::exists(dir + "merged"));
+  const CliRun gap_allowed = merge("--allow-gaps '" + dir + "1' '" + dir + "3'");
+  ASSERT_EQ(gap_allowed.status, 0) << gap_allowed.err;
+  EXPECT_EQ(Number(Cli("census-stats '" + dir + "merged'").out, "undecided"), 3334);
+  std::filesystem::remove(dir + "merged");
+  const CliRun limits = Cli(survey + "--shard 2/3 --max-nodes 61 --verdicts '" + dir + "2b'");
+  ASSERT_EQ(limits.status, 0) << limits.err;
+  const CliRun other_limits = merge("'" + dir + "1' '" + dir + "2b' '" + dir + "3'");
+  EXPECT_EQ(other_limits.status, 1);
+  EXPECT_NE(other_limits.err.find("at most 61 nodes"), std::string::npos) << other_limits.err;
+  {
+    solver::VerdictFile older = solver::VerdictFile::Read(dir + "2");
+    solver::VerdictHeader header = older.header();
+    header.version = "0.9";
+    solver::VerdictFile copy(header);
+    copy.bytes() = older.bytes();
+    copy.Save(dir + "2c");
+  }
+  const CliRun other_version = merge("'" + dir + "1' '" + dir + "2c' '" + dir + "3'");
+  EXPECT_EQ(other_version.status, 1);
+  EXPECT_NE(other_version.err.find("version 0.9"), std::string::npos) << other_version.err;
+  EXPECT_FALSE(std::filesystem::exists(dir + "merged"));
+
+  // Seeds left undecided (a survey stopped) are decided on --resume, and only they: the file comes out the
+  // same. With a CSV file beside it, the CSV says what is done, even where the verdict file lags behind.
+  const std::string complete = read(dir + "whole");
+  const auto forget = [&](std::uint64_t first, std::uint64_t end) {
+    solver::VerdictFile partial = solver::VerdictFile::Read(dir + "whole");
+    for (std::uint64_t k = first; k < end; ++k) partial.Set(k, solver::Code::kUndecided);
+    partial.Flush();
+  };
+  forget(1001, 7001);
+  forget(10000, 10001);
+  const CliRun resumed = Cli(survey + "--verdicts '" + dir + "whole' --resume");
+  ASSERT_EQ(resumed.status, 0) << resumed.err;
+  EXPECT_EQ(read(dir + "whole"), complete);
+  EXPECT_EQ(Field(resumed.out, "ci95"), Field(whole.out, "ci95"));
+  EXPECT_EQ(Number(resumed.out, "count"), 10001);
+
+  forget(2000, 3000);
+  {
+    std::ofstream cut(dir + "whole.csv", std::ios::trunc);
+    for (std::size_t k = 0; k <= 5000; ++k) cut << lines[k] << '\n';
+  }
+  const CliRun both = Cli(survey + "--csv '" + dir + "whole.csv' --verdicts '" + dir + "whole' --resume");
+  ASSERT_EQ(both.status, 0) << both.err;
+  EXPECT_EQ(read(dir + "whole"), complete);
+  EXPECT_EQ(Lines(dir + "whole.csv").size(), lines.size());
+  std::filesystem::remove_all(dir);
 }
 
 TEST(Cli, InterruptedSurveyPrintsTheSummarySoFar) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "solver/tally.h"
@@ -28,7 +29,10 @@ TEST(Survey, CountsAddUpAndThreadsChangeNothing) {
     options.limits = limits;
     std::map<std::uint32_t, int> seen;
     Tally tally;
-    const std::uint64_t reported = RunSurvey(from, count, skip, options, [&](DealResult&& r) {
+    const auto skipped = [&](std::uint32_t seed) {
+      return std::find(skip.begin(), skip.end(), seed) != skip.end();
+    };
+    const std::uint64_t reported = RunSurvey(from, count, skipped, options, [&](DealResult&& r) {
       ++seen[r.seed];
       tally.Add(r.verdict);
       EXPECT_EQ(r.verdict, expected[r.seed]) << "seed " << r.seed;

@@ -23,5 +23,7 @@ int DealCommand(std::span<const std::string_view> args);
 int PlayCommand(std::span<const std::string_view> args);
 int SolveCommand(std::span<const std::string_view> args);
 int SurveyCommand(std::span<const std::string_view> args);
+int MergeCommand(std::span<const std::string_view> args);
+int CensusStatsCommand(std::span<const std::string_view> args);
 
 }  // namespace vantrel::cli

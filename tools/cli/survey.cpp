@@ -18,74 +18,60 @@
 #include "platform/error.h"
 #include "solver/survey_csv.h"
 #include "solver/tally.h"
+#include "solver/verdict_file.h"
 #include "solver_args.h"
+#include "summary.h"
 
 namespace vantrel::cli {
 namespace {
-
-constexpr double kDefaultSurveySeconds = 1;
-constexpr int kMaxJobs = 256;
 
 std::atomic<bool> g_interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler needs a lock-free flag");
 
 extern "C" void OnInterrupt(int) { g_interrupted.store(true); }
 
-struct SurveyArgs {
-  std::optional<std::uint32_t> from;
-  std::optional<std::uint64_t> count;
-  int jobs = 0;
+struct SurveyArgs : SurveyRunArgs {
+  std::optional<ShardArg> shard;
+  std::string_view shard_text;
   std::string csv;
-  bool resume = false;
-  solver::Limits limits;
-  std::uint64_t memory_mib = kDefaultMemoryMib;
+  std::string verdicts;
 };
 
 SurveyArgs ParseSurveyArgs(std::span<const std::string_view> args) {
   SurveyArgs parsed;
-  parsed.limits.max_seconds = kDefaultSurveySeconds;
   const std::string_view usage =
-      "survey takes --from S --count N [--jobs J] [--csv FILE [--resume]] [--max-nodes N] [--max-seconds T] "
-      "[--max-memory MIB]";
+      "survey takes --from S --count N [--shard I/K] [--jobs J] [--csv FILE] [--verdicts FILE] [--resume] "
+      "[--max-nodes N] [--max-seconds T] [--max-memory MIB]";
   for (std::size_t i = 0; i < args.size();) {
-    const std::string_view option = args[i];
-    if (const std::size_t used = ParseLimitOption(args, i, parsed.limits, parsed.memory_mib)) {
+    if (const std::size_t used = ParseSurveyRunOption(args, i, parsed)) {
       i += used;
       continue;
     }
-    if (option == "--resume") {
-      parsed.resume = true;
-      ++i;
-      continue;
-    }
-    if (option != "--from" && option != "--count" && option != "--jobs" && option != "--csv") {
-      throw BadArgument(option, usage);
-    }
-    if (i + 1 >= args.size()) throw MissingArgument("a value after " + std::string(option));
-    const std::string_view value = args[i + 1];
-    if (option == "--from") {
-      parsed.from = ParseSeed(value);
-    } else if (option == "--count") {
-      const auto count = ParseDecimal(value, kMaxSeed + 1);
-      if (!count || *count == 0) throw BadArgument(value, "--count takes a whole number 1..4294967296");
-      parsed.count = *count;
-    } else if (option == "--jobs") {
-      const auto jobs = ParseDecimal(value, kMaxJobs);
-      if (!jobs || *jobs == 0) throw BadArgument(value, "--jobs takes a whole number 1..256");
-      parsed.jobs = static_cast<int>(*jobs);
+    const std::string_view option = args[i];
+    if (option != "--csv" && option != "--shard" && option != "--verdicts") throw BadArgument(option, usage);
+    const std::string_view value = OptionValue(args, i);
+    if (option == "--shard") {
+      parsed.shard = ParseShard(value);
+      parsed.shard_text = value;
     } else {
-      if (value.empty()) throw BadArgument(value, "--csv takes a file name");
-      parsed.csv = std::string(value);
+      if (value.empty()) throw BadArgument(value, std::string(option) + " takes a file name");
+      (option == "--csv" ? parsed.csv : parsed.verdicts) = std::string(value);
     }
     i += 2;
   }
-  if (!parsed.from) throw MissingArgument("--from S");
-  if (!parsed.count) throw MissingArgument("--count N");
-  if (*parsed.from + *parsed.count - 1 > kMaxSeed) {
-    throw BadArgument(std::to_string(*parsed.count),
-                      "--from S --count N must stay within seeds 0..4294967295");
+  CheckSurveyRun(parsed);
+  if (parsed.shard) {
+    if (parsed.shard->k > *parsed.count) {
+      throw BadArgument(parsed.shard_text,
+                        "--shard I/K cannot cut " + std::to_string(*parsed.count) + " seeds into more parts");
+    }
+    const solver::SeedSpan part = solver::Shard(*parsed.count, parsed.shard->i, parsed.shard->k);
+    parsed.from = static_cast<std::uint32_t>(*parsed.from + part.offset);
+    parsed.count = part.count;
   }
-  if (parsed.resume && parsed.csv.empty()) throw MissingArgument("--csv FILE for --resume");
+  if (parsed.resume && parsed.csv.empty() && parsed.verdicts.empty()) {
+    throw MissingArgument("--csv FILE or --verdicts FILE for --resume");
+  }
   if (parsed.jobs == 0) parsed.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   return parsed;
 }
@@ -150,6 +136,36 @@ class Progress {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// The verdict file of this survey: continued when resuming (it must be of the same range, version and
+// limits), else created with every seed undecided.
+solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, const solver::VerdictHeader& wanted) {
+  const std::uint32_t from = wanted.from;
+  const std::uint64_t count = wanted.count;
+  const std::string& path = parsed.verdicts;
+  const bool exists = std::filesystem::exists(path);
+  if (exists && !parsed.resume) {
+    throw Error(path + " already exists: continue it with --resume, or remove it to start over");
+  }
+  if (!exists) {
+    solver::VerdictFile fresh(wanted);
+    fresh.Save(path);
+    return fresh;
+  }
+  solver::VerdictFile file = solver::VerdictFile::Read(path);
+  const solver::VerdictHeader& h = file.header();
+  if (h.from != from || h.count != count) {
+    throw Error(path + " holds seeds " + std::to_string(h.from) + ".." +
+                std::to_string(h.from + h.count - 1) + ", not " + std::to_string(from) + ".." +
+                std::to_string(from + count - 1) +
+                ": continue it with its own --from, --count and --shard, or remove it");
+  }
+  if (const std::string why = solver::Mismatch(h, wanted); !why.empty()) {
+    throw Error(path + " cannot be continued by this run (" + why + "): continue it with version " +
+                h.version + " and the same --max-nodes, --max-seconds and --max-memory, or remove it");
+  }
+  return file;
+}
+
 }  // namespace
 
 int SurveyCommand(std::span<const std::string_view> args) {
@@ -157,26 +173,40 @@ int SurveyCommand(std::span<const std::string_view> args) {
   const std::uint32_t from = *parsed.from;
   const std::uint64_t count = *parsed.count;
 
-  // What an earlier run already decided, and where this run writes its lines.
+  // What an earlier run already decided, and where this run writes its lines. With a CSV file, its lines
+  // say which deals are done and the verdict file is brought into line with them; without, the verdict file
+  // says.
   solver::Tally tally;
   std::vector<std::uint32_t> done_before;
   std::ofstream csv;
+  std::optional<solver::VerdictFile> verdicts;
+  if (!parsed.csv.empty() && !parsed.resume && std::filesystem::exists(parsed.csv) &&
+      std::filesystem::file_size(parsed.csv) > 0) {
+    throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
+  }
+  const solver::SurveyOptions options = parsed.Options(&g_interrupted);
+  if (!parsed.verdicts.empty()) verdicts = OpenVerdicts(parsed, solver::SurveyHeader(from, count, options));
   if (!parsed.csv.empty()) {
     if (parsed.resume) {
       for (const solver::CsvRow& row : solver::ReadSurveyCsv(parsed.csv, from, count)) {
         done_before.push_back(row.seed);
         tally.Add(row.verdict);
+        if (verdicts) verdicts->Set(row.seed - from, solver::CodeOf(row.verdict));
       }
       std::sort(done_before.begin(), done_before.end());
-    } else if (std::filesystem::exists(parsed.csv) && std::filesystem::file_size(parsed.csv) > 0) {
-      throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
     }
     const bool fresh = !std::filesystem::exists(parsed.csv) || std::filesystem::file_size(parsed.csv) == 0;
     csv.open(parsed.csv, std::ios::app);
     if (!csv) throw Error("cannot write " + parsed.csv + ": check the folder exists and is writable");
     if (fresh) csv << solver::kSurveyCsvHeader << '\n' << std::flush;
+  } else if (verdicts) {
+    tally = verdicts->Count();
   }
-
+  const auto skipped = [&](std::uint32_t seed) {
+    if (csv.is_open()) return std::binary_search(done_before.begin(), done_before.end(), seed);
+    return verdicts && verdicts->Get(seed - from) != solver::Code::kUndecided;
+  };
+  const std::uint64_t already = tally.total();
   g_interrupted.store(false);
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
@@ -186,21 +216,22 @@ int SurveyCommand(std::span<const std::string_view> args) {
   sigaction(SIGINT, &action, &old_int);
   sigaction(SIGTERM, &action, &old_term);
 
-  solver::SurveyOptions options;
-  options.jobs = parsed.jobs;
-  options.limits = parsed.limits;
-  options.max_memory_bytes = static_cast<std::size_t>(parsed.memory_mib) << 20;
-  options.cancel = &g_interrupted;
-
-  Progress progress(count, done_before.size());
-  std::uint64_t done = done_before.size();
+  Progress progress(count, already);
+  std::uint64_t done = already;
   bool write_failed = false;
+  std::string verdicts_error;
+  double flushed = 0;
+  const auto flush_verdicts = [&] {
+    try {
+      verdicts->Flush();
+    } catch (const Error& e) {  // a full disk: stop rather than decide deals nobody records
+      verdicts_error = e.what();
+      g_interrupted.store(true);
+    }
+    flushed = progress.Seconds();
+  };
   solver::InOrder lines(
-      count,
-      [&](std::uint64_t k) {
-        return std::binary_search(done_before.begin(), done_before.end(),
-                                  static_cast<std::uint32_t>(from + k));
-      },
+      count, [&](std::uint64_t k) { return skipped(static_cast<std::uint32_t>(from + k)); },
       [&](const std::string& line) {
         csv << line << '\n';
         if (!csv && !write_failed) {  // a full disk: stop rather than decide deals nobody records
@@ -208,14 +239,19 @@ int SurveyCommand(std::span<const std::string_view> args) {
           g_interrupted.store(true);
         }
       });
-  solver::RunSurvey(from, count, done_before, options, [&](solver::DealResult&& r) {
+  solver::RunSurvey(from, count, skipped, options, [&](solver::DealResult&& r) {
     tally.Add(r.verdict);
     ++done;
     if (csv.is_open()) lines.Add(r.seed - from, solver::SurveyCsvLine(r));
+    if (verdicts) {
+      verdicts->Set(r.seed - from, solver::CodeOf(r.verdict));
+      if (progress.Seconds() - flushed >= 1) flush_verdicts();
+    }
     progress.Update(done, tally, false);
   });
   lines.Flush();
   if (csv.is_open()) csv.flush();
+  if (verdicts) flush_verdicts();
   progress.Update(done, tally, true);
   sigaction(SIGINT, &old_int, nullptr);
   sigaction(SIGTERM, &old_term, nullptr);
@@ -223,22 +259,15 @@ int SurveyCommand(std::span<const std::string_view> args) {
     throw Error("writing " + parsed.csv +
                 " failed: check the disk; --resume continues from what was written");
   }
+  if (!verdicts_error.empty()) throw Error(verdicts_error);
 
   const double seconds = progress.Seconds();
   const std::uint64_t decided = tally.total();
-  const solver::Interval ci = solver::WinnableInterval(tally);
   Json j;
   j.BeginObject();
-  j.Key("from").Value(static_cast<unsigned long long>(from));
-  j.Key("count").Value(static_cast<unsigned long long>(decided));
-  j.Key("winnable").Value(static_cast<unsigned long long>(tally.winnable));
-  j.Key("unwinnable").Value(static_cast<unsigned long long>(tally.unwinnable));
-  j.Key("unknown").Value(static_cast<unsigned long long>(tally.unknown));
-  j.Key("winnable_rate")
-      .Value(decided ? static_cast<double>(tally.winnable) / static_cast<double>(decided) : 0.0);
-  j.Key("ci95").BeginArray().Value(ci.lo).Value(ci.hi).EndArray();
+  SummaryFields(j, from, tally);
   j.Key("seconds").Value(seconds);
-  const auto this_run = static_cast<double>(done - done_before.size());
+  const auto this_run = static_cast<double>(done - already);
   j.Key("deals_per_second").Value(seconds > 0 ? this_run / seconds : 0.0);
   j.EndObject();
   std::cout << j.str() << '\n';

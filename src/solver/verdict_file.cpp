@@ -1,0 +1,275 @@
+// Reading, writing and merging verdict files. All numbers in the header are little-endian whatever the host.
+#include "solver/verdict_file.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "platform/error.h"
+
+#ifndef VANTREL_VERSION
+#error "VANTREL_VERSION names the program's version"
+#endif
+
+namespace vantrel::solver {
+namespace {
+
+constexpr std::string_view kMagic = "VANTRELV";
+constexpr std::uint64_t kMaxCount = std::uint64_t{1} << 32;
+static_assert(std::string_view(VANTREL_VERSION).size() <= kVersionBytes);
+
+// Header layout: magic, format, first seed, count, max nodes, max seconds (IEEE double), max memory (MiB),
+// version (NUL-padded).
+enum Offset : std::size_t {
+  kFormatAt = 8,
+  kFromAt = 12,
+  kCountAt = 16,
+  kNodesAt = 24,
+  kSecondsAt = 32,
+  kMemoryAt = 40,
+  kVersionAt = 48,
+};
+static_assert(kVersionAt + kVersionBytes == kVerdictHeaderBytes);
+
+void Put(std::uint8_t* at, std::uint64_t value, int bytes) {
+  for (int b = 0; b < bytes; ++b) at[b] = static_cast<std::uint8_t>(value >> (8 * b));
+}
+
+std::uint64_t Take(const std::uint8_t* at, int bytes) {
+  std::uint64_t value = 0;
+  for (int b = 0; b < bytes; ++b) value |= static_cast<std::uint64_t>(at[b]) << (8 * b);
+  return value;
+}
+
+std::size_t BodyBytes(std::uint64_t count) { return static_cast<std::size_t>((count + 3) / 4); }
+
+std::array<std::uint8_t, kVerdictHeaderBytes> Encode(const VerdictHeader& h) {
+  std::array<std::uint8_t, kVerdictHeaderBytes> out{};
+  std::memcpy(out.data(), kMagic.data(), kMagic.size());
+  Put(&out[kFormatAt], kVerdictFormat, 4);
+  Put(&out[kFromAt], h.from, 4);
+  Put(&out[kCountAt], h.count, 8);
+  Put(&out[kNodesAt], h.max_nodes, 8);
+  Put(&out[kSecondsAt], std::bit_cast<std::uint64_t>(h.max_seconds), 8);
+  Put(&out[kMemoryAt], h.max_memory_mib, 8);
+  std::memcpy(&out[kVersionAt], h.version.data(), std::min(h.version.size(), kVersionBytes));
+  return out;
+}
+
+VerdictHeader Decode(const std::array<std::uint8_t, kVerdictHeaderBytes>& in, const std::string& path) {
+  const auto fail = [&](const std::string& why) {
+    return Error(path + " " + why + "; it cannot be used: decide its seeds again or take another copy");
+  };
+  if (std::memcmp(in.data(), kMagic.data(), kMagic.size()) != 0) throw fail("is not a verdict file");
+  const auto format = static_cast<std::uint32_t>(Take(&in[kFormatAt], 4));
+  if (format != kVerdictFormat) {
+    throw fail("is in format " + std::to_string(format) + ", and this program reads format " +
+               std::to_string(kVerdictFormat));
+  }
+  VerdictHeader h;
+  h.from = static_cast<std::uint32_t>(Take(&in[kFromAt], 4));
+  h.count = Take(&in[kCountAt], 8);
+  h.max_nodes = Take(&in[kNodesAt], 8);
+  h.max_seconds = std::bit_cast<double>(Take(&in[kSecondsAt], 8));
+  h.max_memory_mib = Take(&in[kMemoryAt], 8);
+  const auto* version = reinterpret_cast<const char*>(&in[kVersionAt]);
+  h.version.assign(version, strnlen(version, kVersionBytes));
+  const bool printable =
+      std::all_of(h.version.begin(), h.version.end(), [](char c) { return c > ' ' && c <= '~'; });
+  if (h.version.empty() || !printable) throw fail("has a damaged header (its version)");
+  if (h.count == 0 || h.count > kMaxCount - h.from) throw fail("has a damaged header (its range)");
+  return h;
+}
+
+// How many seeds of each code a byte holds, for counting a billion seeds quickly.
+struct ByteCounts {
+  std::array<std::array<std::uint8_t, 4>, 256> of{};
+  ByteCounts() {
+    for (int b = 0; b < 256; ++b) {
+      for (int s = 0; s < 4; ++s)
+        ++of[static_cast<std::size_t>(b)][static_cast<std::size_t>((b >> (2 * s)) & 3)];
+    }
+  }
+};
+
+}  // namespace
+
+Code CodeOf(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::kWinnable:
+      return Code::kWinnable;
+    case Verdict::kUnwinnable:
+      return Code::kUnwinnable;
+    case Verdict::kUnknown:
+      break;
+  }
+  return Code::kUnknown;
+}
+
+std::string_view ProgramVersion() { return VANTREL_VERSION; }
+
+VerdictHeader SurveyHeader(std::uint32_t from, std::uint64_t count, const SurveyOptions& options) {
+  return {std::string(ProgramVersion()), from, count, options.limits.max_nodes, options.limits.max_seconds,
+          options.max_memory_bytes >> 20};
+}
+
+std::string LimitsText(const VerdictHeader& h) {
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%g s", h.max_seconds);
+  const std::string nodes =
+      h.max_nodes ? "at most " + std::to_string(h.max_nodes) + " nodes" : "any number of nodes";
+  return nodes + " and " + (h.max_seconds > 0 ? seconds : "any time") + " a deal, " +
+         std::to_string(h.max_memory_mib) + " MiB of memory";
+}
+
+std::string Mismatch(const VerdictHeader& a, const VerdictHeader& b) {
+  if (a.version != b.version) return "version " + a.version + " against version " + b.version;
+  if (a.max_nodes != b.max_nodes || a.max_seconds != b.max_seconds || a.max_memory_mib != b.max_memory_mib) {
+    return LimitsText(a) + " against " + LimitsText(b);
+  }
+  return "";
+}
+
+SeedSpan Shard(std::uint64_t count, std::uint64_t i, std::uint64_t k) {
+  const std::uint64_t base = count / k;
+  const std::uint64_t longer = count % k;  // the first `longer` parts hold one seed more
+  const std::uint64_t before = i - 1;
+  return {before * base + std::min(before, longer), base + (before < longer ? 1 : 0)};
+}
+
+VerdictFile::VerdictFile(VerdictHeader header)
+    : header_(std::move(header)), bits_(BodyBytes(header_.count)) {}
+
+VerdictHeader VerdictFile::ReadHeader(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Error("cannot read " + path + ": check that it exists and may be read");
+  std::array<std::uint8_t, kVerdictHeaderBytes> raw{};
+  in.read(reinterpret_cast<char*>(raw.data()), raw.size());
+  if (in.gcount() != static_cast<std::streamsize>(raw.size())) {
+    throw Error(path + " is too short to be a verdict file");
+  }
+  return Decode(raw, path);
+}
+
+VerdictFile VerdictFile::Read(const std::string& path) {
+  VerdictFile file(ReadHeader(path));
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size != kVerdictHeaderBytes + file.bits_.size()) {
+    throw Error(path + " holds " + std::to_string(error ? 0 : size) + " bytes where its header announces " +
+                std::to_string(kVerdictHeaderBytes + file.bits_.size()) +
+                ": it was cut short or damaged; decide its seeds again or take another copy");
+  }
+  std::ifstream in(path, std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(kVerdictHeaderBytes));
+  in.read(reinterpret_cast<char*>(file.bits_.data()), static_cast<std::streamsize>(file.bits_.size()));
+  if (!in) throw Error("cannot read " + path + ": the read failed");
+  // Seeds past the end of the range fill the last byte; they are never set.
+  const unsigned used = static_cast<unsigned>(file.header_.count % 4) * 2;
+  if (used != 0 && (file.bits_.back() >> used) != 0) throw Error(path + " is damaged: its last byte");
+  file.path_ = path;
+  return file;
+}
+
+void VerdictFile::Set(std::uint64_t k, Code code) {
+  const std::size_t at = static_cast<std::size_t>(k / 4);
+  const unsigned shift = static_cast<unsigned>(k % 4) * 2;
+  bits_[at] =
+      static_cast<std::uint8_t>((bits_[at] & ~(3u << shift)) | (static_cast<unsigned>(code) << shift));
+  dirty_begin_ = std::min(dirty_begin_, at);
+  dirty_end_ = std::max(dirty_end_, at + 1);
+}
+
+Tally VerdictFile::Count() const {
+  static const ByteCounts counts;
+  std::array<std::uint64_t, 4> total{};
+  for (const std::uint8_t byte : bits_) {
+    for (std::size_t c = 0; c < 4; ++c) total[c] += counts.of[byte][c];
+  }
+  return {total[1], total[2], total[3]};
+}
+
+void VerdictFile::Save(const std::string& path) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    const auto header = Encode(header_);
+    out.write(reinterpret_cast<const char*>(header.data()), header.size());
+    out.write(reinterpret_cast<const char*>(bits_.data()), static_cast<std::streamsize>(bits_.size()));
+    out.close();
+    if (!out) {
+      std::filesystem::remove(temporary);
+      throw Error("cannot write " + temporary +
+                  ": check the folder exists and is writable and the disk has room");
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) throw Error("cannot rename " + temporary + " to " + path + ": " + error.message());
+  file_.close();
+  path_ = path;
+  dirty_begin_ = SIZE_MAX;
+  dirty_end_ = 0;
+}
+
+void VerdictFile::Flush() {
+  if (dirty_begin_ >= dirty_end_) return;
+  if (!file_.is_open()) file_.open(path_, std::ios::binary | std::ios::in | std::ios::out);
+  file_.seekp(static_cast<std::streamoff>(kVerdictHeaderBytes + dirty_begin_));
+  file_.write(reinterpret_cast<const char*>(bits_.data() + dirty_begin_),
+              static_cast<std::streamsize>(dirty_end_ - dirty_begin_));
+  file_.flush();
+  if (!file_)
+    throw Error("writing " + path_ + " failed: check the disk; --resume continues from what was written");
+  dirty_begin_ = SIZE_MAX;
+  dirty_end_ = 0;
+}
+
+VerdictFile MergeVerdictFiles(const std::vector<std::string>& paths, bool allow_gaps) {
+  struct Part {
+    std::string path;
+    VerdictHeader header;
+  };
+  std::vector<Part> parts;
+  for (const std::string& path : paths) parts.push_back({path, VerdictFile::ReadHeader(path)});
+  if (parts.empty()) throw Error("nothing to merge");
+  std::sort(parts.begin(), parts.end(),
+            [](const Part& a, const Part& b) { return a.header.from < b.header.from; });
+  for (std::size_t k = 1; k < parts.size(); ++k) {
+    const Part& before = parts[k - 1];
+    const Part& part = parts[k];
+    if (const std::string why = Mismatch(parts[0].header, part.header); !why.empty()) {
+      throw Error(parts[0].path + " and " + part.path + " cannot be merged: " + why);
+    }
+    const std::uint64_t end = before.header.from + before.header.count;
+    if (part.header.from < end) {
+      throw Error(before.path + " and " + part.path + " overlap from seed " +
+                  std::to_string(part.header.from));
+    }
+    if (part.header.from > end && !allow_gaps) {
+      throw Error("no file holds seeds " + std::to_string(end) + ".." + std::to_string(part.header.from - 1) +
+                  ", between " + before.path + " and " + part.path + " (--allow-gaps leaves them undecided)");
+    }
+  }
+  VerdictHeader merged = parts[0].header;
+  std::uint64_t end = 0;
+  for (const Part& part : parts) end = std::max(end, part.header.from + part.header.count);
+  merged.count = end - merged.from;
+  VerdictFile out(merged);
+  for (const Part& part : parts) {
+    VerdictFile in = VerdictFile::Read(part.path);
+    const std::uint64_t offset = part.header.from - merged.from;
+    if (offset % 4 == 0) {  // whole bytes; the padding of an input's last byte is zero
+      std::copy(in.bytes().begin(), in.bytes().end(),
+                out.bytes().begin() + static_cast<std::ptrdiff_t>(offset / 4));
+    } else {
+      for (std::uint64_t k = 0; k < part.header.count; ++k) out.Set(offset + k, in.Get(k));
+    }
+  }
+  return out;
+}
+
+}  // namespace vantrel::solver
