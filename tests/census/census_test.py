@@ -1,6 +1,6 @@
 """The census under mpirun against the single-process survey: the same counts and the same verdict file, byte
-for byte; a chunk file the same as the survey's shard; a worker rank killed mid-run, then every rank stopped
-with SIGTERM as Slurm does, and each time --resume finishes the same file without redoing finished chunks.
+for byte; a chunk file the same as the survey's shard; every rank stopped with SIGTERM as Slurm does, then a worker
+rank killed mid-run, and each time --resume finishes the same file without redoing finished chunks.
 
 usage: census_test.py --census EXE --cli EXE --mpiexec MPIRUN [--seeds N]"""
 import argparse
@@ -104,20 +104,31 @@ def main():
     if part.returncode != 0 or read(shard) != read(out + ".chunks/shard-7-of-%d.verdicts" % CHUNKS):
         fail("chunk 7 is not what survey --shard 7/%d writes" % CHUNKS)
 
-    # Interrupted twice: a worker killed outright, then every rank sent SIGTERM. Each time the chunks finished
+    # Interrupted twice: every rank sent SIGTERM, then a worker killed outright. Each time the chunks finished
     # before stay as they are, and --resume goes on from them.
     out = os.path.join(work, "interrupted.verdicts")
     folder = out + ".chunks"
     kept = {}
-    for how in ("a worker killed", "every rank terminated"):
+    # SIGTERM comes first: the ranks stop at once, leaving most chunks to do. A killed worker comes second, as
+    # the others may go on until only its chunk is left before mpirun ends them.
+    for how in ("every rank terminated", "a worker killed"):
         before = chunk_files(folder)
         mpirun_run = mpirun + ["--out", out] + (["--resume"] if before else [])
         proc = subprocess.Popen(mpirun_run, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
                                 env=mpi_environment())
         deadline = time.time() + 120
+        ranks = {}
+        while len(ranks) < 3 and proc.poll() is None and time.time() < deadline:
+            ranks = ranks_of(proc.pid)
         while len(chunk_files(folder)) < len(before) + 2 and proc.poll() is None and time.time() < deadline:
-            time.sleep(0.005)
-        ranks = ranks_of(proc.pid)
+            time.sleep(0.002)
+        # Every rank is held where it is, so that on a fast machine the run cannot finish between this look and
+        # the interruption; the signals then reach ranks that are in the middle of their work.
+        try:
+            for pid in ranks.values():
+                os.kill(pid, signal.SIGSTOP)
+        except ProcessLookupError:
+            pass
         if proc.poll() is not None or len(ranks) != 3:
             fail("%s: the census ended before it could be interrupted (%s)" % (how, proc.communicate()))
         if how == "a worker killed":
@@ -125,6 +136,11 @@ def main():
         else:
             for pid in ranks.values():
                 os.kill(pid, signal.SIGTERM)
+        for pid in ranks.values():
+            try:
+                os.kill(pid, signal.SIGCONT)
+            except ProcessLookupError:
+                pass
         stdout, stderr = proc.communicate(timeout=120)
         if proc.returncode == 0:
             fail("%s: mpirun reported success" % how)
