@@ -14,7 +14,8 @@ namespace vantrel::app {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Vantrel"));
-  setApplicationDisplayName(QStringLiteral("Vantrel"));  // the title of the task-bar entry and of message boxes
+  // No display name is set: Qt would append it to every window title that does not end with it, and the
+  // statistics dialog's title is "Game Statistics" alone. Message boxes take the application's name instead.
   setOrganizationName(QStringLiteral("Quorvin Software"));
   setApplicationVersion(QStringLiteral(VANTREL_VERSION));
   platform::InitResources();
