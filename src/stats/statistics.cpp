@@ -1,14 +1,23 @@
 // Loading, saving and clearing the statistics, and the two commands that reach them.
 #include "stats/statistics.h"
 
-#include "platform/error.h"
 #include "stats/stats_texts.h"
 
 namespace vantrel {
 
-void Statistics::Start() {
-  if (!LoadStats()) ClearStats(false);
+std::optional<Error> Statistics::Start() {
+  if (LoadStats()) {
+    started_ = true;
+    return std::nullopt;
+  }
+  // A first start. Were the zeros not written, the run still plays: nothing of the player's is at stake.
   started_ = true;
+  try {
+    ClearStats(false);
+  } catch (const Error& error) {
+    return error;
+  }
+  return std::nullopt;
 }
 
 bool Statistics::LoadStats() {
@@ -48,7 +57,7 @@ void Statistics::StatsMenuClick(StatsDialog& dialog) {
 }
 
 void Statistics::QuitClick(const std::function<void()>& close_window) {
-  SaveStats();
+  if (saved_) SaveStats();
   close_window();
 }
 

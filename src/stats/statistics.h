@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/error.h"
 #include "platform/host.h"
 #include "platform/registry.h"
 #include "stats/stats_dialog.h"
@@ -36,8 +37,10 @@ class Statistics {
 
   // The end of the main window's construction: loads the statistics, and on a first start (no store yet)
   // clears them, which writes four zeros without a question. A store that cannot be read raises, and the
-  // start-up stops with that error.
-  void Start();
+  // start-up stops with that error. A first start whose store cannot be written (its folder cannot be
+  // created) returns that error instead: the game shows it and plays on without a store, and its closes try
+  // the save again.
+  std::optional<Error> Start();
 
   // Sets the current streak to 0 wins, then reads the four values. False when there is no store yet; the four
   // counters are then left as they were.
@@ -50,7 +53,8 @@ class Statistics {
   // The Statistics command: shows the counters; Clear, Esc or the close box lead to the clearing question.
   void StatsMenuClick(StatsDialog& dialog);
   // The Quit command: saves, then closes the window. A failed save raises before `close_window` is called,
-  // so the window stays open and the results are not lost.
+  // so the window stays open and the results are not lost. A run that has never reached its store just
+  // closes: the close tries the save and says once more why it failed.
   void QuitClick(const std::function<void()>& close_window);
   // The main window is closing, by whatever means: saves the results unless the store already holds them.
   // A game still in progress is not counted. Does nothing unless Start succeeded, so a store that could not
