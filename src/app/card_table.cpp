@@ -69,7 +69,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
   registry_ = std::make_unique<platform::SettingsRegistry>();
   stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->results);
-  stats_->Start();
+  if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, this);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
@@ -214,7 +214,23 @@ void TCardTable::QuitClick() {
   stats_->QuitClick([this] { close(); });
 }
 
-void TCardTable::FormClose() { Handle([this] { stats_->FormClose(); }); }
+void TCardTable::FormClose() {
+  if (!unattended_) {
+    Handle([this] { stats_->FormClose(); });
+    return;
+  }
+  try {
+    stats_->FormClose();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vantrel: %s\n", error.what());
+  }
+}
+
+void TCardTable::EndBySignal() {
+  unattended_ = true;
+  close();
+  QCoreApplication::quit();
+}
 
 void TCardTable::ApplicationQuits() {
   if (isVisible()) FormClose();
@@ -265,6 +281,13 @@ void TCardTable::SetOuterSize(int width, int height) {
 
 void TCardTable::PlaceMaximised(int outer_width) {
   move(CentredOffset(platform::PrimaryScreenSize().width(), outer_width), pos().y());
+}
+
+bool TCardTable::event(QEvent* event) {
+  // Menus and their items send status tips while hovered, which would clear the status bar: only the peek
+  // writes it.
+  if (event->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(event);
 }
 
 bool TCardTable::eventFilter(QObject* watched, QEvent* event) {

@@ -70,6 +70,9 @@ class TCardTable : public QMainWindow {
   // The application quits while the window is still open (the end of the desktop session without a close):
   // saves as a close does. Once the window has closed, its close has saved (or shown why not) already.
   void ApplicationQuits();
+  // A termination signal: the window closes as by its close box and the program ends. Nobody may be there to
+  // answer a box, so a failed save is written to standard error only.
+  void EndBySignal();
 
   // The first showing: centred on the desktop.
   void ShowCentred();
@@ -113,6 +116,7 @@ class TCardTable : public QMainWindow {
   QTimer* Timer = nullptr;  // the hint's 700 ms timer; null when a test host stands in
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -151,6 +155,7 @@ class TCardTable : public QMainWindow {
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;
   int normal_outer_width_ = kDesignWidth;
+  bool unattended_ = false;  // ending by a signal
 };
 
 }  // namespace vantrel::app
