@@ -18,6 +18,9 @@ class UsageError : public std::runtime_error {
 UsageError BadArgument(std::string_view arg, std::string_view expected);
 UsageError MissingArgument(std::string_view what);
 
+// The whole command line: argv[1] names the command. Returns the process's exit code.
+int Main(int argc, char** argv);
+
 // Each command takes the arguments after its own name and returns the process's exit code.
 int DealCommand(std::span<const std::string_view> args);
 int PlayCommand(std::span<const std::string_view> args);

@@ -28,7 +28,9 @@ UsageError BadArgument(std::string_view arg, std::string_view expected) {
   return UsageError("bad argument " + Quoted(arg) + ": " + std::string(expected));
 }
 
-UsageError MissingArgument(std::string_view what) { return UsageError("missing argument: " + std::string(what)); }
+UsageError MissingArgument(std::string_view what) {
+  return UsageError("missing argument: " + std::string(what));
+}
 
 int Main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -55,5 +57,3 @@ int Main(int argc, char** argv) {
 }
 
 }  // namespace vantrel::cli
-
-int main(int argc, char** argv) { return vantrel::cli::Main(argc, argv); }
