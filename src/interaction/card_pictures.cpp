@@ -100,11 +100,22 @@ QImage ReadCardBitmap(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists()) Fail(path, QStringLiteral("the file is missing"));
   if (info.isDir()) Fail(path, QStringLiteral("it is a folder, not a file"));
+  // A pipe or a device would be read for ever, or block the start with no window.
+  if (!info.isFile()) Fail(path, QStringLiteral("it is not an ordinary file"));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     Fail(path, QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
-  const QByteArray data = file.readAll();
+  // Never more than a card picture can be: one byte beyond it tells a file that is too long.
+  const QByteArray data = file.read(static_cast<qint64>(kLargestCardFile) + 1);
   if (data.isEmpty()) Fail(path, QStringLiteral("the file is empty"));
+  if (static_cast<std::size_t>(data.size()) > kLargestCardFile) {
+    // A picture of another size says so; anything else is too long to be a card picture.
+    const DecodedBitmap header = DecodeCardBitmap(std::span(reinterpret_cast<const unsigned char*>(data.constData()),
+                                                            static_cast<std::size_t>(data.size())));
+    if (header.refusal.find(" pixels, not ") != std::string::npos) Fail(path, QString::fromStdString(header.refusal));
+    Fail(path, QStringLiteral("the file is longer than a picture of 71 x 96 pixels can be (%1 bytes at most)")
+                   .arg(kLargestCardFile));
+  }
   return Decode(path, data);
 }
 
