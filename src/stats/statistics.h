@@ -45,7 +45,10 @@ class Statistics {
   // Sets the current streak to 0 wins, then reads the four values. False when there is no store yet; the four
   // counters are then left as they were.
   bool LoadStats();
-  // Writes the four values, all at once. Raises when they cannot be stored; the counters stay as they are.
+  // Adds this run's results to what the store holds now, read under the lock of the write, and writes the
+  // four values at once: wins and losses added, the longest streaks the larger. So copies of the game that
+  // run side by side keep each other's results. The counters then show those totals. Raises when they cannot
+  // be stored (or a stored value cannot be read); the counters stay as they are.
   void SaveStats();
   // Zeroes all six counters and saves them; with `confirm`, only if the player answers Yes to the question.
   void ClearStats(bool confirm);
@@ -66,6 +69,11 @@ class Statistics {
 
  private:
   std::array<int, kStoredValues.size()> StoredCounters() const;
+  // Writes the four values at once: this run's results added to the store's (SaveStats), or the counters as
+  // they are (a clearing).
+  void Save(bool add_to_store);
+  // Turns the counters in `totals` into the store's values read now plus what this run added.
+  void AddToStore(std::array<int, kStoredValues.size()>& totals);
 
   platform::Registry& registry_;
   platform::Host& host_;

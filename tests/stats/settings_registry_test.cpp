@@ -2,10 +2,15 @@
 // save write, and bad stores tried as a player would meet them.
 #include "platform/settings_registry.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <iostream>
 #include <optional>
 #include <random>
@@ -60,15 +65,15 @@ TEST(SettingsStore, SavedValuesComeBackWholeAndHandEditedNumbersLoad) {
   {
     GameRun run;
     run.stats.Start();
-    run.results = Results{2147483647, -2147483647 - 1, kStreakLosses, 3, 0, -17};
+    run.results = Results{2147483647, -2147483647 - 1, kStreakLosses, 3, 0, 17};
     run.stats.SaveStats();
   }
   EXPECT_EQ(
       StoredText(home.StorePath()),
-      (Values{{"Wins", "2147483647"}, {"Losses", "-2147483648"}, {"WinStreak", "0"}, {"LoseStreak", "-17"}}));
+      (Values{{"Wins", "2147483647"}, {"Losses", "-2147483648"}, {"WinStreak", "0"}, {"LoseStreak", "17"}}));
   GameRun next;
   next.stats.Start();
-  EXPECT_EQ(next.results, (Results{2147483647, -2147483647 - 1, kStreakWins, 0, 0, -17}));
+  EXPECT_EQ(next.results, (Results{2147483647, -2147483647 - 1, kStreakWins, 0, 0, 17}));
 
   // What a player might type: spaces around the sign, leading zeros, no section header, negative numbers.
   WriteBytes(home.StorePath(), "Wins = 7 \nLosses=007\n\n; a comment\nWinStreak=-5\nLoseStreak=  0\n");
@@ -140,6 +145,70 @@ TEST(SettingsStore, AStoreThatIsAFolderIsReportedAndLeftAlone) {
   run.results.wins = 3;
   EXPECT_HAS(ErrorOf([&] { run.stats.SaveStats(); }), "is a folder");
   EXPECT_EQ(ReadBytes(home.StorePath() + "/keep"), "mine");
+}
+
+TEST(SettingsStore, PathsThatWouldFreezeTheGameOrPassForAFirstStartAreReportedByName) {
+  const std::string content = "[General]\nWins=5\nLosses=4\nWinStreak=3\nLoseStreak=2\n";
+  const auto fifo = [](const QString& path) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  };
+  {
+    SCOPED_TRACE("a pipe as the store");
+    TempSettingsHome home;
+    QDir().mkpath(home.StoreDir());
+    fifo(home.StorePath());
+    GameRun run;
+    const std::string message = ErrorOf([&] { run.stats.Start(); });
+    EXPECT_HAS(message, home.StorePath().toStdString());
+    EXPECT_HAS(message, "not an ordinary file");
+  }
+  for (const bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "a folder as the lock" : "a pipe as the lock");
+    TempSettingsHome home;
+    WriteBytes(home.StorePath(), content);
+    const QString lock = home.StorePath() + ".lock";
+    if (folder) {
+      QDir().mkpath(lock);
+    } else {
+      fifo(lock);
+    }
+    GameRun run;
+    run.stats.Start();
+    run.results.wins = 6;
+    const std::string message = ErrorOf([&] { run.stats.SaveStats(); });
+    EXPECT_HAS(message, lock.toStdString());
+    EXPECT_EQ(ReadBytes(home.StorePath()), content);
+  }
+  {
+    SCOPED_TRACE("a lock somebody keeps holding");
+    TempSettingsHome home;
+    WriteBytes(home.StorePath(), content);
+    const QString lock = home.StorePath() + ".lock";
+    WriteBytes(lock, "");
+    const int held = ::open(QFile::encodeName(lock).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    GameRun run;
+    run.stats.Start();
+    run.results.wins = 6;
+    const std::string message = ErrorOf([&] { run.stats.SaveStats(); });  // after a few seconds, not for ever
+    EXPECT_HAS(message, lock.toStdString());
+    EXPECT_HAS(message, "held its lock");
+    ::close(held);
+    run.stats.SaveStats();
+    EXPECT_EQ(StoredText(home.StorePath()).at("Wins"), "6");
+  }
+  for (const bool loop : {true, false}) {
+    SCOPED_TRACE(loop ? "a link to itself as the store" : "a link into a folder that does not exist");
+    TempSettingsHome home;
+    QDir().mkpath(home.StoreDir());
+    const QString target = loop ? home.StorePath() : home.StoreDir() + "/gone/Vantrel.conf";
+    ASSERT_TRUE(QFile::link(target, home.StorePath()));
+    GameRun run;
+    const std::string message = ErrorOf([&] { run.stats.Start(); });
+    EXPECT_HAS(message, home.StorePath().toStdString());
+    EXPECT_HAS(message, "link that cannot be followed");
+    EXPECT_EQ(QFileInfo(home.StorePath()).symLinkTarget(), target) << "the link was replaced";
+  }
 }
 
 TEST(SettingsStore, AStoreThatCannotBeReadIsNeverTakenForAFirstStart) {
