@@ -76,7 +76,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
 
   if (qt_host_) {
-    qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
+    qt_host_->OnHintTimer([this] { Command([this] { table_->TimerTimer(); }); });
     qt_host_->OnBeforeDialog([this] { SyncControls(); });
   }
   SetOuterSize(kDesignWidth, kDesignHeight);
@@ -96,7 +96,7 @@ void TCardTable::BuildMenus() {
     return action;
   };
   auto on = [this](QAction* action, std::function<void()> handler) {
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Handle(handler); });
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Command(handler); });
   };
 
   Game = bar->addMenu(QStringLiteral("&Game"));
@@ -179,7 +179,8 @@ void TCardTable::BuildControls() {
   ShowMovesBtn->setFont(font);
   ShowMovesBtn->setEnabled(false);
   ShowMovesBtn->setFocusPolicy(Qt::NoFocus);
-  connect(ShowMovesBtn, &QPushButton::clicked, this, [this] { Handle([this] { table_->ShowMovesBtnClick(); }); });
+  connect(ShowMovesBtn, &QPushButton::clicked, this,
+          [this] { Command([this] { table_->ShowMovesBtnClick(); }); });
 
   SB = statusBar();
   SB->setFont(font);
@@ -194,7 +195,9 @@ void TCardTable::FormCreate() {
 
 void TCardTable::FormShow() {}
 
-void TCardTable::FormResize() { Handle([this] { table_->FormResize(); }); }
+void TCardTable::FormResize() {
+  Handle([this] { table_->FormResize(); });
+}
 
 void TCardTable::CenterClick() {
   const QSize screen = platform::PrimaryScreenSize();
@@ -263,6 +266,11 @@ void TCardTable::Handle(const std::function<void()>& handler) {
   SyncControls();
 }
 
+void TCardTable::Command(const std::function<void()>& handler) {
+  if (view_ != nullptr) view_->EndDragWithoutDrop();
+  Handle(handler);
+}
+
 QSize TCardTable::OuterSize() const { return QSize(table_->window_width, table_->window_height); }
 
 QSize TCardTable::MeasuredOuterSize() const {
@@ -301,7 +309,8 @@ bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
 
 bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
   const QKeySequence pressed(key->keyCombination());
-  for (QAction* action : {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
+  for (QAction* action :
+       {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
     // A disabled item answers no shortcut; the hidden cheat switch, disabled by Qt while hidden, still does.
     if (action->shortcut() != pressed || (!action->isEnabled() && action != EnableCheats)) continue;
     while (QWidget* popup = QApplication::activePopupWidget()) popup->close();

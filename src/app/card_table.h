@@ -79,6 +79,9 @@ class TCardTable : public QMainWindow {
   // Runs one handler: a failure it raises is shown and the program goes on; then every control shows the
   // table's state again and the screen repaints what changed.
   void Handle(const std::function<void()>& handler);
+  // Runs a command from a menu item, its key, the button or the hint timer: a drag under way ends first,
+  // without a drop, then the command runs as Handle runs it.
+  void Command(const std::function<void()>& handler);
 
   // The outer size, Width and Height: the client area (between the menu bar and the bottom edge) plus the
   // frame allowance. The table keeps it; every resize of the client area updates it.
