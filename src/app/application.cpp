@@ -2,6 +2,8 @@
 #include "app/application.h"
 
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/exception_display.h"
 #include "platform/resources.h"
@@ -11,6 +13,18 @@
 #endif
 
 namespace vantrel::app {
+
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    return;
+  }
+  std::fprintf(stderr,
+               "vantrel: there is no display to show the game on (%s).\n"
+               "Start it from a desktop session, or under a virtual X server (xvfb-run).\n",
+               qPrintable(message.section(u'\n', 0, 0)));
+  std::_Exit(1);
+}
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Vantrel"));
