@@ -326,6 +326,55 @@ TEST_F(StatisticsOnScreen, EachTerminationSignalSavesTheResultsAsTheCloseBoxDoes
   }
 }
 
+// The visible windows titled "Vantrel" now.
+std::set<unsigned long> VantrelWindows() {
+  QProcess search;
+  search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                           QStringLiteral("--name"), QStringLiteral("^Vantrel$")});
+  search.waitForFinished(5000);
+  std::set<unsigned long> windows;
+  for (const QString& id :
+       QString::fromLocal8Bit(search.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+    windows.insert(id.toULong());
+  }
+  return windows;
+}
+
+// A visible window titled "Vantrel" that is none of `known`, waiting up to ten seconds; 0 if none came.
+unsigned long NewVantrelWindow(const std::set<unsigned long>& known) {
+  for (int tries = 0; tries < 200; ++tries) {
+    for (const unsigned long window : VantrelWindows()) {
+      if (!known.contains(window)) return window;
+    }
+    QThread::msleep(50);
+  }
+  return 0;
+}
+
+TEST_F(StatisticsOnScreen, TwoCopiesClosingAtOnceKeepEachOthersResults) {
+  // Copy A abandons one game, copy B two; both are closed by the window manager at once.
+  ASSERT_NO_FATAL_FAILURE(Start(1700000000));
+  ASSERT_NO_FATAL_FAILURE(Deal());
+  ASSERT_NO_FATAL_FAILURE(AnswerQuestion(QStringLiteral("F2"), QStringLiteral("y"), "abandon-a"));
+  Game b(GameDir(), 1700000000, home_.path());
+  const unsigned long b_window = NewVantrelWindow({window_});
+  ASSERT_NE(b_window, 0u) << "the second copy did not appear";
+  Key(QStringLiteral("F2"), b_window);  // the deal
+  for (int loss = 0; loss < 2; ++loss) {
+    Key(QStringLiteral("F2"), b_window);
+    const unsigned long question = NewVantrelWindow({window_, b_window});
+    ASSERT_NE(question, 0u) << "the second copy asked nothing";
+    Key(QStringLiteral("y"), question);
+    for (int tries = 0; tries < 200 && VantrelWindows().contains(question); ++tries) QThread::msleep(50);
+  }
+  CloseWindow(window_);
+  CloseWindow(b_window);
+  ASSERT_TRUE(b.process().waitForFinished(10000));
+  EXPECT_EQ(b.process().exitCode(), 0);
+  ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
+  EXPECT_EQ(StoredNow(), Stored(0, 3, 0, 2));
+}
+
 TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {
   QTemporaryDir home;
   ASSERT_TRUE(home.isValid());
