@@ -3,7 +3,8 @@
 // one line on standard error. Never a crash or a hang: solve and survey are bounded here, since their
 // searches may run for minutes.
 //
-// The input: its first byte picks the command, the rest are the arguments, separated by newlines. Bounds:
+// The input: its first byte picks the command, the rest are the arguments, separated by newlines (each cut at
+// a NUL, as an argument vector cuts it). Bounds:
 // at most 64 arguments; --count above 4 becomes 4 and --jobs becomes 1; every search gets "--max-nodes 2000
 // --max-memory 4" after the fuzzed arguments (the last of a repeated option counts); --csv names a file in a
 // folder of the harness's own, removed before each input.
@@ -107,11 +108,13 @@ bool OneLine(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string csv = [] {
-    std::string folder = (std::filesystem::temp_directory_path() / "vantrel-fuzz-cli-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) Broken("cannot make a folder", folder);
-    return folder + "/survey.csv";
+  // The commands run in a folder of the harness's own, so that any file they write can be seen.
+  static const std::string folder = [] {
+    std::string made = (std::filesystem::temp_directory_path() / "vantrel-fuzz-cli-XXXXXX").string();
+    if (::mkdtemp(made.data()) == nullptr || ::chdir(made.c_str()) != 0) Broken("cannot make a folder", made);
+    return made;
   }();
+  static const std::string csv = folder + "/survey.csv";
   if (size == 0) return 0;
   static const char* const kCommands[] = {"deal", "play", "solve", "survey"};
   const std::string command = kCommands[data[0] % 4];
@@ -119,7 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
   while (!rest.empty() && args.size() < 66) {
     const std::size_t end = rest.find('\n');
-    args.emplace_back(rest.substr(0, end));
+    // An argument ends at its first NUL, as the program would see it.
+    const std::string_view arg = rest.substr(0, end);
+    args.emplace_back(arg.substr(0, arg.find('\0')));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   }
   for (std::size_t i = 2; i + 1 < args.size(); ++i) {
@@ -144,6 +149,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::cerr.rdbuf(real_err);
   std::cout.clear();
 
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path() != csv)
+      Broken("a file written that was not named by --csv", entry.path().filename().string());
+  }
   const std::string printed = out.str();
   std::string complaint = err.str();
   if (code == 0) {
