@@ -108,12 +108,15 @@ bool OneLine(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // The commands run in a folder of the harness's own, so that any file they write can be seen.
-  static const std::string folder = [] {
-    std::string made = (std::filesystem::temp_directory_path() / "vantrel-fuzz-cli-XXXXXX").string();
-    if (::mkdtemp(made.data()) == nullptr || ::chdir(made.c_str()) != 0) Broken("cannot make a folder", made);
-    return made;
-  }();
+  // The commands run in a folder of the harness's own, so that any file they write can be seen; it goes when
+  // the fuzzer ends. (libFuzzer reads its corpus by relative paths: the folder is entered only for a run.)
+  static std::string folder;
+  static const std::filesystem::path home = std::filesystem::current_path();
+  if (folder.empty()) {
+    folder = (std::filesystem::temp_directory_path() / "vantrel-fuzz-cli-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) Broken("cannot make a folder", folder);
+    std::atexit([] { std::filesystem::remove_all(folder); });
+  }
   static const std::string csv = folder + "/survey.csv";
   if (size == 0) return 0;
   static const char* const kCommands[] = {"deal", "play", "solve", "survey"};
@@ -144,7 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ostringstream err;
   std::streambuf* const real_out = std::cout.rdbuf(out.rdbuf());
   std::streambuf* const real_err = std::cerr.rdbuf(err.rdbuf());
+  std::filesystem::current_path(folder);
   const int code = vantrel::cli::Main(static_cast<int>(args.size()), argv.data());
+  std::filesystem::current_path(home);
   std::cout.rdbuf(real_out);
   std::cerr.rdbuf(real_err);
   std::cout.clear();
