@@ -113,6 +113,25 @@ void RemoveAbandonedLocks(const QString& store, const std::string& location) {
 #endif
 }
 
+// Why QSettings must not be asked for the store's values, or nothing. The game writes plain numbers;
+// QSettings would also turn "@Variant(...)" (which "\x40" escapes can spell) into a value read by
+// QDataStream, where a count of a few bytes makes it allocate gigabytes. A file that holds "@" or a backslash
+// outside a comment, or is larger than a store can reasonably be, is left alone.
+std::string UnsafeText(const QString& store) {
+  QFile file(store);
+  if (!file.open(QIODevice::ReadOnly)) return {};  // the reading itself then says why
+  const QByteArray text = file.read(kLargestStore + 1);
+  if (text.size() > kLargestStore) return "is larger than a statistics file can be (1 MiB)";
+  for (const QByteArray& line : text.split('\n')) {
+    const QByteArray content = line.trimmed();
+    if (content.startsWith(';')) continue;
+    if (content.contains('@') || content.contains('\\')) {
+      return "holds \"@\" or a backslash, which the game never writes";
+    }
+  }
+  return {};
+}
+
 // The store and, for a save, its lock files must be ordinary files where they exist, and a link in their
 // place must lead to one: reading a pipe or a device would block for ever, and a link that cannot be followed
 // would be replaced by a file of zeros as if this were a first start.
@@ -287,6 +306,7 @@ bool SettingsRegistry::OpenKey(bool can_create) {
     if (can_create && !settings->isWritable()) {
       throw Error(SaveFailure("cannot be saved", exists));
     }
+    unsafe_ = kFileStore && exists ? UnsafeText(location_) : std::string();
     settings_ = std::move(settings);
     return true;
   } catch (...) {
@@ -302,6 +322,10 @@ bool SettingsRegistry::HasValue(const std::string& name) {
 
 std::int32_t SettingsRegistry::ReadInteger(const std::string& name) {
   if (!settings_) throw std::logic_error("ReadInteger before OpenKey");
+  if (!unsafe_.empty()) {
+    throw Error("The statistics value \"" + name + "\" in " + Location() + " cannot be read: the file " +
+                unsafe_ + ". " + ResetAdvice("Correct it"));
+  }
   const QVariant value = (copy_ ? *copy_ : *settings_).value(QString::fromStdString(name));
   if (!value.isValid()) {
     throw Error("The statistics value \"" + name + "\" is missing from " + Location() + ". " +

@@ -53,6 +53,7 @@ class SettingsRegistry : public Registry {
   std::unique_ptr<QSettings> settings_;  // while the key is open
   int lock_ = -1;                        // the store folder, locked while the key is open for writing
   bool stale_ = false;                   // the last save failed
+  std::string unsafe_;                   // why the open store's values must not be read, or empty
   std::unique_ptr<QTemporaryFile> copy_file_;
   std::unique_ptr<QSettings> copy_;
   std::vector<std::pair<std::string, std::int32_t>> written_;
