@@ -2,6 +2,8 @@
 #include "app/application.h"
 
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/exception_display.h"
 #include "platform/resources.h"
@@ -12,9 +14,22 @@
 
 namespace vantrel::app {
 
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    return;
+  }
+  std::fprintf(stderr,
+               "vantrel: there is no display to show the game on (%s).\n"
+               "Start it from a desktop session, or under a virtual X server (xvfb-run).\n",
+               qPrintable(message.section(u'\n', 0, 0)));
+  std::_Exit(1);
+}
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Vantrel"));
-  setApplicationDisplayName(QStringLiteral("Vantrel"));  // the title of the task-bar entry and of message boxes
+  // No display name is set: Qt would append it to every window title that does not end with it, and the
+  // statistics dialog's title is "Game Statistics" alone. Message boxes take the application's name instead.
   setOrganizationName(QStringLiteral("Quorvin Software"));
   setApplicationVersion(QStringLiteral(VANTREL_VERSION));
   platform::InitResources();

@@ -69,14 +69,14 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
   registry_ = std::make_unique<platform::SettingsRegistry>();
   stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->results);
-  stats_->Start();
+  if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, this);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
 
   if (qt_host_) {
-    qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
+    qt_host_->OnHintTimer([this] { Command([this] { table_->TimerTimer(); }); });
     qt_host_->OnBeforeDialog([this] { SyncControls(); });
   }
   SetOuterSize(kDesignWidth, kDesignHeight);
@@ -96,7 +96,7 @@ void TCardTable::BuildMenus() {
     return action;
   };
   auto on = [this](QAction* action, std::function<void()> handler) {
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Handle(handler); });
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Command(handler); });
   };
 
   Game = bar->addMenu(QStringLiteral("&Game"));
@@ -179,7 +179,8 @@ void TCardTable::BuildControls() {
   ShowMovesBtn->setFont(font);
   ShowMovesBtn->setEnabled(false);
   ShowMovesBtn->setFocusPolicy(Qt::NoFocus);
-  connect(ShowMovesBtn, &QPushButton::clicked, this, [this] { Handle([this] { table_->ShowMovesBtnClick(); }); });
+  connect(ShowMovesBtn, &QPushButton::clicked, this,
+          [this] { Command([this] { table_->ShowMovesBtnClick(); }); });
 
   SB = statusBar();
   SB->setFont(font);
@@ -194,7 +195,9 @@ void TCardTable::FormCreate() {
 
 void TCardTable::FormShow() {}
 
-void TCardTable::FormResize() { Handle([this] { table_->FormResize(); }); }
+void TCardTable::FormResize() {
+  Handle([this] { table_->FormResize(); });
+}
 
 void TCardTable::CenterClick() {
   const QSize screen = platform::PrimaryScreenSize();
@@ -214,7 +217,23 @@ void TCardTable::QuitClick() {
   stats_->QuitClick([this] { close(); });
 }
 
-void TCardTable::FormClose() { Handle([this] { stats_->FormClose(); }); }
+void TCardTable::FormClose() {
+  if (!unattended_) {
+    Handle([this] { stats_->FormClose(); });
+    return;
+  }
+  try {
+    stats_->FormClose();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vantrel: %s\n", error.what());
+  }
+}
+
+void TCardTable::EndBySignal() {
+  unattended_ = true;
+  close();
+  QCoreApplication::quit();
+}
 
 void TCardTable::ApplicationQuits() {
   if (isVisible()) FormClose();
@@ -247,6 +266,11 @@ void TCardTable::Handle(const std::function<void()>& handler) {
   SyncControls();
 }
 
+void TCardTable::Command(const std::function<void()>& handler) {
+  if (view_ != nullptr) view_->EndDragWithoutDrop();
+  Handle(handler);
+}
+
 QSize TCardTable::OuterSize() const { return QSize(table_->window_width, table_->window_height); }
 
 QSize TCardTable::MeasuredOuterSize() const {
@@ -267,6 +291,13 @@ void TCardTable::PlaceMaximised(int outer_width) {
   move(CentredOffset(platform::PrimaryScreenSize().width(), outer_width), pos().y());
 }
 
+bool TCardTable::event(QEvent* event) {
+  // Menus and their items send status tips while hovered, which would clear the status bar: only the peek
+  // writes it.
+  if (event->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(event);
+}
+
 bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) ClientResized();
   if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr &&
@@ -278,7 +309,8 @@ bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
 
 bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
   const QKeySequence pressed(key->keyCombination());
-  for (QAction* action : {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
+  for (QAction* action :
+       {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
     // A disabled item answers no shortcut; the hidden cheat switch, disabled by Qt while hidden, still does.
     if (action->shortcut() != pressed || (!action->isEnabled() && action != EnableCheats)) continue;
     while (QWidget* popup = QApplication::activePopupWidget()) popup->close();

@@ -70,12 +70,18 @@ class TCardTable : public QMainWindow {
   // The application quits while the window is still open (the end of the desktop session without a close):
   // saves as a close does. Once the window has closed, its close has saved (or shown why not) already.
   void ApplicationQuits();
+  // A termination signal: the window closes as by its close box and the program ends. Nobody may be there to
+  // answer a box, so a failed save is written to standard error only.
+  void EndBySignal();
 
   // The first showing: centred on the desktop.
   void ShowCentred();
   // Runs one handler: a failure it raises is shown and the program goes on; then every control shows the
   // table's state again and the screen repaints what changed.
   void Handle(const std::function<void()>& handler);
+  // Runs a command from a menu item, its key, the button or the hint timer: a drag under way ends first,
+  // without a drop, then the command runs as Handle runs it.
+  void Command(const std::function<void()>& handler);
 
   // The outer size, Width and Height: the client area (between the menu bar and the bottom edge) plus the
   // frame allowance. The table keeps it; every resize of the client area updates it.
@@ -113,6 +119,7 @@ class TCardTable : public QMainWindow {
   QTimer* Timer = nullptr;  // the hint's 700 ms timer; null when a test host stands in
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -151,6 +158,7 @@ class TCardTable : public QMainWindow {
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;
   int normal_outer_width_ = kDesignWidth;
+  bool unattended_ = false;  // ending by a signal
 };
 
 }  // namespace vantrel::app

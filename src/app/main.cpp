@@ -1,5 +1,6 @@
 // The game's start: the application, the main window with its table and pictures, the cursors, the
-// statistics dialog, then the event loop. The process always ends with exit code 0.
+// statistics dialog, then the event loop. The process ends with exit code 0, also when a termination signal
+// ends it; only a start without a display to show the game on ends with 1.
 #include <QMetaObject>
 #include <cstdio>
 #include <exception>
@@ -7,6 +8,7 @@
 
 #include "app/application.h"
 #include "app/card_table.h"
+#include "app/termination_signals.h"
 #include "interaction/card_pictures.h"
 #include "platform/exception_display.h"
 #include "stats/stats_form.h"
@@ -14,11 +16,21 @@
 int main(int argc, char* argv[]) {
   // The card files are read on a worker while Qt starts; the window's construction takes them over.
   vantrel::PrefetchCardPictures(QDir::current());
-  // The application object, titled "Vantrel".
+  // The application object, titled "Vantrel". Without a display to show it on, Qt gives up with a fatal
+  // message and an abort; the game says why on standard error and ends with 1 instead, without a core dump.
+  const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
   vantrel::app::Application application(argc, argv);
+  qInstallMessageHandler(qt_messages);
   // Declared first, so the dialog outlives the main window.
   std::unique_ptr<vantrel::TStatsForm> stats_form;
   std::unique_ptr<vantrel::app::TCardTable> window;
+  // SIGTERM, SIGHUP and SIGINT close the window as its close box does, whatever dialog is open.
+  const vantrel::app::TerminationSignals termination([&window](bool first) {
+    vantrel::app::EndModalDialogs();
+    if (first && window) {
+      QMetaObject::invokeMethod(window.get(), &vantrel::app::TCardTable::EndBySignal, Qt::QueuedConnection);
+    }
+  });
   try {
     // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
     // reads the pictures from CARDS under the working folder, loads the statistics and ends with FormCreate,

@@ -25,6 +25,9 @@ void Interaction::CardDragDrop(int sender, int source) {
   if (!above.empty()) target = above.last();
   int new_top = t.cards[target].image.top + kRowStep;
   if (!t.IsValidMove(target, source)) return;
+  // The riders are the cards lying on the moved card now. Those taken when the drag began belong to the
+  // table as it was then: an Undo, or the end of a peek, may have changed it meanwhile.
+  t.drag_list = t.CardsAbove(source);
 
   for (int i = 0; i < kCardSlots; ++i) CopyCard(t.cards[i], t.undo_cards[i]);
 

@@ -142,7 +142,8 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     ShowHoverCursor(pos);
     return;
   }
-  QGuiApplication::changeOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(event->globalPosition().toPoint())));
+  QGuiApplication::changeOverrideCursor(
+      platform::CursorTable::Screen().Get(DragCursorAt(event->globalPosition().toPoint())));
   MoveGhost(pos);
 }
 
@@ -186,6 +187,10 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
     painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(image.picture));
   }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
+}
+
+void TableView::EndDragWithoutDrop() {
+  if (dragging()) CancelDrag();
 }
 
 void TableView::CancelDrag() {

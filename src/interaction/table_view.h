@@ -39,6 +39,9 @@ class TableView : public QWidget {
   QSize Extent() const;
 
   bool dragging() const { return drag_source_ >= 0; }
+  // Ends a drag under way without a drop, as a release nowhere would. Every command that may change the table
+  // calls it first, so a drop never lands on a table that changed under the drag.
+  void EndDragWithoutDrop();
   // What lies under the global point: a slot, kBareTable or kElsewhere.
   int TargetAt(const QPoint& global) const;
   // The cursor id the pointer shows at the global point while the current drag is under way.
@@ -82,8 +85,8 @@ class TableView : public QWidget {
   // picture: where a drop lands is decided by the model's images under the pointer.
   std::vector<int> ghost_;
   QPoint ghost_offset_;
-  QRect ghost_rect_;        // where the group lay when the drag began
-  QPixmap ghost_picture_;   // the group drawn once at the start of the drag
+  QRect ghost_rect_;       // where the group lay when the drag began
+  QPixmap ghost_picture_;  // the group drawn once at the start of the drag
   bool ghost_shown_ = false;
 };
 

@@ -15,7 +15,8 @@ namespace {
 constexpr int kCursorNoDrop = -13;
 
 QBitmap LoadBitmap(const QString& path) {
-  if (!QFile::exists(path)) throw Error("The cursor picture " + path.toStdString() + " is missing from the program.");
+  if (!QFile::exists(path))
+    throw Error("The cursor picture " + path.toStdString() + " is missing from the program.");
   return QBitmap(path, "XBM");
 }
 

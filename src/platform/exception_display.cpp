@@ -7,8 +7,8 @@
 namespace vantrel::platform {
 
 void ShowException(const std::exception& error, QWidget* parent) {
-  QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), QString::fromUtf8(error.what()),
-                  QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                  QString::fromUtf8(error.what()), QMessageBox::Ok, parent);
   box.exec();
 }
 

@@ -6,6 +6,9 @@
 
 namespace vantrel::platform {
 
+// Which button of a warning question Enter presses.
+enum class DefaultAnswer { kYes, kNo };
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -13,7 +16,7 @@ class Host {
   // A modal box titled with the program's name, the text and an OK button.
   virtual void ShowMessage(const std::string& text) = 0;
   // A modal warning with Yes and No. True only for Yes: No, Esc and closing the question all refuse.
-  virtual bool AskWarning(const std::string& text) = 0;
+  virtual bool AskWarning(const std::string& text, DefaultAnswer default_answer) = 0;
   // The platform's default beep.
   virtual void Beep() = 0;
   // The clock: Unix time in whole seconds, truncated to 32 bits. It seeds shuffles and hints.

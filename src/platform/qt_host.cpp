@@ -34,15 +34,16 @@ void QtHost::BeforeDialog() {
 
 void QtHost::ShowMessage(const std::string& text) {
   BeforeDialog();
-  QMessageBox box(QMessageBox::NoIcon, Title(), QString::fromStdString(text), QMessageBox::Ok, dialog_parent_);
+  QMessageBox box(QMessageBox::NoIcon, Title(), QString::fromStdString(text), QMessageBox::Ok,
+                  dialog_parent_);
   box.exec();
 }
 
-bool QtHost::AskWarning(const std::string& text) {
+bool QtHost::AskWarning(const std::string& text, DefaultAnswer default_answer) {
   BeforeDialog();
-  QMessageBox box(QMessageBox::Warning, Title(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                  dialog_parent_);
-  box.setDefaultButton(QMessageBox::Yes);
+  QMessageBox box(QMessageBox::Warning, Title(), QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No, dialog_parent_);
+  box.setDefaultButton(default_answer == DefaultAnswer::kYes ? QMessageBox::Yes : QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   box.exec();
   return box.clickedButton() == box.button(QMessageBox::Yes);

@@ -25,7 +25,7 @@ class QtHost : public Host {
   explicit QtHost(QWidget* dialog_parent = nullptr);
 
   void ShowMessage(const std::string& text) override;
-  bool AskWarning(const std::string& text) override;
+  bool AskWarning(const std::string& text, DefaultAnswer default_answer) override;
   void Beep() override;
   std::uint32_t NowSeconds() override;
   void StartHintTimer() override;

@@ -14,8 +14,12 @@ class Registry {
 
   // Opens the key, creating it when `can_create` is set and it is absent. False only when the key is absent
   // and was not to be created. A key that is there but cannot be read, or that can be neither opened nor
-  // created for writing, raises. Opening again forgets whatever was written and not yet closed.
+  // created for writing, raises. Opening again forgets whatever was written and not yet closed. Opened for
+  // writing, the key is the caller's alone until it is closed: what is read meanwhile is what the store holds
+  // at that moment, and no other copy of the game saves in between.
   virtual bool OpenKey(bool can_create) = 0;
+  // Whether the open key holds the value `name`, of whatever type.
+  virtual bool HasValue(const std::string& name) = 0;
   // The value `name` of the open key; it must exist and be a 32-bit integer, or this raises.
   virtual std::int32_t ReadInteger(const std::string& name) = 0;
   // Sets the value `name` of the open key. The store sees it when the key is closed.

@@ -3,8 +3,9 @@
 
 namespace vantrel::platform {
 
-bool ScriptedHost::AskWarning(const std::string& text) {
+bool ScriptedHost::AskWarning(const std::string& text, DefaultAnswer default_answer) {
   questions.push_back(text);
+  question_defaults.push_back(default_answer);
   if (answers_.empty()) return true;
   const bool yes = answers_.front();
   answers_.pop_front();

@@ -15,7 +15,7 @@ class ScriptedHost : public Host {
   explicit ScriptedHost(std::uint32_t now = 0) : now_(now) {}
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool AskWarning(const std::string& text) override;
+  bool AskWarning(const std::string& text, DefaultAnswer default_answer) override;
   void Beep() override { ++beeps; }
   std::uint32_t NowSeconds() override { return now_; }
   void StartHintTimer() override { timer_running = true; }
@@ -27,6 +27,7 @@ class ScriptedHost : public Host {
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
+  std::vector<DefaultAnswer> question_defaults;
   int beeps = 0;
   bool timer_running = false;
 

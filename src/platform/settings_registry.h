@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QTemporaryFile>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -24,6 +25,7 @@ class SettingsRegistry : public Registry {
   ~SettingsRegistry() override;
 
   bool OpenKey(bool can_create) override;
+  bool HasValue(const std::string& name) override;
   std::int32_t ReadInteger(const std::string& name) override;
   void WriteInteger(const std::string& name, std::int32_t value) override;
   void CloseKey() override;
@@ -38,8 +40,22 @@ class SettingsRegistry : public Registry {
   // What the player can do about a bad value: `repair` it, or start afresh.
   std::string ResetAdvice(const std::string& repair) const;
 
+  // Takes the store's lock for a save, waiting a few seconds at most; ReleaseLock lets it go.
+  void TakeLock();
+  void ReleaseLock();
+
+  // After a failed save, QSettings keeps the values it could not write in a cache that every QSettings of
+  // the same file shares: it answers with them, and writes them as soon as the next one is made. The next
+  // save then reads the store from a copy of the file taken before.
+  void ReadFromCopy();
+
   QString location_;
   std::unique_ptr<QSettings> settings_;  // while the key is open
+  int lock_ = -1;                        // the store folder, locked while the key is open for writing
+  bool stale_ = false;                   // the last save failed
+  std::string unsafe_;                   // why the open store's values must not be read, or empty
+  std::unique_ptr<QTemporaryFile> copy_file_;
+  std::unique_ptr<QSettings> copy_;
   std::vector<std::pair<std::string, std::int32_t>> written_;
 };
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/error.h"
 #include "platform/host.h"
 #include "platform/registry.h"
 #include "stats/stats_dialog.h"
@@ -36,13 +37,18 @@ class Statistics {
 
   // The end of the main window's construction: loads the statistics, and on a first start (no store yet)
   // clears them, which writes four zeros without a question. A store that cannot be read raises, and the
-  // start-up stops with that error.
-  void Start();
+  // start-up stops with that error. A first start whose store cannot be written (its folder cannot be
+  // created) returns that error instead: the game shows it and plays on without a store, and its closes try
+  // the save again.
+  std::optional<Error> Start();
 
   // Sets the current streak to 0 wins, then reads the four values. False when there is no store yet; the four
   // counters are then left as they were.
   bool LoadStats();
-  // Writes the four values, all at once. Raises when they cannot be stored; the counters stay as they are.
+  // Adds this run's results to what the store holds now, read under the lock of the write, and writes the
+  // four values at once: wins and losses added, the longest streaks the larger. So copies of the game that
+  // run side by side keep each other's results. The counters then show those totals. Raises when they cannot
+  // be stored (or a stored value cannot be read); the counters stay as they are.
   void SaveStats();
   // Zeroes all six counters and saves them; with `confirm`, only if the player answers Yes to the question.
   void ClearStats(bool confirm);
@@ -50,7 +56,8 @@ class Statistics {
   // The Statistics command: shows the counters; Clear, Esc or the close box lead to the clearing question.
   void StatsMenuClick(StatsDialog& dialog);
   // The Quit command: saves, then closes the window. A failed save raises before `close_window` is called,
-  // so the window stays open and the results are not lost.
+  // so the window stays open and the results are not lost. A run that has never reached its store just
+  // closes: the close tries the save and says once more why it failed.
   void QuitClick(const std::function<void()>& close_window);
   // The main window is closing, by whatever means: saves the results unless the store already holds them.
   // A game still in progress is not counted. Does nothing unless Start succeeded, so a store that could not
@@ -62,6 +69,11 @@ class Statistics {
 
  private:
   std::array<int, kStoredValues.size()> StoredCounters() const;
+  // Writes the four values at once: this run's results added to the store's (SaveStats), or the counters as
+  // they are (a clearing).
+  void Save(bool add_to_store);
+  // Turns the counters in `totals` into the store's values read now plus what this run added.
+  void AddToStore(std::array<int, kStoredValues.size()>& totals);
 
   platform::Registry& registry_;
   platform::Host& host_;

@@ -5,7 +5,8 @@ namespace vantrel {
 
 void Table::NewClick(DealCommand command) {
   if (game_state == GameState::kInProgress) {
-    if (!host_.AskWarning("Are you sure you want to start a new game?")) return;
+    if (!host_.AskWarning("Are you sure you want to start a new game?", platform::DefaultAnswer::kYes))
+      return;
     RecordResult(results, results.losses, kStreakLosses);  // an abandoned game counts as lost
   }
   const bool reshuffle = command == DealCommand::kNew || game_state == GameState::kNoDeal;

@@ -29,9 +29,11 @@ std::string Quote(const std::string& arg) {
   return q + "'";
 }
 
-CliRun RunCli(const std::vector<std::string>& args) {
+// `output` may send standard output elsewhere (">/dev/full", ">&-").
+CliRun RunCli(const std::vector<std::string>& args, const std::string& output = "") {
   std::string command = Quote(VANTREL_CLI);
   for (const std::string& a : args) command += " " + Quote(a);
+  command += " " + output;
   // One file per test process: ctest runs the tests of this file side by side.
   const std::string err_file = ::testing::TempDir() + "cli_stderr." + std::to_string(getpid()) + ".txt";
   command += " 2>" + Quote(err_file);
@@ -108,6 +110,25 @@ TEST(Cli, DealAndPlayReportTheTable) {
   EXPECT_NE(last.out.find("\"top\": 2147483467"), std::string::npos);
   // A disabled Undo does nothing; a refused drop changes nothing.
   EXPECT_EQ(RunCli({"play", "1700000000", "undo", "0>1"}).out, deal.out);
+}
+
+TEST(Cli, OutputThatCannotBeWrittenFailsWithOneAndArgumentsAreShownEscaped) {
+  const std::vector<std::string> commands[] = {
+      {"deal", "1"}, {"play", "1", "0>1"}, {"solve", "1700000000", "--max-nodes", "100"}, {"--help"}};
+  for (const auto& args : commands) {
+    for (const char* output : {">/dev/full", ">&-"}) {
+      SCOPED_TRACE(args[0] + " " + output);
+      const CliRun run = RunCli(args, output);
+      EXPECT_EQ(run.code, 1);
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+      EXPECT_NE(run.err.find("output"), std::string::npos) << run.err;
+    }
+  }
+  // A newline or an escape sequence in an argument never reaches the terminal as it is.
+  const CliRun run = RunCli({"play", "1", "a\nb\x1b[31m"});
+  EXPECT_EQ(run.code, 2);
+  EXPECT_EQ(run.err,
+            "vantrel-cli: bad argument \"a\\nb\\x1b[31m\": an action is M>T (M 0..51, T 0..59) or undo\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -113,6 +114,28 @@ TEST(StartUp, AnUnreadablePictureShowsTheErrorAndTheGameEndsWithZero) {
   const QString error = AnswerStartUpError(game);
   EXPECT_NE(error.indexOf(QStringLiteral("\"7H.BMP\"")), -1) << error.toStdString();
   EXPECT_NE(error.indexOf(target.absolutePath()), -1) << error.toStdString();
+}
+
+TEST(StartUp, WithoutADisplayTheGameSaysSoAndEndsWithOneWithoutACoreDump) {
+  for (const char* display : {"", ":999"}) {
+    SCOPED_TRACE(std::string("DISPLAY=") + display);
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (*display == 0) {
+      environment.remove(QStringLiteral("DISPLAY"));
+    } else {
+      environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+    }
+    game.setProcessEnvironment(environment);
+    game.setWorkingDirectory(GameDir());
+    game.start(QDir(GameDir()).filePath(QStringLiteral("vantrel")), QStringList());
+    ASSERT_TRUE(game.waitForFinished(30000));
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit) << "the game crashed";
+    EXPECT_EQ(game.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(game.readAllStandardError()).contains(QStringLiteral("no display")));
+  }
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <csignal>
 #include <map>
 #include <set>
 #include <string>
@@ -94,6 +96,35 @@ void KeepShot(const QImage& shot, const char* name) {
   shot.save(QDir(qEnvironmentVariable("VANTREL_E2E_SHOTS")).filePath(QString::fromLatin1(name) + ".png"));
 }
 
+// What `xprop` says of one property of the window.
+QString Property(unsigned long window, const char* name) {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"),
+              {QStringLiteral("-id"), QString::number(window), QString::fromLatin1(name)});
+  EXPECT_TRUE(xprop.waitForFinished(10000));
+  return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+}
+
+// The title a window manager shows is exactly "Game Statistics"; the frame is a dialog's of fixed size with a
+// close box, and neither minimise nor maximise.
+void ExpectFixedDialogFrame(unsigned long dialog) {
+  EXPECT_EQ(Property(dialog, "_NET_WM_NAME"),
+            QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Game Statistics\""));
+  EXPECT_TRUE(Property(dialog, "_NET_WM_WINDOW_TYPE").contains(QStringLiteral("_NET_WM_WINDOW_TYPE_DIALOG")));
+  const QString sizes = Property(dialog, "WM_NORMAL_HINTS");
+  EXPECT_TRUE(sizes.contains(QStringLiteral("minimum size: 242 by 262")) &&
+              sizes.contains(QStringLiteral("maximum size: 242 by 262")))
+      << sizes.toStdString();
+  // flags, functions, decorations: close (32) among the functions; no minimise (8) or maximise (16) among
+  // the functions, nor their buttons (32, 64) among the decorations.
+  const QStringList motif = Property(dialog, "_MOTIF_WM_HINTS").section(u'=', 1).split(u',');
+  ASSERT_GE(motif.size(), 3) << motif.join(u',').toStdString();
+  const unsigned functions = motif[1].trimmed().toUInt(nullptr, 16);
+  const unsigned decorations = motif[2].trimmed().toUInt(nullptr, 16);
+  EXPECT_EQ(functions & (8u | 16u | 32u), 32u) << functions;
+  EXPECT_EQ(decorations & (32u | 64u), 0u) << decorations;
+}
+
 class StatisticsOnScreen : public TableOnScreen {
  protected:
   QString StorePath() const { return home_.path() + "/Quorvin Software/Vantrel.conf"; }
@@ -155,6 +186,7 @@ class StatisticsOnScreen : public TableOnScreen {
     if (dialog == 0) return 0;
     const QRect place = WindowGeometry(dialog);
     EXPECT_EQ(place.size(), QSize(242, 262));
+    ExpectFixedDialogFrame(dialog);
     const QRect screen(0, 0, 1024, 768);
     EXPECT_LE((place.center() - screen.center()).manhattanLength(), 2)
         << "the dialog is centred on the desktop";
@@ -264,6 +296,83 @@ TEST_F(StatisticsOnScreen, TwoWinsAndALossOutliveTheCloseBoxAndQuitAndOnlyYesCle
   CloseWindow(window_);
   ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
   EXPECT_EQ(StoredNow(), Stored(0, 0, 0, 0));
+}
+
+TEST_F(StatisticsOnScreen, EachTerminationSignalSavesTheResultsAsTheCloseBoxDoesEvenWithADialogOpen) {
+  struct Case {
+    int signal;
+    const char* name;
+    const char* open;  // what is open when the signal comes
+  };
+  const Case cases[] = {{SIGTERM, "SIGTERM", ""}, {SIGHUP, "SIGHUP", "F4"}, {SIGINT, "SIGINT", "F2"}};
+  int losses = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // A game abandoned (F2, F2, Yes) is a loss; the game dealt instead is under way and is not counted.
+    ASSERT_NO_FATAL_FAILURE(Start(1700000000));
+    ASSERT_NO_FATAL_FAILURE(Deal());
+    ASSERT_NO_FATAL_FAILURE(AnswerQuestion(QStringLiteral("F2"), QStringLiteral("y"), "abandon"));
+    ++losses;
+    if (c.open == std::string("F4")) {
+      Key(QStringLiteral("F4"));
+      ASSERT_NE(WaitForWindow(QStringLiteral("Game Statistics"), 10000), 0u);
+    } else if (c.open == std::string("F2")) {
+      Key(QStringLiteral("F2"));  // the new-game question stays unanswered: nothing more is lost
+      ASSERT_NE(WaitForWindow(QStringLiteral("Vantrel"), 10000, window_), 0u);
+    }
+    ASSERT_EQ(::kill(static_cast<pid_t>(game_->process().processId()), c.signal), 0);
+    ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
+    EXPECT_EQ(StoredNow(), Stored(0, losses, 0, 1));
+  }
+}
+
+// The visible windows titled "Vantrel" now.
+std::set<unsigned long> VantrelWindows() {
+  QProcess search;
+  search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                           QStringLiteral("--name"), QStringLiteral("^Vantrel$")});
+  search.waitForFinished(5000);
+  std::set<unsigned long> windows;
+  for (const QString& id :
+       QString::fromLocal8Bit(search.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+    windows.insert(id.toULong());
+  }
+  return windows;
+}
+
+// A visible window titled "Vantrel" that is none of `known`, waiting up to ten seconds; 0 if none came.
+unsigned long NewVantrelWindow(const std::set<unsigned long>& known) {
+  for (int tries = 0; tries < 200; ++tries) {
+    for (const unsigned long window : VantrelWindows()) {
+      if (!known.contains(window)) return window;
+    }
+    QThread::msleep(50);
+  }
+  return 0;
+}
+
+TEST_F(StatisticsOnScreen, TwoCopiesClosingAtOnceKeepEachOthersResults) {
+  // Copy A abandons one game, copy B two; both are closed by the window manager at once.
+  ASSERT_NO_FATAL_FAILURE(Start(1700000000));
+  ASSERT_NO_FATAL_FAILURE(Deal());
+  ASSERT_NO_FATAL_FAILURE(AnswerQuestion(QStringLiteral("F2"), QStringLiteral("y"), "abandon-a"));
+  Game b(GameDir(), 1700000000, home_.path());
+  const unsigned long b_window = NewVantrelWindow({window_});
+  ASSERT_NE(b_window, 0u) << "the second copy did not appear";
+  Key(QStringLiteral("F2"), b_window);  // the deal
+  for (int loss = 0; loss < 2; ++loss) {
+    Key(QStringLiteral("F2"), b_window);
+    const unsigned long question = NewVantrelWindow({window_, b_window});
+    ASSERT_NE(question, 0u) << "the second copy asked nothing";
+    Key(QStringLiteral("y"), question);
+    for (int tries = 0; tries < 200 && VantrelWindows().contains(question); ++tries) QThread::msleep(50);
+  }
+  CloseWindow(window_);
+  CloseWindow(b_window);
+  ASSERT_TRUE(b.process().waitForFinished(10000));
+  EXPECT_EQ(b.process().exitCode(), 0);
+  ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());
+  EXPECT_EQ(StoredNow(), Stored(0, 3, 0, 2));
 }
 
 TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {

@@ -324,18 +324,22 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
 }
 
 TEST(Cli, InterruptedSurveyPrintsTheSummarySoFar) {
-  const std::string csv = ::testing::TempDir() + "survey_interrupted.csv";
-  std::filesystem::remove(csv);
-  const CliRun run = Cli("survey --from 1000000000 --count 100000000 --jobs 2 --csv '" + csv + "'",
-                         "timeout --preserve-status -s INT 2 ");
-  EXPECT_EQ(run.status, 130) << run.err;
-  const long long count = Number(run.out, "count");
-  EXPECT_GT(count, 0);
-  EXPECT_LT(count, 100000000);
-  EXPECT_EQ(Number(run.out, "winnable") + Number(run.out, "unwinnable") + Number(run.out, "unknown"), count);
-  EXPECT_EQ(static_cast<long long>(Lines(csv).size()), count + 1);
-  EXPECT_NE(run.err.find("interrupted"), std::string::npos);
-  std::filesystem::remove(csv);
+  // Ctrl+C, a closed terminal and a polite kill alike.
+  for (const char* signal : {"INT", "HUP", "TERM"}) {
+    SCOPED_TRACE(signal);
+    const std::string csv = ::testing::TempDir() + "survey_interrupted.csv";
+    std::filesystem::remove(csv);
+    const CliRun run = Cli("survey --from 1000000000 --count 100000000 --jobs 2 --csv '" + csv + "'",
+                           std::string("timeout --preserve-status -s ") + signal + " 1.5 ");
+    EXPECT_EQ(run.status, 130) << run.err;
+    const long long count = Number(run.out, "count");
+    EXPECT_GT(count, 0);
+    EXPECT_LT(count, 100000000);
+    EXPECT_EQ(Number(run.out, "winnable") + Number(run.out, "unwinnable") + Number(run.out, "unknown"), count);
+    EXPECT_EQ(static_cast<long long>(Lines(csv).size()), count + 1);
+    EXPECT_NE(run.err.find("interrupted"), std::string::npos);
+    std::filesystem::remove(csv);
+  }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ namespace vantrel::testing {
 class MemoryRegistry : public platform::Registry {
  public:
   bool OpenKey(bool can_create) override;
+  bool HasValue(const std::string& name) override { return values.contains(name); }
   std::int32_t ReadInteger(const std::string& name) override;
   void WriteInteger(const std::string& name, std::int32_t value) override;
   void CloseKey() override;

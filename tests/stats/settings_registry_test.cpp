@@ -2,11 +2,17 @@
 // save write, and bad stores tried as a player would meet them.
 #include "platform/settings_registry.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <iostream>
+#include <optional>
 #include <random>
 
 #include "platform/error.h"
@@ -59,15 +65,15 @@ TEST(SettingsStore, SavedValuesComeBackWholeAndHandEditedNumbersLoad) {
   {
     GameRun run;
     run.stats.Start();
-    run.results = Results{2147483647, -2147483647 - 1, kStreakLosses, 3, 0, -17};
+    run.results = Results{2147483647, -2147483647 - 1, kStreakLosses, 3, 0, 17};
     run.stats.SaveStats();
   }
   EXPECT_EQ(
       StoredText(home.StorePath()),
-      (Values{{"Wins", "2147483647"}, {"Losses", "-2147483648"}, {"WinStreak", "0"}, {"LoseStreak", "-17"}}));
+      (Values{{"Wins", "2147483647"}, {"Losses", "-2147483648"}, {"WinStreak", "0"}, {"LoseStreak", "17"}}));
   GameRun next;
   next.stats.Start();
-  EXPECT_EQ(next.results, (Results{2147483647, -2147483647 - 1, kStreakWins, 0, 0, -17}));
+  EXPECT_EQ(next.results, (Results{2147483647, -2147483647 - 1, kStreakWins, 0, 0, 17}));
 
   // What a player might type: spaces around the sign, leading zeros, no section header, negative numbers.
   WriteBytes(home.StorePath(), "Wins = 7 \nLosses=007\n\n; a comment\nWinStreak=-5\nLoseStreak=  0\n");
@@ -98,7 +104,7 @@ TEST(SettingsStore, ABadValueStopsTheStartNamingItTheFileAndTheWayOut) {
       {"a plus sign", "[General]\nWins=+3\n" + good_rest, "Wins", "\"+3\""},
       {"a list", "[General]\nWins=1, 2\n" + good_rest, "Wins", "\"1, 2\""},
       {"empty", "[General]\nWins=\n" + good_rest, "Wins", "\"\""},
-      {"a typed value of another kind", "[General]\nWins=@Point(1 2)\n" + good_rest, "Wins", "QPoint"},
+      {"a typed value of another kind", "[General]\nWins=@Point(1 2)\n" + good_rest, "Wins", "never writes"},
       {"an empty file", "", "Wins", nullptr},
       {"values in another section", "[Other]\nWins=1\nLosses=1\nWinStreak=1\nLoseStreak=1\n", "Wins",
        nullptr},
@@ -109,6 +115,10 @@ TEST(SettingsStore, ABadValueStopsTheStartNamingItTheFileAndTheWayOut) {
   std::string binary(2048, '\0');
   for (char& c : binary) c = static_cast<char>(random() & 0xff);
   cases.push_back({"a binary file", binary, "Wins", nullptr});
+  // QSettings would read this with QDataStream and try to allocate gigabytes for the list it announces.
+  cases.push_back({"a serialised list", "[General]\nWins=@Variant(\\0\\0\\0\\xb\\x10\\0\\0\\0)\n", "Wins",
+                   "never writes"});
+  cases.push_back({"an escaped @", "[General]\nWins=\\x40Variant(\\0)\n", "Wins", "never writes"});
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -141,6 +151,70 @@ TEST(SettingsStore, AStoreThatIsAFolderIsReportedAndLeftAlone) {
   EXPECT_EQ(ReadBytes(home.StorePath() + "/keep"), "mine");
 }
 
+TEST(SettingsStore, PathsThatWouldFreezeTheGameOrPassForAFirstStartAreReportedByName) {
+  const std::string content = "[General]\nWins=5\nLosses=4\nWinStreak=3\nLoseStreak=2\n";
+  const auto fifo = [](const QString& path) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  };
+  {
+    SCOPED_TRACE("a pipe as the store");
+    TempSettingsHome home;
+    QDir().mkpath(home.StoreDir());
+    fifo(home.StorePath());
+    GameRun run;
+    const std::string message = ErrorOf([&] { run.stats.Start(); });
+    EXPECT_HAS(message, home.StorePath().toStdString());
+    EXPECT_HAS(message, "not an ordinary file");
+  }
+  for (const bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "a folder as the lock" : "a pipe as the lock");
+    TempSettingsHome home;
+    WriteBytes(home.StorePath(), content);
+    const QString lock = home.StorePath() + ".lock";
+    if (folder) {
+      QDir().mkpath(lock);
+    } else {
+      fifo(lock);
+    }
+    GameRun run;
+    run.stats.Start();
+    run.results.wins = 6;
+    const std::string message = ErrorOf([&] { run.stats.SaveStats(); });
+    EXPECT_HAS(message, lock.toStdString());
+    EXPECT_EQ(ReadBytes(home.StorePath()), content);
+  }
+  {
+    SCOPED_TRACE("a lock somebody keeps holding");
+    TempSettingsHome home;
+    WriteBytes(home.StorePath(), content);
+    const QString lock = home.StorePath() + ".lock";
+    WriteBytes(lock, "");
+    const int held = ::open(QFile::encodeName(lock).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    GameRun run;
+    run.stats.Start();
+    run.results.wins = 6;
+    const std::string message = ErrorOf([&] { run.stats.SaveStats(); });  // after a few seconds, not for ever
+    EXPECT_HAS(message, lock.toStdString());
+    EXPECT_HAS(message, "held its lock");
+    ::close(held);
+    run.stats.SaveStats();
+    EXPECT_EQ(StoredText(home.StorePath()).at("Wins"), "6");
+  }
+  for (const bool loop : {true, false}) {
+    SCOPED_TRACE(loop ? "a link to itself as the store" : "a link into a folder that does not exist");
+    TempSettingsHome home;
+    QDir().mkpath(home.StoreDir());
+    const QString target = loop ? home.StorePath() : home.StoreDir() + "/gone/Vantrel.conf";
+    ASSERT_TRUE(QFile::link(target, home.StorePath()));
+    GameRun run;
+    const std::string message = ErrorOf([&] { run.stats.Start(); });
+    EXPECT_HAS(message, home.StorePath().toStdString());
+    EXPECT_HAS(message, "link that cannot be followed");
+    EXPECT_EQ(QFileInfo(home.StorePath()).symLinkTarget(), target) << "the link was replaced";
+  }
+}
+
 TEST(SettingsStore, AStoreThatCannotBeReadIsNeverTakenForAFirstStart) {
   TempSettingsHome home;
   const std::string content = "[General]\nWins=5\nLosses=4\nWinStreak=3\nLoseStreak=2\n";
@@ -167,7 +241,10 @@ TEST(SettingsStore, AReadOnlyFolderIsReportedAndTheStoreStaysReadable) {
     QFile::setPermissions(home.StoreDir(), kReadOnlyFolder);
     AsOrdinaryUser user;
     GameRun run;
-    const std::string message = ErrorOf([&] { run.stats.Start(); });
+    // A first start says why, and the game plays on without a store.
+    const std::optional<Error> error = run.stats.Start();
+    ASSERT_TRUE(error.has_value());
+    const std::string message = error->what();
     EXPECT_HAS(message, "cannot be saved to " + home.StorePath().toStdString());
     EXPECT_HAS(message, "Permission denied");
     EXPECT_FALSE(QFile::exists(home.StorePath()));
@@ -239,7 +316,9 @@ TEST(SettingsStore, AFullDiskIsReportedAndTheOldValuesSurvive) {
     SCOPED_TRACE("first start on a full disk");
     const QString filler = disk.Fill();
     GameRun run;
-    EXPECT_HAS(ErrorOf([&] { run.stats.Start(); }), "No space left on device");
+    const std::optional<Error> error = run.stats.Start();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_HAS(std::string(error->what()), "No space left on device");
     EXPECT_FALSE(QFile::exists(home.StorePath()));
     QFile::remove(filler);
   }

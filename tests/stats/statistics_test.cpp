@@ -120,8 +120,10 @@ TEST(Statistics, SaveWritesTheFourCountersInOrderAndAFailureIsNeverSilent) {
   f.Lose();
   f.registry.log.clear();
   f.stats.SaveStats();
-  EXPECT_EQ(f.registry.log, (Log{"open create", "write Wins 2", "write Losses 1", "write WinStreak 2",
-                                 "write LoseStreak 1", "close"}));
+  // The store's values are read under the same opening as the write.
+  EXPECT_EQ(f.registry.log,
+            (Log{"open create", "read Wins", "read Losses", "read WinStreak", "read LoseStreak",
+                 "write Wins 2", "write Losses 1", "write WinStreak 2", "write LoseStreak 1", "close"}));
   EXPECT_EQ(f.Stored(), (std::vector<std::int32_t>{2, 1, 2, 1}));
 
   // A write that fails raises, the counters stay in memory, and the store keeps what it had.
@@ -157,6 +159,8 @@ TEST(Statistics, ClearingNeedsAnExplicitYes) {
   f.host.QueueAnswer(false);  // No, Esc and closing the question all answer false
   f.stats.ClearStats(true);
   EXPECT_EQ(f.host.questions, (Log{"Are you SURE you want to clear the statistics?"}));
+  // Enter answers No: the question's default button is No.
+  EXPECT_EQ(f.host.question_defaults, std::vector<platform::DefaultAnswer>{platform::DefaultAnswer::kNo});
   EXPECT_EQ(f.results, (Results{4, 7, kStreakLosses, 1, 3, 2}));
   EXPECT_TRUE(f.registry.log.empty()) << "a refused clearing writes nothing";
 
@@ -270,6 +274,36 @@ TEST(Statistics, ClosingTheWindowSavesTheResultsButNotAGameInProgress) {
   registry.fail_close = true;
   EXPECT_THROW(stats.FormClose(), Error);
   EXPECT_EQ(registry.values.at("Losses"), 0);
+}
+
+TEST(Statistics, CopiesOnOneStoreAddTheirResultsAndAClearingWritesZeros) {
+  MemoryRegistry registry;
+  registry.Store(10, 5, 3, 2);
+  platform::ScriptedHost host;
+  Results a_results;
+  Results b_results;
+  Statistics a(registry, host, a_results);
+  Statistics b(registry, host, b_results);
+  a.Start();
+  b.Start();
+  // A wins four in a row; B loses one. Each close adds its own results to what the store holds by then.
+  for (int i = 0; i < 4; ++i) RecordResult(a_results, a_results.wins, kStreakWins);
+  RecordResult(b_results, b_results.losses, kStreakLosses);
+  b.FormClose();
+  a.FormClose();
+  EXPECT_EQ(registry.values, (std::map<std::string, std::int32_t>{
+                                 {"Wins", 14}, {"Losses", 6}, {"WinStreak", 4}, {"LoseStreak", 2}}));
+  EXPECT_EQ(a_results.losses, 6) << "the window shows the totals after its save";
+  // A's next save adds only what it played since, and a store near the largest count stays there.
+  registry.values["Wins"] = INT32_MAX - 1;
+  for (int i = 0; i < 3; ++i) RecordResult(a_results, a_results.wins, kStreakWins);
+  a.SaveStats();
+  EXPECT_EQ(registry.values.at("Wins"), INT32_MAX);
+  EXPECT_EQ(registry.values.at("WinStreak"), 7);
+  // Clearing is not an addition: four zeros, whatever the store held.
+  b.ClearStats(false);
+  EXPECT_EQ(registry.values, (std::map<std::string, std::int32_t>{
+                                 {"Wins", 0}, {"Losses", 0}, {"WinStreak", 0}, {"LoseStreak", 0}}));
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 //   ...
 //                                  until it is killed
 //   store_helper hammer ID N       saves (v, v+1, v+2, v+3) for v = ID*1000000 + i, i = 0..N-1
+//   store_helper lose N            starts as the game does, loses N games and closes as its window does
 //
-// Every save writes one such run of four consecutive numbers, so a store holding anything else is damaged.
+// save, count-up and hammer write their values as they are, so that every save writes one such run of four
+// consecutive numbers, so a store holding anything else is damaged.
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -23,13 +25,17 @@ namespace {
 
 using vantrel::Results;
 
-void SaveRun(vantrel::Statistics& stats, Results& results, int v) {
-  results.wins = v;
-  results.losses = v + 1;
-  results.win_streak = v + 2;
-  results.lose_streak = v + 3;
-  stats.SaveStats();
+// Writes the four values as they are, at once, as every save does.
+void Write(vantrel::platform::Registry& registry, int wins, int losses, int win_streak, int lose_streak) {
+  registry.OpenKey(true);
+  registry.WriteInteger("Wins", wins);
+  registry.WriteInteger("Losses", losses);
+  registry.WriteInteger("WinStreak", win_streak);
+  registry.WriteInteger("LoseStreak", lose_streak);
+  registry.CloseKey();
 }
+
+void SaveRun(vantrel::platform::Registry& registry, int v) { Write(registry, v, v + 1, v + 2, v + 3); }
 
 int Run(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
@@ -47,23 +53,28 @@ int Run(int argc, char** argv) {
     return 0;
   }
   if (command == "save" && argc == 6) {
-    results = Results{std::atoi(argv[2]), std::atoi(argv[3]), vantrel::kStreakWins, 0,
-                      std::atoi(argv[4]), std::atoi(argv[5])};
-    stats.SaveStats();
+    Write(registry, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     return 0;
   }
   if (command == "count-up" && argc == 2) {
     stats.Start();
-    for (int v = results.wins + 1;; ++v) SaveRun(stats, results, v);
+    for (int v = results.wins + 1;; ++v) SaveRun(registry, v);
   }
   if (command == "hammer" && argc == 4) {
     const int base = std::atoi(argv[2]) * 1000000;
     const int saves = std::atoi(argv[3]);
-    for (int i = 0; i < saves; ++i) SaveRun(stats, results, base + i);
+    for (int i = 0; i < saves; ++i) SaveRun(registry, base + i);
     std::printf("%d\n", base + saves - 1);
     return 0;
   }
-  std::fprintf(stderr, "usage: store_helper load | save W L WS LS | count-up | hammer ID N\n");
+  if (command == "lose" && argc == 3) {
+    if (stats.Start()) return 1;
+    for (int i = std::atoi(argv[2]); i > 0; --i)
+      vantrel::RecordResult(results, results.losses, vantrel::kStreakLosses);
+    stats.FormClose();
+    return 0;
+  }
+  std::fprintf(stderr, "usage: store_helper load | save W L WS LS | count-up | hammer ID N | lose N\n");
   return 2;
 }
 

@@ -1,5 +1,5 @@
-// Two copies of the game saving at once, run as separate processes on one store: every read finds one whole
-// save, and the last copy to save wins whole.
+// Copies of the game saving at once, run as separate processes on one store: every read finds one whole
+// save, the last copy to save wins whole, and copies that close at once keep every one's results.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -84,6 +84,22 @@ TEST(StoreProcesses, TwoCopiesSavingAtOnceNeverDamageTheStoreAndTheLastWinsWhole
   const std::string last_of_first = run_of(1000000 + kSaves - 1);
   const std::string last_of_second = run_of(2000000 + kSaves - 1);
   EXPECT_TRUE(last == last_of_first || last == last_of_second) << last;
+}
+
+TEST(StoreProcesses, FiveCopiesClosingAtOnceKeepEveryResult) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  const Helpers helpers(home.path());
+  helpers.Run({"save", "7", "3", "4", "1"});
+  // Copy i loses i games and closes; all five at once.
+  QProcess copies[5];
+  for (int i = 0; i < 5; ++i) helpers.Start(copies[i], {"lose", QString::number(i + 1)});
+  for (QProcess& copy : copies) {
+    ASSERT_TRUE(copy.waitForFinished(60000));
+    EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
+  }
+  // Wins kept, losses added up (1 + 2 + 3 + 4 + 5), the longest losing streak the longest of them.
+  EXPECT_EQ(helpers.Run({"load"}), "7 18 4 5");
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
@@ -189,6 +189,39 @@ TEST_F(DragFixture, OnlyTheImagesThatChangedAreRepainted) {
   }
   EXPECT_EQ(standalone.Sync(), expected);
   EXPECT_TRUE(standalone.Sync().isEmpty());  // nothing changed since
+}
+
+TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
+  // The 3 of hearts (column 4) onto the 4 of hearts (column 3); then the 5 of diamonds is pressed, Undo comes
+  // while it is dragged, and the release lands over column 7. The drag ended with the Undo: nothing drops.
+  Window w;
+  w.Deal();
+  Table& t = w.table();
+  TableView* view = &w->view();
+  ASSERT_EQ(t.cards[43].suit * 100 + t.cards[43].number, 403);
+  ASSERT_EQ(t.cards[34].suit * 100 + t.cards[34].number, 305);
+  QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 43));
+  QTest::mouseMove(view, GrabPoint(t, 42));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, GrabPoint(t, 42));
+  ASSERT_TRUE(t.undo_enabled);
+  const QPoint column7 = GrabPoint(t, 46);
+  QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 34));
+  QTest::mouseMove(view, GrabPoint(t, 34) + QPoint(20, 20));
+  ASSERT_TRUE(view->dragging());
+  w->Undo->trigger();
+  EXPECT_FALSE(view->dragging());
+  QTest::mouseMove(view, column7);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, column7);
+
+  platform::ScriptedHost host(kNow);
+  Table model(host);
+  Interaction player(model);
+  model.NewClick(DealCommand::kNew);
+  player.DragAndDrop(43, 42);
+  player.UndoClick();
+  EXPECT_EQ(Layout(t), Layout(model));
+  EXPECT_EQ(t.num_moves, model.num_moves);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

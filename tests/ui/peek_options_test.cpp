@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -51,7 +53,17 @@ TEST(Peek, RightButtonShowsTheDetailsRaisesACoveredFaceUpCardAndTheReleaseRestor
   // A release over another control runs nothing: the text stays.
   const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl->mapTo(w.window.get(), QPoint(3, 3)));
   QTest::mouseRelease(view, Qt::RightButton, {}, label);
-  EXPECT_FALSE(w->SB->currentMessage().isEmpty());
+  const QString peek = w->SB->currentMessage();
+  EXPECT_FALSE(peek.isEmpty());
+  // Opening a menu and moving over its items sends status tips; the peek text stays all the same.
+  w->menuBar()->setActiveAction(w->Options->menuAction());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
+  for (QAction* item : {w->Undo, w->ShowValid, w->GiveHint}) {
+    QTest::mouseMove(w->Options, w->Options->actionGeometry(item).center());
+    w->Options->setActiveAction(item);
+  }
+  w->Options->close();
+  EXPECT_EQ(w->SB->currentMessage(), peek);
 }
 
 TEST(Peek, BlankSpotsAnswerNeitherPressNorRelease) {

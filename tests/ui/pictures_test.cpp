@@ -1,6 +1,7 @@
 // Reading the card pictures: every way a file can be unusable stops the start with a message that names the
 // file and its folder; a player's own bitmaps of the right size are taken.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QImage>
@@ -89,6 +90,22 @@ TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
          ASSERT_TRUE(png.save(f.File("2S.BMP"), "PNG"));
        },
        "not a Windows bitmap"},
+      // Nothing that could block the start or fill the memory is read.
+      {"a pipe", "AS.BMP",
+       [](const Folder& f) {
+         QFile::remove(f.File("AS.BMP"));
+         ASSERT_EQ(::mkfifo(QFile::encodeName(f.File("AS.BMP")).constData(), 0600), 0);
+       },
+       "not an ordinary file"},
+      {"a device", "KH.BMP",
+       [](const Folder& f) {
+         QFile::remove(f.File("KH.BMP"));
+         ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), f.File("KH.BMP")));
+       },
+       "not an ordinary file"},
+      {"padded to 2 GB", "QS.BMP",
+       [](const Folder& f) { ASSERT_TRUE(QFile::resize(f.File("QS.BMP"), qint64{1} << 31)); },
+       "longer than a picture of 71 x 96 pixels can be"},
       {"back", "BACK.BMP", [](const Folder& f) { QFile::remove(f.File("BACK.BMP")); }, "the file is missing"},
       {"outline", "OUTLINE.BMP", [](const Folder& f) { f.Write("OUTLINE.BMP", "BM"); }, "not a Windows bitmap"},
   };

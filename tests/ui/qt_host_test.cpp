@@ -1,5 +1,7 @@
 // The desktop host: the message box and the warning question as the player sees them, the clock that tests
 // can fix, and the hint timer.
+#include "platform/qt_host.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -7,7 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/qt_host.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {
@@ -31,6 +32,7 @@ TEST(QtHost, MessageBoxHasTheProgramsTitleTheTextAndOk) {
 }
 
 TEST(QtHost, WarningQuestionGoesOnOnlyOnYes) {
+  const std::string kNewGame = "Are you sure you want to start a new game?";
   platform::QtHost host;
   auto check = [](QWidget* dialog) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -40,11 +42,18 @@ TEST(QtHost, WarningQuestionGoesOnOnlyOnYes) {
     EXPECT_EQ(box->text(), QStringLiteral("Are you sure you want to start a new game?"));
   };
   AnswerNextDialog(check, QMessageBox::Yes);
-  EXPECT_TRUE(host.AskWarning("Are you sure you want to start a new game?"));
+  EXPECT_TRUE(host.AskWarning(kNewGame, platform::DefaultAnswer::kYes));
   AnswerNextDialog(check, QMessageBox::No);
-  EXPECT_FALSE(host.AskWarning("Are you sure you want to start a new game?"));
+  EXPECT_FALSE(host.AskWarning(kNewGame, platform::DefaultAnswer::kYes));
   AnswerNextDialog(check, 0);  // Esc
-  EXPECT_FALSE(host.AskWarning("Are you sure you want to start a new game?"));
+  EXPECT_FALSE(host.AskWarning(kNewGame, platform::DefaultAnswer::kYes));
+  // Enter presses the default button: Yes for a new game, No for clearing the statistics.
+  const auto enter = [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); };
+  WhenNextDialogOpens(enter);
+  EXPECT_TRUE(host.AskWarning(kNewGame, platform::DefaultAnswer::kYes));
+  WhenNextDialogOpens(enter);
+  EXPECT_FALSE(
+      host.AskWarning("Are you SURE you want to clear the statistics?", platform::DefaultAnswer::kNo));
 }
 
 TEST(QtHost, ClockCanBeFixedThroughTheEnvironment) {

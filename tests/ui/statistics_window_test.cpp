@@ -210,6 +210,40 @@ TEST_F(StatisticsWindow, QuittingWithTheWindowOpenSavesAndAFailedSaveAtACloseIsS
   EXPECT_EQ(errors, 1) << "the failed save must be shown once";
 }
 
+TEST_F(StatisticsWindow, AFirstStartWithoutAStoreSaysSoOncePlaysAndEveryCloseTriesAgain) {
+  // A plain file where the store's folder belongs: the folder cannot be created.
+  testing::WriteBytes(home_.StoreDir(), "in the way");
+  int errors = 0;
+  QString error;
+  auto count = [&](QWidget* dialog) {
+    ++errors;
+    ReadAndAcknowledge(error)(dialog);
+  };
+  {
+    WhenNextDialogOpens(count);
+    Window w;
+    ASSERT_EQ(errors, 1) << "the failed first save is shown once";
+    EXPECT_NE(error.indexOf(QDir::toNativeSeparators(StorePath())), -1) << error.toStdString();
+    EXPECT_NE(error.indexOf("Not a directory"), -1) << error.toStdString();
+    Lose(w);
+    EXPECT_EQ(errors, 1);
+    // Quit tries again, says once more why it failed, and the window closes all the same.
+    WhenNextDialogOpens(count);
+    Press(w, Qt::Key_F10);
+    EXPECT_EQ(errors, 2);
+    EXPECT_FALSE(w->isVisible());
+  }
+  // The folder mended while such a run plays: its close saves what it played.
+  WhenNextDialogOpens(count);
+  Window w;
+  EXPECT_EQ(errors, 3);
+  Lose(w);
+  ASSERT_TRUE(QFile::remove(home_.StoreDir()));
+  w->windowHandle()->close();
+  EXPECT_EQ(errors, 3);
+  EXPECT_EQ(Stored(), (Values{{"Wins", "0"}, {"Losses", "1"}, {"WinStreak", "0"}, {"LoseStreak", "1"}}));
+}
+
 TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
   struct Case {
     const char* values;

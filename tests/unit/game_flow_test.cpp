@@ -1,6 +1,8 @@
 // The course of a game: New and Redo, hints, the end of a game and the streaks.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "test_support.h"
 
 namespace vantrel::testing {
@@ -169,6 +171,11 @@ TEST(GameFlow, EndsOfGamesAndStreaks) {
   RecordResult(r, r.wins, kStreakWins);
   RecordResult(r, r.losses, kStreakLosses);
   EXPECT_EQ(r, (Results{1, 3, kStreakLosses, 1, 1, 2}));
+
+  // A store may hold the largest 32-bit counts: they stay there instead of overflowing.
+  Results full{INT32_MAX, 5, kStreakWins, INT32_MAX, INT32_MAX, 1};
+  RecordResult(full, full.wins, kStreakWins);
+  EXPECT_EQ(full, (Results{INT32_MAX, 5, kStreakWins, INT32_MAX, INT32_MAX, 1}));
 }
 
 TEST(GameFlow, ADealWithoutMovesIsLostAtOnce) {

@@ -17,6 +17,12 @@ class UsageError : public std::runtime_error {
 // Builds the error for the argument `arg`, saying what was expected.
 UsageError BadArgument(std::string_view arg, std::string_view expected);
 UsageError MissingArgument(std::string_view what);
+// The message with its control characters escaped, so an argument can never move the cursor, colour the
+// terminal or start a line of its own.
+std::string Printable(std::string_view text);
+
+// The whole command line: argv[1] names the command. Returns the process's exit code.
+int Main(int argc, char** argv);
 
 // Each command takes the arguments after its own name and returns the process's exit code.
 int DealCommand(std::span<const std::string_view> args);

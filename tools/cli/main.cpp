@@ -1,4 +1,10 @@
 // vantrel-cli: plays the game's real rules without a window.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -23,34 +29,51 @@ constexpr std::string_view kUsage =
     "on (by default on all cores, 1 s per deal, 1024 MiB for the whole survey), or part I of K of them.\n"
     "merge combines verdict files; census-stats reports on one.\n";
 
+int RunCommand(const std::vector<std::string_view>& args) {
+  if (args.empty()) throw MissingArgument("a command (deal, play, solve, survey, merge or census-stats)");
+  const std::string_view command = args[0];
+  const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
+  if (command == "--help" || command == "help") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (command == "deal") return DealCommand(rest);
+  if (command == "play") return PlayCommand(rest);
+  if (command == "solve") return SolveCommand(rest);
+  if (command == "survey") return SurveyCommand(rest);
+  if (command == "merge") return MergeCommand(rest);
+  if (command == "census-stats") return CensusStatsCommand(rest);
+  throw BadArgument(command, "the command is deal, play, solve, survey, merge or census-stats");
+}
+
 }  // namespace
 
 int Main(int argc, char** argv) {
-  std::vector<std::string_view> args(argv + 1, argv + argc);
-  try {
-    if (args.empty()) throw MissingArgument("a command (deal, play, solve, survey, merge or census-stats)");
-    const std::string_view command = args[0];
-    const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
-    if (command == "--help" || command == "help") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (command == "deal") return DealCommand(rest);
-    if (command == "play") return PlayCommand(rest);
-    if (command == "solve") return SolveCommand(rest);
-    if (command == "survey") return SurveyCommand(rest);
-    if (command == "merge") return MergeCommand(rest);
-    if (command == "census-stats") return CensusStatsCommand(rest);
-    throw BadArgument(command, "the command is deal, play, solve, survey, merge or census-stats");
-  } catch (const UsageError& e) {
-    std::cerr << "vantrel-cli: " << e.what() << '\n';
-    return 2;
-  } catch (const std::exception& e) {
-    std::cerr << "vantrel-cli: " << e.what() << '\n';
+  // A closed standard output would be taken by the next file opened (a survey's CSV) and written into.
+  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+    std::cerr << "vantrel-cli: cannot write the output: standard output is closed\n";
     return 1;
   }
+  int code = 0;
+  try {
+    code = RunCommand(std::vector<std::string_view>(argv + 1, argv + argc));
+  } catch (const UsageError& e) {
+    std::cerr << "vantrel-cli: " << Printable(e.what()) << '\n';
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "vantrel-cli: " << Printable(e.what()) << '\n';
+    code = 1;
+  }
+  // Whatever the command printed must have reached its destination: a full disk or a closed pipe is a
+  // failure, not a success.
+  errno = 0;
+  std::cout.flush();
+  if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::cerr << "vantrel-cli: cannot write the output: " << (errno ? std::strerror(errno) : "write error")
+              << '\n';
+    return 1;
+  }
+  return code;
 }
 
 }  // namespace vantrel::cli
-
-int main(int argc, char** argv) { return vantrel::cli::Main(argc, argv); }

@@ -211,10 +211,12 @@ int SurveyCommand(std::span<const std::string_view> args) {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
+  // Ctrl+C, a closed terminal and a polite kill all stop it with the summary of what was decided.
   struct sigaction old_int {
-  }, old_term{};
+  }, old_term{}, old_hup{};
   sigaction(SIGINT, &action, &old_int);
   sigaction(SIGTERM, &action, &old_term);
+  sigaction(SIGHUP, &action, &old_hup);
 
   Progress progress(count, already);
   std::uint64_t done = already;
@@ -255,6 +257,7 @@ int SurveyCommand(std::span<const std::string_view> args) {
   progress.Update(done, tally, true);
   sigaction(SIGINT, &old_int, nullptr);
   sigaction(SIGTERM, &old_term, nullptr);
+  sigaction(SIGHUP, &old_hup, nullptr);
   if (write_failed || (csv.is_open() && !csv)) {
     throw Error("writing " + parsed.csv +
                 " failed: check the disk; --resume continues from what was written");

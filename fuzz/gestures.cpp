@@ -1,0 +1,239 @@
+// The game core under any sequence of the player's gestures: drags between any slots (covered, face-down and
+// invalid ones, the bare table), drops, undo, New, Redo and their questions, hints and the hint timer, peeks,
+// the option switches and window heights. After every step the invariants that always hold are checked.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "interaction/interaction.h"
+#include "platform/scripted_host.h"
+#include "table/table.h"
+
+namespace vantrel {
+namespace {
+
+[[noreturn]] void Broken(const char* what, int detail = 0) {
+  std::fprintf(stderr, "fuzz_gestures: %s (%d)\n", what, detail);
+  std::abort();
+}
+
+// The move count as the rule defines it, counted here without the enumeration: every face-up card that may go
+// onto the uppermost face-up card of another column, and every face-up King into every empty column; none
+// when the only moves are Kings already heading columns moved to empty ones.
+int Recount(const Table& t) {
+  std::array<bool, 9> occupied{};
+  for (int i = 0; i < kCardSlots; ++i) {
+    if (IsTableColumn(t.cards[i].col)) occupied[static_cast<std::size_t>(t.cards[i].col)] = true;
+  }
+  int empty = 0;
+  for (int col = 1; col <= 8; ++col) empty += occupied[static_cast<std::size_t>(col)] ? 0 : 1;
+  int moves = 0;
+  int kings_at_head = 0;
+  for (int p = 0; p < kCardSlots; ++p) {
+    const Card& target = t.cards[p];
+    if (target.back_up) continue;
+    if (target.number == 13) {
+      moves += empty;
+      if (target.image.top == kHeadTop && IsTableColumn(target.col)) ++kings_at_head;
+    }
+    if (!target.ontop || target.number < 2 || target.col >= 9) continue;
+    for (int m = 0; m < kCardSlots; ++m) {
+      const Card& moved = t.cards[m];
+      if (!moved.back_up && moved.suit == target.suit && moved.number + 1 == target.number &&
+          moved.col != target.col) {
+        ++moves;
+      }
+    }
+  }
+  return kings_at_head * empty == moves ? 0 : moves;
+}
+
+void CheckInvariants(const Table& t, bool dealt) {
+  if (!dealt) return;
+  std::array<bool, 52> seen{};
+  for (int i = 0; i < kCardSlots; ++i) {
+    const Card& c = t.cards[i];
+    if (c.suit < 1 || c.suit > 4 || c.number < 1 || c.number > 13) Broken("a card out of range", i);
+    const int face = FacePicture(c.suit, c.number);
+    if (seen[static_cast<std::size_t>(face)]) Broken("a card twice", face);
+    seen[static_cast<std::size_t>(face)] = true;
+    if (c.col < 1 || c.col > 12) Broken("a column out of range", i);
+    const int shown = c.back_up ? kBackPicture : face;
+    if (c.image.picture != shown) Broken("a picture that is not the card's face or back", i);
+  }
+  // Every column is a gapless chain from its head down, its last card the only one on top, and no face-down
+  // card lies uncovered.
+  for (int col = 1; col <= 8; ++col) {
+    std::array<int, kCardSlots> at_row{};
+    at_row.fill(-1);
+    int rows = 0;
+    for (int i = 0; i < kCardSlots; ++i) {
+      const Card& c = t.cards[i];
+      if (c.col != col) continue;
+      const int row = (c.image.top - kHeadTop) / kRowStep;
+      if (c.image.top < kHeadTop || (c.image.top - kHeadTop) % kRowStep != 0 || row >= kCardSlots) {
+        Broken("a card off its column's rows", i);
+      }
+      if (at_row[static_cast<std::size_t>(row)] >= 0) Broken("two cards in one place", i);
+      at_row[static_cast<std::size_t>(row)] = i;
+      rows = std::max(rows, row + 1);
+    }
+    for (int row = 0; row < rows; ++row) {
+      const int i = at_row[static_cast<std::size_t>(row)];
+      if (i < 0) Broken("a gap in a column", col);
+      const bool last = row == rows - 1;
+      if (t.cards[i].ontop != last) Broken("ontop is not the column's last card", i);
+      if (last && t.cards[i].back_up) Broken("a face-down card lies uncovered", i);
+      if (t.cards[at_row[0]].image.left != t.cards[i].image.left) Broken("a column out of line", i);
+    }
+  }
+  if (t.num_moves != Recount(t)) Broken("the move count differs from a recount", t.num_moves);
+  if (t.undo_enabled && (t.game_state != GameState::kInProgress || !t.can_undo))
+    Broken("Undo enabled wrongly");
+  if (t.hint_card < 0 || t.hint_card >= kSlotCount) Broken("the hint card out of range", t.hint_card);
+  if (t.hints_left < 0 || t.hints_left > kStartingHints) Broken("hints out of range", t.hints_left);
+  for (int slot : t.drag_list) {
+    if (!IsCardSlot(slot)) Broken("a rider out of range", slot);
+  }
+  const Results& r = t.results;
+  if (r.wins < 0 || r.losses < 0 || r.win_streak < 0 || r.lose_streak < 0 || r.streak_count < 0) {
+    Broken("a negative counter");
+  }
+}
+
+// The card slots as far as Undo restores them.
+struct Layout {
+  std::array<Card, kCardSlots> cards;
+  explicit Layout(const Table& t) { std::copy_n(t.cards.begin(), kCardSlots, cards.begin()); }
+  bool operator==(const Layout& other) const {
+    for (int i = 0; i < kCardSlots; ++i) {
+      const Card& a = cards[static_cast<std::size_t>(i)];
+      const Card& b = other.cards[static_cast<std::size_t>(i)];
+      if (a.suit != b.suit || a.number != b.number || a.back_up != b.back_up || a.ontop != b.ontop ||
+          a.col != b.col || a.image.top != b.image.top || a.image.left != b.image.left ||
+          a.image.picture != b.image.picture) {
+        return false;
+      }
+    }
+    return true;
+  }
+};
+
+}  // namespace
+}  // namespace vantrel
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vantrel;
+  if (size < 4) return 0;
+  platform::ScriptedHost host(1700000000u + data[0] * 977u + data[1]);
+  Table table(host);
+  Interaction player(table);
+  bool dealt = false;
+  int source = -1;                             // the drag under way
+  std::array<Card, kCardSlots> before_drop{};  // the layout before the last drop that can be undone
+  bool undo_known = false;
+  std::size_t at = 2;
+  auto next = [&]() -> unsigned { return at < size ? data[at++] : 0u; };
+  while (at < size) {
+    const unsigned op = next() % 17;
+    const unsigned arg = next();
+    switch (op) {
+      case 0:  // press on any card: a drag begins
+        if (source < 0 && dealt) {
+          source = static_cast<int>(arg % kCardSlots);
+          player.CardStartDrag(source);
+        }
+        break;
+      case 1:    // release over any slot: the drop where the pointer showed acceptance
+      case 2: {  // release over the bare table
+        if (source < 0) break;
+        const int target = op == 2 ? kBareTable : static_cast<int>(arg % kSlotCount);
+        if (target != kBareTable && player.CardDragOver(target, source)) {
+          const ColumnList column = table.CardsAbove(target);
+          const int landing = column.empty() ? target : column.last();
+          const Card onto = table.cards[landing];
+          const ColumnList riders = table.CardsAbove(source);
+          const bool valid = table.IsValidMove(target, source);
+          const Layout layout(table);
+          player.CardDragDrop(target, source);
+          if (!valid && !(Layout(table) == layout)) Broken("a refused drop changed the table", source);
+          if (valid) {
+            const Card& moved = table.cards[source];
+            const bool on_next = moved.suit == onto.suit && moved.number + 1 == onto.number;
+            const bool king_to_empty = IsBlankSpot(landing) && moved.number == 13;
+            if (!on_next && !king_to_empty) Broken("a drop the rule refuses", source);
+            int top = moved.image.top;
+            for (int rider : riders) {
+              top += kRowStep;
+              if (table.cards[rider].image.top != top || table.cards[rider].col != moved.col) {
+                Broken("a rider left behind", rider);
+              }
+            }
+            std::copy_n(layout.cards.begin(), kCardSlots, before_drop.begin());
+            undo_known = true;
+          }
+        }
+        player.CardEndDrag();
+        source = -1;
+        break;
+      }
+      case 3:  // Undo, as the menu item allows it
+        if (table.undo_enabled) {
+          player.UndoClick();
+          Layout restored(table);
+          Layout expected(table);
+          std::copy_n(before_drop.begin(), kCardSlots, expected.cards.begin());
+          if (undo_known && !(restored == expected))
+            Broken("Undo did not restore the layout before the drop");
+        }
+        break;
+      case 4:  // New or Redo, the question answered as the input says
+      case 5:
+        host.QueueAnswer(arg % 2 == 0);
+        table.NewClick(op == 4 ? DealCommand::kNew : DealCommand::kRedo);
+        dealt = true;
+        undo_known = false;
+        break;
+      case 6:
+        table.GiveHintClick();
+        break;
+      case 7:
+        if (table.timer_enabled) table.TimerTimer();
+        break;
+      case 8:
+        if (dealt || arg % 2) player.CardClickDown(static_cast<int>(arg % kSlotCount), MouseButton::kRight);
+        break;
+      case 9:
+        player.CardClickUp(MouseButton::kRight);
+        break;
+      case 10:
+        player.ShowValidClick();
+        break;
+      case 11:
+        player.ShowNumberClick();
+        break;
+      case 12:
+        player.UseTransparencyClick();
+        break;
+      case 13:
+        player.EnableCheatsClick();
+        break;
+      case 14:
+        if (table.show_moves_enabled) table.ShowMovesBtnClick();
+        break;
+      case 15:  // a window height from far too small to far too tall
+        table.window_height = static_cast<int>(arg * 5);
+        table.FormResize();
+        break;
+      default:
+        player.HelpClick();
+        break;
+    }
+    CheckInvariants(table, dealt);
+    host.messages.clear();
+  }
+  return 0;
+}
