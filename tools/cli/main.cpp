@@ -20,7 +20,12 @@ constexpr std::string_view kUsage =
     "solve decides one deal (by default within 60 s and 1024 MiB); survey decides the N deals from seed S\n"
     "on (by default on all cores, 1 s per deal, 1024 MiB for the whole survey).\n";
 
-std::string Quoted(std::string_view arg) { return "\"" + std::string(arg) + "\""; }
+std::string Quoted(std::string_view arg) {
+  std::string quoted(1, '"');
+  quoted += arg;
+  quoted += '"';
+  return quoted;
+}
 
 }  // namespace
 
