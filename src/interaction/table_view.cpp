@@ -83,6 +83,9 @@ void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion& region = event->region();
   painter.fillRect(event->rect(), kTableGreen);
+  const double ratio = devicePixelRatioF();
+  // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
+  if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int slot : table_.StackingOrder()) {
     const Image& image = table_.cards[slot].image;
     if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
@@ -90,7 +93,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (!region.intersects(rect)) continue;
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
-    painter.drawPixmap(rect.topLeft(), pictures_.Picture(image.picture));
+    painter.drawPixmap(rect.topLeft(), pictures_.Picture(image.picture, ratio));
   }
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
@@ -174,7 +177,10 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   // only once, the way the column shows them.
   ghost_rect_ = QRect();
   for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s].image);
-  ghost_picture_ = QPixmap(ghost_rect_.size());
+  // Drawn in the screen's own pixels, from the pictures made for them.
+  const double ratio = devicePixelRatioF();
+  ghost_picture_ = QPixmap(ghost_rect_.size() * ratio);
+  ghost_picture_.setDevicePixelRatio(ratio);
   ghost_picture_.fill(Qt::transparent);
   QPainter painter(&ghost_picture_);
   std::vector<int> order = ghost_;
@@ -183,7 +189,8 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   for (int s : order) {
     const Image& image = table_.cards[s].image;
     if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
-    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(image.picture));
+    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(),
+                       pictures_.Picture(image.picture, ratio));
   }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
 }
