@@ -9,6 +9,9 @@
 #ifndef VANTREL_VERSION
 #define VANTREL_VERSION "1.0.0.1"
 #endif
+#ifndef VANTREL_APP_ID
+#define VANTREL_APP_ID "com.quorvin.vantrel"
+#endif
 
 namespace vantrel::app {
 
@@ -17,6 +20,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationDisplayName(QStringLiteral("Vantrel"));  // the title of the task-bar entry and of message boxes
   setOrganizationName(QStringLiteral("Quorvin Software"));
   setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+  // The desktop matches the window to its menu entry (and that entry's icon) by this name.
+  setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
   platform::InitResources();
   setWindowIcon(QIcon(QStringLiteral(":/icons/vantrel.png")));
 }

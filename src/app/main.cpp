@@ -7,13 +7,16 @@
 
 #include "app/application.h"
 #include "app/card_table.h"
+#include "app/picture_folder.h"
 #include "interaction/card_pictures.h"
 #include "platform/exception_display.h"
 #include "stats/stats_form.h"
 
 int main(int argc, char* argv[]) {
+  // The pictures come from CARDS under the working folder; an installed game started elsewhere reads its own.
+  const QDir picture_folder = vantrel::app::PictureFolder(QDir::current(), vantrel::app::ProgramFolder());
   // The card files are read on a worker while Qt starts; the window's construction takes them over.
-  vantrel::PrefetchCardPictures(QDir::current());
+  vantrel::PrefetchCardPictures(picture_folder);
   // The application object, titled "Vantrel".
   vantrel::app::Application application(argc, argv);
   // Declared first, so the dialog outlives the main window.
@@ -21,9 +24,9 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<vantrel::app::TCardTable> window;
   try {
     // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
-    // reads the pictures from CARDS under the working folder, loads the statistics and ends with FormCreate,
+    // reads the pictures from CARDS under that folder, loads the statistics and ends with FormCreate,
     // which registers the two cursors.
-    window = std::make_unique<vantrel::app::TCardTable>();
+    window = std::make_unique<vantrel::app::TCardTable>(nullptr, picture_folder);
     // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
     stats_form = std::make_unique<vantrel::TStatsForm>();
     vantrel::app::StatsForm = stats_form.get();
