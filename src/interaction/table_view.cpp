@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/cursors.h"
 
@@ -64,7 +65,7 @@ QRegion TableView::Sync() {
   }
   const QSize extent = Extent();
   if (minimumSize() != extent) setMinimumSize(extent);
-  if (!dirty.isEmpty()) update(dirty);
+  if (!dirty.isEmpty()) Repaint(dirty);
   return dirty;
 }
 
@@ -81,7 +82,7 @@ QSize TableView::Extent() const {
 
 void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRegion& region = event->region();
+  const QRegion region = ScreenRounded(event->region());
   painter.fillRect(event->rect(), kTableGreen);
   const double ratio = devicePixelRatioF();
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
@@ -102,6 +103,19 @@ void TableView::paintEvent(QPaintEvent* event) {
 }
 
 void TableView::Run(const std::function<void()>& handler) { run_(handler); }
+
+void TableView::Repaint(const QRegion& region) { update(ScreenRounded(region)); }
+
+QRegion TableView::ScreenRounded(const QRegion& region) const {
+  // On a screen of a fractional scale a picture's edge falls on a pixel it shares with its neighbour, which
+  // a region rounded to the screen's pixels may count to one side only: there the region grows by a pixel
+  // all round.
+  const double ratio = devicePixelRatioF();
+  if (ratio == std::floor(ratio)) return region;
+  QRegion grown;
+  for (const QRect& rect : region) grown += rect.adjusted(-1, -1, 1, 1);
+  return grown;
+}
 
 int TableView::TargetAt(const QPoint& global) const {
   const QWidget* top = window();
@@ -196,7 +210,7 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
 }
 
 void TableView::CancelDrag() {
-  if (ghost_shown_) update(GhostRect());
+  if (ghost_shown_) Repaint(GhostRect());
   ghost_shown_ = false;
   ghost_.clear();
   drag_source_ = -1;
@@ -209,7 +223,7 @@ void TableView::EndDrag(const QPoint& global) {
   const int target = TargetAt(global);
   // The drop is offered only where the pointer showed acceptance; the bare table has no drop handler.
   const bool drop = target >= 0 && interaction_.CardDragOver(target, source);
-  if (ghost_shown_) update(GhostRect());
+  if (ghost_shown_) Repaint(GhostRect());
   ghost_shown_ = false;
   ghost_.clear();
   drag_source_ = -1;
@@ -226,7 +240,7 @@ void TableView::MoveGhost(const QPoint& pos) {
   const QRect before = ghost_shown_ ? GhostRect() : QRect();
   ghost_offset_ = offset;
   ghost_shown_ = true;
-  update(QRegion(before) + GhostRect());
+  Repaint(QRegion(before) + GhostRect());
 }
 
 void TableView::ShowHoverCursor(const QPoint& pos) {

@@ -18,6 +18,7 @@
 #include "store_support.h"
 #include "table/move_text.h"
 #include "table_on_screen.h"
+#include "x_server.h"
 
 namespace vantrel::e2e {
 namespace {
@@ -155,12 +156,12 @@ class StatisticsOnScreen : public TableOnScreen {
     if (dialog == 0) return 0;
     const QRect place = WindowGeometry(dialog);
     EXPECT_EQ(place.size(), QSize(242, 262));
-    const QRect screen(0, 0, 1024, 768);
+    const QRect screen(0, 0, testing::kScreenWidth, testing::kScreenHeight);
     EXPECT_LE((place.center() - screen.center()).manhattanLength(), 2)
         << "the dialog is centred on the desktop";
     QImage shot;
     for (int tries = 0; tries < 100; ++tries) {
-      shot = Screenshot().copy(place);
+      shot = Screenshot(place);
       if (shot == expected) break;
       QThread::msleep(50);
     }
@@ -190,7 +191,7 @@ class StatisticsOnScreen : public TableOnScreen {
     ASSERT_NE(question, 0u) << key.toStdString() << " asked nothing";
     EXPECT_FALSE(WindowShown(QStringLiteral("Game Statistics"))) << "the dialog closes before the question";
     QThread::msleep(100);  // painted, for the picture
-    KeepShot(Screenshot().copy(WindowGeometry(question)), what);
+    KeepShot(Screenshot(WindowGeometry(question)), what);
     Key(answer, question);
     ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the question stayed";
   }
@@ -276,7 +277,7 @@ TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {
   Game game(GameDir(), 1700000000, home.path());
   const QString error = AnswerStartUpError(game, [](const QRect& box) {
     QThread::msleep(200);  // painted, for the picture
-    KeepShot(Screenshot().copy(box), "damaged-store");
+    KeepShot(Screenshot(box), "damaged-store");
   });
   EXPECT_NE(error.indexOf(QStringLiteral("\"Losses\"")), -1) << error.toStdString();
   EXPECT_NE(error.indexOf(store), -1) << error.toStdString();
