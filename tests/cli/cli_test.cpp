@@ -31,7 +31,10 @@ std::string Quote(const std::string& arg) {
 
 CliRun RunCli(const std::vector<std::string>& args) {
   std::string command = Quote(VANTREL_CLI);
-  for (const std::string& a : args) command += " " + Quote(a);
+  for (const std::string& a : args) {
+    command += ' ';
+    command += Quote(a);
+  }
   // One file per test process: ctest runs the tests of this file side by side.
   const std::string err_file = ::testing::TempDir() + "cli_stderr." + std::to_string(getpid()) + ".txt";
   command += " 2>" + Quote(err_file);
