@@ -181,7 +181,6 @@ CardPictures::CardPictures(const QDir& working_folder) {
   outline_ = picture(paths.size() - 1);
   cards_folder_ =
       QDir(working_folder.filePath(QString::fromLatin1(kCardsFolder.data(), kCardsFolder.size())));
-  PrepareSharpPictures();
 }
 
 }  // namespace vantrel

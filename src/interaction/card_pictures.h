@@ -42,10 +42,11 @@ class CardPictures {
   // read, else the bitmap, which the screen enlarges.
   const QPixmap& Picture(int index, double ratio) const;
   const QPixmap& Outline(double ratio) const;
+  // Starts reading, on a worker, the pictures for a screen of `ratio`, so they are ready when first drawn.
+  // The view calls it as it paints the still empty table: the reading then never delays the window.
+  void Prepare(double ratio) const;
 
  private:
-  // Starts reading the sharp pictures for the primary screen, so they are ready by the first paint.
-  void PrepareSharpPictures();
   // The set of one scale, its reading started when first asked for.
   SharpPictures& SharpSet(double scale) const;
   const QPixmap& Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const;

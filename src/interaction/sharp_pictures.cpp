@@ -2,9 +2,7 @@
 #include "interaction/sharp_pictures.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImageReader>
-#include <QScreen>
 
 #include "interaction/card_pictures.h"
 #include "interaction/picture_scales.h"
@@ -69,11 +67,8 @@ const QPixmap& SharpPictures::Picture(std::size_t index) {
 
 // CardPictures' side: which picture a screen is drawn from.
 
-void CardPictures::PrepareSharpPictures() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr && screen->devicePixelRatio() != 1) {
-    SharpSet(SharpScaleFor(screen->devicePixelRatio()));
-  }
+void CardPictures::Prepare(double ratio) const {
+  if (ratio != 1) SharpSet(SharpScaleFor(ratio));
 }
 
 SharpPictures& CardPictures::SharpSet(double scale) const {

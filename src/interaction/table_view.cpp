@@ -85,6 +85,7 @@ void TableView::paintEvent(QPaintEvent* event) {
   const QRegion region = ScreenRounded(event->region());
   painter.fillRect(event->rect(), kTableGreen);
   const double ratio = devicePixelRatioF();
+  pictures_.Prepare(ratio);
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
   if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int slot : table_.StackingOrder()) {
