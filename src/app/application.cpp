@@ -11,6 +11,9 @@
 #ifndef VANTREL_VERSION
 #define VANTREL_VERSION "1.0.0.1"
 #endif
+#ifndef VANTREL_APP_ID
+#define VANTREL_APP_ID "com.quorvin.vantrel"
+#endif
 
 namespace vantrel::app {
 
@@ -32,6 +35,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   // statistics dialog's title is "Game Statistics" alone. Message boxes take the application's name instead.
   setOrganizationName(QStringLiteral("Quorvin Software"));
   setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+  // The desktop matches the window to its menu entry (and that entry's icon) by this name.
+  setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
   platform::InitResources();
   setWindowIcon(QIcon(QStringLiteral(":/icons/vantrel.png")));
 }

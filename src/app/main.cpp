@@ -8,14 +8,17 @@
 
 #include "app/application.h"
 #include "app/card_table.h"
+#include "app/picture_folder.h"
 #include "app/termination_signals.h"
 #include "interaction/card_pictures.h"
 #include "platform/exception_display.h"
 #include "stats/stats_form.h"
 
 int main(int argc, char* argv[]) {
+  // The pictures come from CARDS under the working folder; an installed game started elsewhere reads its own.
+  const QDir picture_folder = vantrel::app::PictureFolder(QDir::current(), vantrel::app::ProgramFolder());
   // The card files are read on a worker while Qt starts; the window's construction takes them over.
-  vantrel::PrefetchCardPictures(QDir::current());
+  vantrel::PrefetchCardPictures(picture_folder);
   // The application object, titled "Vantrel". Without a display to show it on, Qt gives up with a fatal
   // message and an abort; the game says why on standard error and ends with 1 instead, without a core dump.
   const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
@@ -33,9 +36,9 @@ int main(int argc, char* argv[]) {
   });
   try {
     // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
-    // reads the pictures from CARDS under the working folder, loads the statistics and ends with FormCreate,
+    // reads the pictures from CARDS under that folder, loads the statistics and ends with FormCreate,
     // which registers the two cursors.
-    window = std::make_unique<vantrel::app::TCardTable>();
+    window = std::make_unique<vantrel::app::TCardTable>(nullptr, picture_folder);
     // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
     stats_form = std::make_unique<vantrel::TStatsForm>();
     vantrel::app::StatsForm = stats_form.get();

@@ -129,6 +129,8 @@ CardPictures::CardPictures(const QDir& working_folder) {
   };
   for (std::size_t i = 0; i <= kBackPicture; ++i) pictures_[i] = picture(i);
   outline_ = picture(paths.size() - 1);
+  cards_folder_ =
+      QDir(working_folder.filePath(QString::fromLatin1(kCardsFolder.data(), kCardsFolder.size())));
 }
 
 }  // namespace vantrel

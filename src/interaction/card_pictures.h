@@ -6,7 +6,10 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <map>
+#include <memory>
 
+#include "interaction/sharp_pictures.h"
 #include "table/card.h"
 
 namespace vantrel {
@@ -34,9 +37,25 @@ class CardPictures {
   const QPixmap& Picture(int index) const { return pictures_[static_cast<std::size_t>(index)]; }
   const QPixmap& Outline() const { return outline_; }
 
+  // The same for a screen of `ratio` device pixels per pixel of the table (sharp_pictures.cpp): the bitmap
+  // at 1; at other ratios the game's own art drawn for such screens where it was drawn from the very bitmap
+  // read, else the bitmap, which the screen enlarges.
+  const QPixmap& Picture(int index, double ratio) const;
+  const QPixmap& Outline(double ratio) const;
+  // Starts reading, on a worker, the pictures for a screen of `ratio`, so they are ready when first drawn.
+  // The view calls it as it paints the still empty table: the reading then never delays the window.
+  void Prepare(double ratio) const;
+
  private:
+  // The set of one scale, its reading started when first asked for.
+  SharpPictures& SharpSet(double scale) const;
+  const QPixmap& Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const;
+
   std::array<QPixmap, kBackPicture + 1> pictures_;
   QPixmap outline_;
+  QDir cards_folder_;
+  // By scale; read on first need.
+  mutable std::map<double, std::unique_ptr<SharpPictures>> sharp_;
 };
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/cursors.h"
 
@@ -64,7 +65,7 @@ QRegion TableView::Sync() {
   }
   const QSize extent = Extent();
   if (minimumSize() != extent) setMinimumSize(extent);
-  if (!dirty.isEmpty()) update(dirty);
+  if (!dirty.isEmpty()) Repaint(dirty);
   return dirty;
 }
 
@@ -81,8 +82,12 @@ QSize TableView::Extent() const {
 
 void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRegion& region = event->region();
+  const QRegion region = ScreenRounded(event->region());
   painter.fillRect(event->rect(), kTableGreen);
+  const double ratio = devicePixelRatioF();
+  pictures_.Prepare(ratio);
+  // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
+  if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int slot : table_.StackingOrder()) {
     const Image& image = table_.cards[slot].image;
     if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
@@ -90,7 +95,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (!region.intersects(rect)) continue;
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
-    painter.drawPixmap(rect.topLeft(), pictures_.Picture(image.picture));
+    painter.drawPixmap(rect.topLeft(), pictures_.Picture(image.picture, ratio));
   }
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
@@ -99,6 +104,19 @@ void TableView::paintEvent(QPaintEvent* event) {
 }
 
 void TableView::Run(const std::function<void()>& handler) { run_(handler); }
+
+void TableView::Repaint(const QRegion& region) { update(ScreenRounded(region)); }
+
+QRegion TableView::ScreenRounded(const QRegion& region) const {
+  // On a screen of a fractional scale a picture's edge falls on a pixel it shares with its neighbour, which
+  // a region rounded to the screen's pixels may count to one side only: there the region grows by a pixel
+  // all round.
+  const double ratio = devicePixelRatioF();
+  if (ratio == std::floor(ratio)) return region;
+  QRegion grown;
+  for (const QRect& rect : region) grown += rect.adjusted(-1, -1, 1, 1);
+  return grown;
+}
 
 int TableView::TargetAt(const QPoint& global) const {
   const QWidget* top = window();
@@ -175,7 +193,10 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   // only once, the way the column shows them.
   ghost_rect_ = QRect();
   for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s].image);
-  ghost_picture_ = QPixmap(ghost_rect_.size());
+  // Drawn in the screen's own pixels, from the pictures made for them.
+  const double ratio = devicePixelRatioF();
+  ghost_picture_ = QPixmap(ghost_rect_.size() * ratio);
+  ghost_picture_.setDevicePixelRatio(ratio);
   ghost_picture_.fill(Qt::transparent);
   QPainter painter(&ghost_picture_);
   std::vector<int> order = ghost_;
@@ -184,7 +205,8 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   for (int s : order) {
     const Image& image = table_.cards[s].image;
     if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
-    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(image.picture));
+    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(),
+                       pictures_.Picture(image.picture, ratio));
   }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
 }
@@ -194,7 +216,7 @@ void TableView::EndDragWithoutDrop() {
 }
 
 void TableView::CancelDrag() {
-  if (ghost_shown_) update(GhostRect());
+  if (ghost_shown_) Repaint(GhostRect());
   ghost_shown_ = false;
   ghost_.clear();
   drag_source_ = -1;
@@ -207,7 +229,7 @@ void TableView::EndDrag(const QPoint& global) {
   const int target = TargetAt(global);
   // The drop is offered only where the pointer showed acceptance; the bare table has no drop handler.
   const bool drop = target >= 0 && interaction_.CardDragOver(target, source);
-  if (ghost_shown_) update(GhostRect());
+  if (ghost_shown_) Repaint(GhostRect());
   ghost_shown_ = false;
   ghost_.clear();
   drag_source_ = -1;
@@ -224,7 +246,7 @@ void TableView::MoveGhost(const QPoint& pos) {
   const QRect before = ghost_shown_ ? GhostRect() : QRect();
   ghost_offset_ = offset;
   ghost_shown_ = true;
-  update(QRegion(before) + GhostRect());
+  Repaint(QRegion(before) + GhostRect());
 }
 
 void TableView::ShowHoverCursor(const QPoint& pos) {

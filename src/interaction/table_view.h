@@ -66,6 +66,11 @@ class TableView : public QWidget {
   static Drawn Look(const Image& image);
 
   void Run(const std::function<void()>& handler);
+  // Schedules the repaint of `region` (a little more on screens of fractional scales).
+  void Repaint(const QRegion& region);
+  // The region, grown where the screen's scale is fractional, so that every picture touching its pixels
+  // counts as touching it.
+  QRegion ScreenRounded(const QRegion& region) const;
   void StartDrag(int slot, const QPoint& pos, const QPoint& global);
   void EndDrag(const QPoint& global);
   void CancelDrag();

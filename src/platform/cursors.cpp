@@ -3,8 +3,12 @@
 
 #include <QBitmap>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QString>
 
+#include "platform/cursor_art.h"
 #include "platform/error.h"
 #include "platform/resources.h"
 #include "table/card.h"
@@ -23,6 +27,12 @@ QBitmap LoadBitmap(const QString& path) {
 }  // namespace
 
 QCursor LoadCursorResource(std::string_view name) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return LoadCursorResource(name, screen != nullptr ? screen->devicePixelRatio() : 1);
+}
+
+QCursor LoadCursorResource(std::string_view name, double ratio) {
+  if (ratio != 1) return QCursor(QPixmap::fromImage(DrawCursorArt(name, ratio)), 0, 0);
   InitResources();
   const QString base = QStringLiteral(":/cursors/") + QString::fromLatin1(name.data(), name.size()).toLower();
   const QBitmap bits = LoadBitmap(base + QStringLiteral(".xbm"));

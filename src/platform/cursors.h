@@ -9,7 +9,10 @@ namespace vantrel::platform {
 
 // Loads one of the program's own cursors ("HANDPOINTER", "HANDGRAB") from its resources: 32 x 32, two
 // colours with a mask, hot spot at the top-left corner. Throws vantrel::Error when the resource is missing.
+// On a primary screen of another device pixel ratio the same hand is drawn for that screen instead.
 QCursor LoadCursorResource(std::string_view name);
+// The same for a screen of `ratio` device pixels per pixel.
+QCursor LoadCursorResource(std::string_view name, double ratio);
 
 class CursorTable {
  public:

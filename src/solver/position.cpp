@@ -256,7 +256,9 @@ std::string Position::Canonical() const {
   for (const std::string& column : columns) out += column;
   out += " reserve:";
   for (int code = 0; code < kDeck; ++code) {
-    if (col_[code] == kInReserve) out += " " + Name(code);
+    if (col_[code] != kInReserve) continue;
+    out += ' ';
+    out += Name(code);
   }
   return out;
 }

@@ -32,7 +32,10 @@ std::string Quote(const std::string& arg) {
 // `output` may send standard output elsewhere (">/dev/full", ">&-").
 CliRun RunCli(const std::vector<std::string>& args, const std::string& output = "") {
   std::string command = Quote(VANTREL_CLI);
-  for (const std::string& a : args) command += " " + Quote(a);
+  for (const std::string& a : args) {
+    command += ' ';
+    command += Quote(a);
+  }
   command += " " + output;
   // One file per test process: ctest runs the tests of this file side by side.
   const std::string err_file = ::testing::TempDir() + "cli_stderr." + std::to_string(getpid()) + ".txt";

@@ -38,7 +38,7 @@ TEST_F(GameOnScreen, F2DealsEveryCardWhereTheModelPutsIt) {
   }
   if (qEnvironmentVariableIsSet("VANTREL_E2E_SCREENSHOT")) {
     const QRect window = WindowGeometry(window_);
-    Screenshot().copy(window).save(qEnvironmentVariable("VANTREL_E2E_SCREENSHOT"));
+    Screenshot(window).save(qEnvironmentVariable("VANTREL_E2E_SCREENSHOT"));
   }
 }
 

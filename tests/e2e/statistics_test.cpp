@@ -20,6 +20,7 @@
 #include "store_support.h"
 #include "table/move_text.h"
 #include "table_on_screen.h"
+#include "x_server.h"
 
 namespace vantrel::e2e {
 namespace {
@@ -187,12 +188,12 @@ class StatisticsOnScreen : public TableOnScreen {
     const QRect place = WindowGeometry(dialog);
     EXPECT_EQ(place.size(), QSize(242, 262));
     ExpectFixedDialogFrame(dialog);
-    const QRect screen(0, 0, 1024, 768);
+    const QRect screen(0, 0, testing::kScreenWidth, testing::kScreenHeight);
     EXPECT_LE((place.center() - screen.center()).manhattanLength(), 2)
         << "the dialog is centred on the desktop";
     QImage shot;
     for (int tries = 0; tries < 100; ++tries) {
-      shot = Screenshot().copy(place);
+      shot = Screenshot(place);
       if (shot == expected) break;
       QThread::msleep(50);
     }
@@ -222,7 +223,7 @@ class StatisticsOnScreen : public TableOnScreen {
     ASSERT_NE(question, 0u) << key.toStdString() << " asked nothing";
     EXPECT_FALSE(WindowShown(QStringLiteral("Game Statistics"))) << "the dialog closes before the question";
     QThread::msleep(100);  // painted, for the picture
-    KeepShot(Screenshot().copy(WindowGeometry(question)), what);
+    KeepShot(Screenshot(WindowGeometry(question)), what);
     Key(answer, question);
     ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the question stayed";
   }
@@ -385,7 +386,7 @@ TEST(StartUp, ADamagedStatisticsStoreShowsTheErrorAndTheGameEndsWithZero) {
   Game game(GameDir(), 1700000000, home.path());
   const QString error = AnswerStartUpError(game, [](const QRect& box) {
     QThread::msleep(200);  // painted, for the picture
-    KeepShot(Screenshot().copy(box), "damaged-store");
+    KeepShot(Screenshot(box), "damaged-store");
   });
   EXPECT_NE(error.indexOf(QStringLiteral("\"Losses\"")), -1) << error.toStdString();
   EXPECT_NE(error.indexOf(store), -1) << error.toStdString();

@@ -3,9 +3,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStyle>
 #include <QThread>
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "table/card_names.h"
@@ -16,9 +19,9 @@ namespace {
 const QRgb kGreen = qRgb(0, 128, 0);
 const QRgb kTransparent = qRgb(128, 64, 128);
 
-int Differences(const QImage& a, const QImage& b, int width) {
+int Differences(const QImage& a, const QImage& b, int width, int height) {
   int count = 0;
-  for (int y = 0; y < kComparedHeight; ++y) {
+  for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       if (a.pixel(x, y) != b.pixel(x, y)) ++count;
     }
@@ -26,30 +29,69 @@ int Differences(const QImage& a, const QImage& b, int width) {
   return count;
 }
 
+// A bitmap with its transparent colour made transparent (alpha 0), every other pixel opaque.
+QImage CutOut(const QImage& bitmap) {
+  QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y) | 0xff000000;
+      image.setPixel(x, y, pixel == kTransparent ? 0 : pixel);
+    }
+  }
+  return image;
+}
+
+// The 53 pictures as drawn at `scale`, transparent (alpha 0) where the table shows through.
+std::vector<QImage> Pictures(int scale, const QString& cards, const std::set<int>& enlarged) {
+  std::vector<QImage> pictures;
+  for (int i = 0; i <= kBackPicture; ++i) {
+    const QString name = QFileInfo(QString::fromStdString(CardFileName(i))).fileName();
+    const QImage bitmap = CutOut(QImage(QDir(cards).filePath(name)));
+    if (scale == 1 || enlarged.count(i) != 0) {
+      pictures.push_back(bitmap.scaled(bitmap.size() * scale));  // each pixel repeated
+      continue;
+    }
+    const QString sharp = QStringLiteral("%1x/%2.png").arg(scale).arg(QFileInfo(name).completeBaseName());
+    const QImage picture = QImage(QDir(cards).filePath(sharp)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_FALSE(picture.isNull()) << "no picture " << sharp.toStdString();
+    pictures.push_back(picture);
+  }
+  return pictures;
+}
+
 }  // namespace
 
 QString GameDir() { return QStringLiteral(VANTREL_GAME_DIR); }
 
-QImage Render(const Table& table) {
-  static const std::vector<QImage> pictures = [] {
-    std::vector<QImage> loaded;
-    for (int i = 0; i <= kBackPicture; ++i) {
-      loaded.push_back(QImage(QDir(GameDir()).filePath(QString::fromStdString(CardFileName(i))))
-                           .convertToFormat(QImage::Format_RGB32));
-    }
-    return loaded;
-  }();
-  QImage image(kTableWidth, kTableHeight, QImage::Format_RGB32);
+const QImage& CardPicture(int picture, int scale, const QString& cards, const std::set<int>& enlarged) {
+  const QString folder = cards.isEmpty() ? QDir(GameDir()).filePath(QStringLiteral("CARDS")) : cards;
+  static std::map<std::tuple<int, QString, std::set<int>>, std::vector<QImage>> loaded;
+  std::vector<QImage>& pictures = loaded[{scale, folder, enlarged}];
+  if (pictures.empty()) pictures = Pictures(scale, folder, enlarged);
+  return pictures[static_cast<std::size_t>(picture)];
+}
+
+QImage Render(const Table& table, int scale, const QString& cards, const std::set<int>& enlarged) {
+  QImage image(kTableWidth * scale, kTableHeight * scale, QImage::Format_RGB32);
   image.fill(kGreen);
   for (int slot : table.StackingOrder()) {
     const Image& im = table.cards[slot].image;
     if (!im.visible || im.picture < 0) continue;
-    const QImage& picture = pictures[static_cast<std::size_t>(im.picture)];
+    const QImage& picture = CardPicture(im.picture, scale, cards, enlarged);
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const QRgb pixel = picture.pixel(x, y);
-        if (im.transparent && pixel == kTransparent) continue;
-        if (image.rect().contains(im.left + x, im.top + y)) image.setPixel(im.left + x, im.top + y, pixel);
+        const QPoint at(im.left * scale + x, im.top * scale + y);
+        if (!image.rect().contains(at)) continue;
+        if (qAlpha(pixel) == 255) {
+          image.setPixel(at, pixel);
+        } else if (qAlpha(pixel) == 0) {
+          // Drawn without transparency, a picture shows its transparent colour there.
+          if (!im.transparent) image.setPixel(at, kTransparent);
+        } else {
+          ADD_FAILURE() << "picture " << im.picture << " is partly transparent at " << x << ", " << y;
+          return image;
+        }
       }
     }
   }
@@ -93,21 +135,24 @@ QPoint TopSlots::VisiblePoint(int slot) const {
   return best;
 }
 
-void TableOnScreen::StartGame(unsigned clock, const QString& config_home) {
+void TableOnScreen::StartGame(unsigned clock, const QString& config_home, const Launch& launch) {
   game_.reset();
   origin_ = QPoint();
+  launch_ = launch;
   model_ = std::make_unique<Model>(clock);
-  game_ = std::make_unique<Game>(GameDir(), clock, config_home);
+  const QString folder = launch.folder.isEmpty() ? GameDir() : launch.folder;
+  game_ = std::make_unique<Game>(folder, clock, config_home, launch.command, launch.scale);
   window_ = WaitForWindow(QStringLiteral("Vantrel"), 15000);
   ASSERT_NE(window_, 0u) << "the game's window did not appear";
   const QRect frame = WindowGeometry(window_);
-  ASSERT_EQ(frame.width(), kTableWidth);  // no frame under a bare X server: the window is its client area
+  // No frame under a bare X server: the window is its client area.
+  ASSERT_EQ(frame.width(), kTableWidth * launch.scale);
   // The table begins below the menu bar: the first green row.
   for (int tries = 0; tries < 100 && origin_.isNull(); ++tries) {
-    const QImage shot = Screenshot();
-    for (int y = frame.top(); y < frame.bottom(); ++y) {
-      if (shot.pixel(frame.left() + 2, y) == kGreen) {
-        origin_ = QPoint(frame.left(), y);
+    const QImage strip = Screenshot(QRect(frame.left() + 2, frame.top(), 1, frame.height()));
+    for (int y = 0; y < strip.height(); ++y) {
+      if (strip.pixel(0, y) == kGreen) {
+        origin_ = QPoint(frame.left(), frame.top() + y);
         break;
       }
     }
@@ -124,7 +169,11 @@ void TableOnScreen::ExpectGameEnds() {
 }
 
 QImage TableOnScreen::TableShot() {
-  return Screenshot().copy(QRect(origin_, QSize(kTableWidth, kTableHeight)));
+  return Screenshot(QRect(origin_, QSize(kTableWidth, kTableHeight) * launch_.scale));
+}
+
+QImage TableOnScreen::Expected() const {
+  return Render(model_->table, launch_.scale, launch_.cards, launch_.enlarged);
 }
 
 int TableOnScreen::WaitForScreen(const QImage& expected, const char* what, int width) {
@@ -132,7 +181,7 @@ int TableOnScreen::WaitForScreen(const QImage& expected, const char* what, int w
   QImage shot;
   for (int tries = 0; tries < 100; ++tries) {
     shot = TableShot();
-    differences = Differences(shot, expected, width);
+    differences = Differences(shot, expected, width * launch_.scale, kComparedHeight * launch_.scale);
     if (differences == 0) break;
     QThread::msleep(50);
   }
@@ -153,7 +202,7 @@ int TableOnScreen::WaitForModel(const char* what) {
     if (card.image.visible) bottom = std::max(bottom, card.image.top + card.image.height);
   }
   const int bar = bottom > kTableHeight ? QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-  return WaitForScreen(Render(table), what, kTableWidth - bar);
+  return WaitForScreen(Expected(), what, kTableWidth - bar);
 }
 
 void TableOnScreen::Key(const QString& key, unsigned long window) {
@@ -170,7 +219,8 @@ void TableOnScreen::Deal() {
 
 void TableOnScreen::Drag(QPoint from, QPoint to) {
   auto at = [this](QPoint p) {
-    return QStringList{QString::number(origin_.x() + p.x()), QString::number(origin_.y() + p.y())};
+    const QPoint screen = OnScreen(p);
+    return QStringList{QString::number(screen.x()), QString::number(screen.y())};
   };
   // One xdotool run for the whole gesture: press, a step on the way, the target, release, with short pauses
   // so the game sees each step as a player's hand would make it.

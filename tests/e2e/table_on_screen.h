@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QString>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "interaction/interaction.h"
@@ -34,9 +35,15 @@ struct Model {
   Interaction player{table};
 };
 
-// The table as it must look: green, then every visible image in stacking order, its transparent colour left
-// out.
-QImage Render(const Table& table);
+// The table as it must look on a screen of `scale` (1 or 2) pixels per pixel of the table: green, then every
+// visible image in stacking order drawn from the pictures of `cards` (the build's CARDS folder unless given),
+// its transparent colour left out. At scale 2 the pictures are those drawn for it (the folder 2x), except the
+// picture indices in `enlarged`, whose bitmaps are doubled.
+QImage Render(const Table& table, int scale = 1, const QString& cards = QString(),
+              const std::set<int>& enlarged = {});
+// One of the pictures Render draws from (picture index 0..52), transparent (alpha 0) around the card.
+const QImage& CardPicture(int picture, int scale = 1, const QString& cards = QString(),
+                          const std::set<int>& enlarged = {});
 // A point on the part of the slot's image that shows on top (the strip of a covered card): the middle of
 // the strip for a covered card, of the whole card otherwise.
 QPoint GrabPoint(const Table& table, int slot);
@@ -54,16 +61,29 @@ class TopSlots {
   std::vector<int> slots_;
 };
 
+// How the game is started, and what its table is drawn from.
+struct Launch {
+  QString folder;          // the working folder: the build's game folder unless given
+  QStringList command;     // the program and its arguments: the built game unless given
+  int scale = 1;           // Qt's scale factor
+  QString cards;           // the CARDS folder the model's table is drawn from: the build's unless given
+  std::set<int> enlarged;  // at scale 2, the pictures shown as their doubled bitmaps
+};
+
 class TableOnScreen : public ::testing::Test {
  protected:
   // Starts the game with its clock at `clock` and its settings under `config_home` (a folder of its own when
   // empty), waits for its window and finds the table in it. A fresh model stands for the game's table.
-  void StartGame(unsigned clock, const QString& config_home = QString());
+  void StartGame(unsigned clock, const QString& config_home = QString(), const Launch& launch = Launch());
   // Waits for the game to end by itself (after Quit or a close) and checks that it ended with exit code 0.
   void ExpectGameEnds();
 
-  // The table as the screen shows it now.
+  // The table as the screen shows it now, in the screen's pixels.
   QImage TableShot();
+  // The model's table as the screen must show it.
+  QImage Expected() const;
+  // Where a point of the table lies on the screen.
+  QPoint OnScreen(QPoint p) const { return origin_ + p * launch_.scale; }
   // Waits until the screen shows `expected` left of x = `width`; returns the differing pixels of the last
   // look.
   int WaitForScreen(const QImage& expected, const char* what, int width = kTableWidth);
@@ -78,6 +98,7 @@ class TableOnScreen : public ::testing::Test {
   void Drag(QPoint from, QPoint to);
 
   std::unique_ptr<Game> game_;
+  Launch launch_;
   unsigned long window_ = 0;
   QPoint origin_;
   std::unique_ptr<Model> model_;

@@ -31,8 +31,12 @@ QString XDoTool(const QStringList& args) {
   return QString::fromLocal8Bit(xdotool.readAllStandardOutput());
 }
 
-QImage Screenshot() {
-  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+QImage Screenshot(const QRect& rect) {
+  const QRect part = rect.isNull() ? QRect(0, 0, -1, -1) : rect;
+  return QGuiApplication::primaryScreen()
+      ->grabWindow(0, part.x(), part.y(), part.width(), part.height())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 namespace {
@@ -105,14 +109,19 @@ QRect WindowGeometry(unsigned long window) {
   return rect;
 }
 
-Game::Game(const QString& folder, unsigned clock, const QString& config_home) {
+QString BuiltGame() { return QStringLiteral(VANTREL_GAME_DIR "/vantrel"); }
+
+Game::Game(const QString& folder, unsigned clock, const QString& config_home, const QStringList& command,
+           double scale) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("VANTREL_CLOCK"), QString::number(clock));
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_home.isEmpty() ? own_config_home_.path() : config_home);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
   process_.setProcessEnvironment(env);
   process_.setWorkingDirectory(folder);
-  process_.start(QStringLiteral(VANTREL_GAME_DIR "/vantrel"), {});
+  const QStringList program = command.isEmpty() ? QStringList{BuiltGame()} : command;
+  process_.start(program.first(), program.mid(1));
   EXPECT_TRUE(process_.waitForStarted(5000));
 }
 

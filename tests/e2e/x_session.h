@@ -15,8 +15,8 @@ namespace vantrel::e2e {
 
 // Runs xdotool with the arguments and returns its standard output; fails the test when xdotool fails.
 QString XDoTool(const QStringList& args);
-// The whole screen as it is now.
-QImage Screenshot();
+// The screen as it is now, or the part `rect` of it.
+QImage Screenshot(const QRect& rect = QRect());
 // The id of a visible top-level window titled exactly `title` other than `other_than`, waiting up to
 // `timeout_ms`; 0 if none came.
 unsigned long WaitForWindow(const QString& title, int timeout_ms, unsigned long other_than = 0);
@@ -31,11 +31,16 @@ void CloseWindow(unsigned long window);
 // The window's place on the screen.
 QRect WindowGeometry(unsigned long window);
 
+// The game built beside its CARDS folder.
+QString BuiltGame();
+
 // The game, started in `folder` with its clock at `clock`. Its statistics store lives under `config_home`
 // (the user's settings folder, XDG_CONFIG_HOME), by default a fresh folder of its own: never in the real one.
+// `command` is the program and its arguments, the built game unless given; `scale` is Qt's scale factor.
 class Game {
  public:
-  Game(const QString& folder, unsigned clock, const QString& config_home = QString());
+  Game(const QString& folder, unsigned clock, const QString& config_home = QString(),
+       const QStringList& command = QStringList(), double scale = 1);
   ~Game();
   QProcess& process() { return process_; }
 

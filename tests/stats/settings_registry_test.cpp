@@ -126,7 +126,7 @@ TEST(SettingsStore, ABadValueStopsTheStartNamingItTheFileAndTheWayOut) {
     WriteBytes(home.StorePath(), c.content);
     GameRun run;
     const std::string message = ErrorOf([&] { run.stats.Start(); });
-    EXPECT_HAS(message, "\"" + std::string(c.value) + "\"");
+    EXPECT_HAS(message, std::string("\"") + c.value + "\"");
     if (c.shown) {
       EXPECT_HAS(message, c.shown);
     }

@@ -22,7 +22,9 @@ XServer::XServer() {
   }
   // Xvfb writes the display number it chose to the descriptor given with -displayfd.
   const std::string fd = std::to_string(fds[1]);
-  const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr};
+  const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+  const char* argv[] = {"Xvfb",         "-displayfd", fd.c_str(), "-screen", "0",
+                        screen.c_str(), "-nolisten",  "tcp",      nullptr};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addclose(&actions, fds[0]);

@@ -6,8 +6,13 @@
 
 namespace vantrel::testing {
 
-// Starts Xvfb, 1024 x 768 in 24 bits, on a free display (it picks the number itself) and ends it when
-// destroyed. A server that cannot start ends the process with a message: nothing can run without it.
+// The screen of the private X server: large enough for the game's window at twice its size.
+inline constexpr int kScreenWidth = 1600;
+inline constexpr int kScreenHeight = 1200;
+
+// Starts Xvfb, kScreenWidth x kScreenHeight in 24 bits, on a free display (it picks the number itself) and
+// ends it when destroyed. A server that cannot start ends the process with a message: nothing can run
+// without it.
 class XServer {
  public:
   XServer();

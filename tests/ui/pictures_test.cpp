@@ -157,5 +157,40 @@ TEST(Pictures, APlayersOwnBitmapsOfTheRightSizeAreTaken) {
   EXPECT_EQ(queen.pixelColor(1, 0), QColor(10, 200, 30));
 }
 
+TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
+  Folder f;
+  for (const char* scale_name : {"1.25x", "2x"}) {
+    const QString scale = QString::fromLatin1(scale_name);
+    const QDir shipped(GameDir().filePath(QStringLiteral("CARDS/") + scale));
+    ASSERT_TRUE(f.Cards().mkdir(scale));
+    for (const QString& name : shipped.entryList(QDir::Files)) {
+      ASSERT_TRUE(QFile::copy(shipped.filePath(name), f.File(scale + QLatin1Char('/') + name)));
+    }
+  }
+  // The player's own seven of hearts (another card's bitmap), and the king of spades' 2x picture cut short.
+  f.Write("7H.BMP", f.Read("8H.BMP"));
+  f.Write("2x/KS.png", f.Read("2x/KS.png").left(400));
+  const CardPictures pictures(QDir(f.dir.path()));
+  const int ace = FacePicture(1, 1);
+  const int seven = FacePicture(4, 7);
+  const int king = FacePicture(1, 13);
+
+  // At scale 1 nothing but the bitmaps.
+  EXPECT_EQ(pictures.Picture(ace, 1).cacheKey(), pictures.Picture(ace).cacheKey());
+  // At 2 the shipped art, pixel for pixel; the player's bitmap and the one with a damaged picture stay.
+  const QPixmap& sharp = pictures.Picture(ace, 2);
+  EXPECT_EQ(sharp.devicePixelRatio(), 2);
+  EXPECT_EQ(sharp.toImage(),
+            QImage(f.File("2x/AS.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+  EXPECT_EQ(pictures.Picture(seven, 2).cacheKey(), pictures.Picture(seven).cacheKey());
+  EXPECT_EQ(pictures.Picture(king, 2).cacheKey(), pictures.Picture(king).cacheKey());
+  EXPECT_EQ(pictures.Outline(2).devicePixelRatio(), 2);
+  // A screen between two scales gets the next larger art; a fractional one its own.
+  EXPECT_EQ(pictures.Picture(ace, 1.75).cacheKey(), sharp.cacheKey());
+  EXPECT_EQ(pictures.Picture(ace, 1.25).size(), QSize(89, 120));
+  // Without art for a scale, the bitmap.
+  EXPECT_EQ(pictures.Picture(ace, 3).cacheKey(), pictures.Picture(ace).cacheKey());
+}
+
 }  // namespace
 }  // namespace vantrel::uitest

@@ -7,12 +7,14 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
 
 #include "court_art.h"
+#include "interaction/picture_scales.h"
 #include "suit_shapes.h"
 
 namespace vantrel::cardgen {
@@ -24,11 +26,12 @@ const QColor kFace(255, 255, 255);
 const QColor kRed(200, 18, 30);
 const QColor kBlack(22, 22, 22);
 
-// Whether the pixel lies on the card (inside the rounded rectangle). Edges stay crisp: a blended edge
-// pixel would show a fringe of the transparent colour on the table.
-bool OnCard(int x, int y) {
-  const double cx = x + 0.5;
-  const double cy = y + 0.5;
+// Whether the pixel lies on the card (inside the rounded rectangle), for a picture of `scale` pixels per
+// pixel of the card. Edges stay crisp at every scale: a blended edge pixel would show a fringe of the
+// transparent colour on the table.
+bool OnCard(int x, int y, double scale) {
+  const double cx = (x + 0.5) / scale;
+  const double cy = (y + 0.5) / scale;
   const double left = kRadius;
   const double right = kWidth - kRadius;
   const double top = kRadius;
@@ -38,21 +41,48 @@ bool OnCard(int x, int y) {
   return dx * dx + dy * dy <= kRadius * kRadius + 0.3;
 }
 
-bool OnEdge(int x, int y) {
-  if (!OnCard(x, y)) return false;
-  return x == 0 || y == 0 || x == kWidth - 1 || y == kHeight - 1 || !OnCard(x - 1, y) || !OnCard(x + 1, y) ||
-         !OnCard(x, y - 1) || !OnCard(x, y + 1);
+// The edge is one pixel of the card wide: the picture's pixels on the card with a pixel off the card (or
+// the picture's border) within that width straight above, below or beside them.
+bool OnEdge(int x, int y, double scale, QSize size) {
+  if (!OnCard(x, y, scale)) return false;
+  const int width = std::max(1, static_cast<int>(std::lround(scale)));
+  for (int d = 1; d <= width; ++d) {
+    if (x - d < 0 || y - d < 0 || x + d >= size.width() || y + d >= size.height() ||
+        !OnCard(x - d, y, scale) || !OnCard(x + d, y, scale) || !OnCard(x, y - d, scale) ||
+        !OnCard(x, y + d, scale)) {
+      return true;
+    }
+  }
+  return false;
 }
 
-// A card of the given inner colour with its edge, the transparent colour all around.
-QImage BlankCard(const QColor& inside) {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      image.setPixelColor(x, y, OnEdge(x, y) ? kEdge : (OnCard(x, y) ? inside : kTransparent));
+// An empty picture of the card's size at `scale`.
+QImage EmptyPicture(double scale) {
+  if (scale == 1) return QImage(kWidth, kHeight, QImage::Format_RGB32);
+  QImage image(ScaledCardSize(scale), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+// The pixels outside the card: the transparent colour in the bitmap, alpha 0 at other scales.
+QColor Outside(double scale) { return scale == 1 ? kTransparent : QColor(Qt::transparent); }
+
+// The card's edge in `edge` and everything inside it in `inside`, at `scale`.
+QImage BlankCard(const QColor& inside, const QColor& edge, double scale) {
+  QImage image = EmptyPicture(scale);
+  const QSize size = image.size();
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      image.setPixelColor(x, y,
+                          OnEdge(x, y, scale, size) ? edge : (OnCard(x, y, scale) ? inside : Outside(scale)));
     }
   }
   return image;
+}
+
+// A painter on the picture that draws in the card's own pixels, whatever the picture's scale.
+void ScaleTo(QPainter& painter, double scale) {
+  if (scale != 1) painter.scale(scale, scale);
 }
 
 // Everything drawn on a card stays inside its edge.
@@ -204,9 +234,10 @@ void DrawAce(QPainter& painter, int suit) {
 
 }  // namespace
 
-QImage DrawFace(int suit, int number) {
-  QImage image = BlankCard(kFace);
+QImage DrawFace(int suit, int number, double scale) {
+  QImage image = BlankCard(kFace, kEdge, scale);
   QPainter painter(&image);
+  ScaleTo(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   ClipToInside(painter);
@@ -221,9 +252,10 @@ QImage DrawFace(int suit, int number) {
   return image;
 }
 
-QImage DrawBack() {
-  QImage image = BlankCard(kFace);
+QImage DrawBack(double scale) {
+  QImage image = BlankCard(kFace, kEdge, scale);
   QPainter painter(&image);
+  ScaleTo(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF field(4, 4, kWidth - 8, kHeight - 8);
   const QColor deep(28, 58, 140);
@@ -275,15 +307,7 @@ QImage DrawBack() {
   return image;
 }
 
-QImage DrawOutline() {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      image.setPixelColor(x, y, OnEdge(x, y) ? QColor(0, 0, 0) : kTransparent);
-    }
-  }
-  return image;
-}
+QImage DrawOutline(double scale) { return BlankCard(Outside(scale), QColor(0, 0, 0), scale); }
 
 QImage DrawIcon() {
   QImage image(32, 32, QImage::Format_ARGB32);

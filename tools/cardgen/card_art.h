@@ -12,10 +12,14 @@ inline constexpr int kHeight = 96;
 // rounded card.
 inline const QColor kTransparent(128, 64, 128);
 
+// Every picture is drawn as vectors for `scale` pixels of the picture per pixel of the 71 x 96 card. At
+// scale 1 it is the game's bitmap: RGB, the transparent colour outside the card. At any other scale it is
+// the same art in ScaledCardSize(scale) pixels, transparent (alpha 0) outside the card, for screens that
+// draw several pixels per pixel of the table.
 // suit 1..4 = spades, clubs, diamonds, hearts; number 1..13 = Ace..King.
-QImage DrawFace(int suit, int number);
-QImage DrawBack();
-QImage DrawOutline();
+QImage DrawFace(int suit, int number, double scale = 1);
+QImage DrawBack(double scale = 1);
+QImage DrawOutline(double scale = 1);
 // The program's icon, 32 x 32.
 QImage DrawIcon();
 

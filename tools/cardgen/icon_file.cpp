@@ -1,6 +1,7 @@
 // The 16-colour icon file: one 4-bit picture with its transparency mask.
 #include "icon_file.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <array>
 
@@ -105,6 +106,36 @@ bool WriteIcon16(const QImage& source, const QString& path) {
   Put32(file, 22);
   file += bitmap;
 
+  QFile out(path);
+  return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+}
+
+bool WriteIconSizes(const std::vector<QImage>& pictures, const QString& path) {
+  std::vector<QByteArray> pngs;
+  for (const QImage& picture : pictures) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return false;
+    pngs.push_back(png);
+  }
+  QByteArray file;
+  Put16(file, 0);
+  Put16(file, 1);  // an icon
+  Put16(file, static_cast<int>(pngs.size()));
+  int offset = 6 + 16 * static_cast<int>(pngs.size());
+  for (std::size_t i = 0; i < pngs.size(); ++i) {
+    const int side = pictures[i].width();
+    file.append(static_cast<char>(side >= 256 ? 0 : side));  // 0 stands for 256
+    file.append(static_cast<char>(side >= 256 ? 0 : side));
+    file.append('\0');  // no palette
+    file.append('\0');
+    Put16(file, 1);
+    Put16(file, 32);
+    Put32(file, static_cast<int>(pngs[i].size()));
+    Put32(file, offset);
+    offset += static_cast<int>(pngs[i].size());
+  }
+  for (const QByteArray& png : pngs) file += png;
   QFile out(path);
   return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
 }

@@ -5,10 +5,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <cstdio>
 
 #include "card_art.h"
 #include "icon_file.h"
+#include "interaction/picture_scales.h"
 #include "table/card.h"
 #include "table/card_names.h"
 
@@ -16,35 +18,58 @@ namespace vantrel::cardgen {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vantrel-cardgen CARDS_FOLDER           writes the 52 faces, BACK.BMP and OUTLINE.BMP\n"
+    "usage: vantrel-cardgen CARDS_FOLDER           writes the 52 faces, BACK.BMP and OUTLINE.BMP, and the\n"
+    "                                              same art for sharper screens in CARDS_FOLDER/2x ...\n"
     "       vantrel-cardgen --sheet FILE.png       all pictures side by side on the table's green\n"
-    "       vantrel-cardgen --icon FILE.png FILE.ico  the program icon\n";
+    "       vantrel-cardgen --icon FILE.png FILE.ico  the program icon\n"
+    "       vantrel-cardgen --icons ICON.svg NAME FOLDER  the desktop's icons drawn from ICON.svg: PNGs\n"
+    "                                              in FOLDER/hicolor/SIZExSIZE/apps/NAME.png, NAME.ico\n";
 
-QImage Picture(int index) {
-  if (index == kBackPicture) return DrawBack();
-  return DrawFace(index / 13 + 1, index % 13 + 1);
+// Picture indices 0..52, and the outline after them.
+constexpr int kOutlineIndex = kBackPicture + 1;
+
+QImage Picture(int index, double scale = 1) {
+  if (index == kOutlineIndex) return DrawOutline(scale);
+  if (index == kBackPicture) return DrawBack(scale);
+  return DrawFace(index / 13 + 1, index % 13 + 1, scale);
 }
 
 // The file name without the folder: "7H.BMP".
 QString BaseName(const std::string& relative) { return QFileInfo(QString::fromStdString(relative)).fileName(); }
 
-bool Save(const QImage& image, const QDir& folder, const QString& name) {
+bool Save(const QImage& image, const QDir& folder, const QString& name, const char* format) {
   const QString path = folder.filePath(name);
-  if (image.save(path, "BMP")) return true;
+  if (image.save(path, format)) return true;
   std::fprintf(stderr, "vantrel-cardgen: cannot write %s\n", qPrintable(path));
   return false;
 }
 
+bool MakeFolder(const QDir& folder) {
+  if (folder.mkpath(QStringLiteral("."))) return true;
+  std::fprintf(stderr, "vantrel-cardgen: cannot create the folder %s\n", qPrintable(folder.path()));
+  return false;
+}
+
+// The 54 bitmaps, and each picture again at every scale of kPictureScales as a PNG in the scale's folder,
+// carrying the fingerprint of the bitmap drawn beside it: the game takes it only for that very bitmap.
 int WriteCards(const QString& folder_path) {
-  QDir folder(folder_path);
-  if (!folder.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "vantrel-cardgen: cannot create the folder %s\n", qPrintable(folder_path));
-    return 1;
+  const QDir folder(folder_path);
+  if (!MakeFolder(folder)) return 1;
+  for (double scale : kPictureScales) {
+    if (!MakeFolder(QDir(folder.filePath(ScaleFolderName(scale))))) return 1;
   }
-  for (int i = 0; i <= kBackPicture; ++i) {
-    if (!Save(Picture(i), folder, BaseName(CardFileName(i)))) return 1;
+  for (int i = 0; i <= kOutlineIndex; ++i) {
+    const QString name = BaseName(i == kOutlineIndex ? OutlineFileName() : CardFileName(i));
+    const QImage bitmap = Picture(i);
+    if (!Save(bitmap, folder, name, "BMP")) return 1;
+    const QString fingerprint = PictureFingerprint(bitmap);
+    for (double scale : kPictureScales) {
+      QImage sharp = Picture(i, scale);
+      sharp.setText(QString::fromLatin1(kDrawnFromKey), fingerprint);
+      if (!Save(sharp, QDir(folder.filePath(ScaleFolderName(scale))), ScaledFileName(name), "PNG")) return 1;
+    }
   }
-  return Save(DrawOutline(), folder, BaseName(OutlineFileName())) ? 0 : 1;
+  return 0;
 }
 
 int WriteSheet(const QString& path) {
@@ -74,6 +99,33 @@ int WriteIcon(const QString& png, const QString& ico) {
   return ok ? 0 : 1;
 }
 
+// The sizes of the desktop's icon theme, and those of the icon file of several sizes.
+constexpr int kThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kIconFileSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+int WriteIconSet(const QString& svg, const QString& name, const QString& folder_path) {
+  QSvgRenderer source(svg);
+  if (!source.isValid()) {
+    std::fprintf(stderr, "vantrel-cardgen: cannot read the icon %s\n", qPrintable(svg));
+    return 1;
+  }
+  auto render = [&source](int side) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    source.render(&painter);
+    return image;
+  };
+  const QDir folder(folder_path);
+  for (int side : kThemeSizes) {
+    const QDir apps(folder.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(side)));
+    if (!MakeFolder(apps) || !Save(render(side), apps, name + QStringLiteral(".png"), "PNG")) return 1;
+  }
+  std::vector<QImage> sizes;
+  for (int side : kIconFileSizes) sizes.push_back(render(side));
+  return WriteIconSizes(sizes, folder.filePath(name + QStringLiteral(".ico"))) ? 0 : 1;
+}
+
 }  // namespace
 }  // namespace vantrel::cardgen
 
@@ -86,6 +138,7 @@ int main(int argc, char* argv[]) {
   if (args.size() == 1 && !args[0].startsWith(QLatin1String("--"))) return WriteCards(args[0]);
   if (args.size() == 2 && args[0] == QLatin1String("--sheet")) return WriteSheet(args[1]);
   if (args.size() == 3 && args[0] == QLatin1String("--icon")) return WriteIcon(args[1], args[2]);
+  if (args.size() == 4 && args[0] == QLatin1String("--icons")) return WriteIconSet(args[1], args[2], args[3]);
   std::fputs(kUsage, stderr);
   return 2;
 }

@@ -290,7 +290,7 @@ int Run(const CensusArgs& a, int rank, int ranks) {
       ledger.emplace(a);
       ledger->Start();
     } catch (const Error& e) {
-      std::cerr << "vantrel-census: " << e.what() << '\n';
+      std::cerr << "vantrel-census: " << cli::Printable(e.what()) << '\n';
       ready = 0;
     }
   }
@@ -359,10 +359,10 @@ int main(int argc, char** argv) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaction(signal, &action, nullptr);
     code = census::Run(parsed, rank, ranks);
   } catch (const cli::UsageError& e) {
-    if (rank == 0) std::cerr << "vantrel-census: " << e.what() << '\n';
+    if (rank == 0) std::cerr << "vantrel-census: " << cli::Printable(e.what()) << '\n';
     code = 2;
   } catch (const std::exception& e) {
-    std::cerr << "vantrel-census: rank " << rank << ": " << e.what() << '\n';
+    std::cerr << "vantrel-census: rank " << rank << ": " << cli::Printable(e.what()) << '\n';
     MPI_Abort(MPI_COMM_WORLD, 1);
   }
   MPI_Finalize();

@@ -1,0 +1,100 @@
+// Reading the high-resolution card pictures of one scale and checking each against its bitmap.
+#include "interaction/sharp_pictures.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "interaction/card_pictures.h"
+#include "interaction/picture_scales.h"
+#include "table/card_names.h"
+
+namespace vantrel {
+namespace {
+
+// The file names of the pictures in the order of the bitmaps: faces, back, outline.
+std::vector<QString> ScaledNames() {
+  std::vector<QString> names;
+  for (int i = 0; i <= kBackPicture; ++i) {
+    names.push_back(ScaledFileName(QFileInfo(QString::fromStdString(CardFileName(i))).fileName()));
+  }
+  names.push_back(ScaledFileName(QFileInfo(QString::fromStdString(OutlineFileName())).fileName()));
+  return names;
+}
+
+// The picture of `path` if it is of the scale's size and drawn from `bitmap`; a null image otherwise. These
+// pictures only sharpen what the bitmaps show, so a bad one is passed over without a word.
+QImage ReadSharp(const QString& path, double scale, const QImage& bitmap) {
+  QImageReader reader(path, "PNG");
+  if (reader.size() != ScaledCardSize(scale)) return {};
+  if (reader.text(QString::fromLatin1(kDrawnFromKey)) != PictureFingerprint(bitmap)) return {};
+  QImage image;
+  if (!reader.read(&image) || image.size() != ScaledCardSize(scale)) return {};
+  image.convertTo(QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
+}  // namespace
+
+double SharpScaleFor(double ratio) {
+  for (double scale : kPictureScales) {
+    if (scale >= ratio) return scale;
+  }
+  return kPictureScales.back();
+}
+
+SharpPictures::SharpPictures(const QDir& cards_folder, double scale, std::vector<QImage> bitmaps)
+    : scale_(scale) {
+  const QDir folder(cards_folder.filePath(ScaleFolderName(scale)));
+  reading_ = std::async(std::launch::async, [folder, scale, bitmaps = std::move(bitmaps)] {
+    const std::vector<QString> names = ScaledNames();
+    std::vector<QImage> images(bitmaps.size());
+    if (!folder.exists()) return images;
+    for (std::size_t i = 0; i < bitmaps.size() && i < names.size(); ++i) {
+      images[i] = ReadSharp(folder.filePath(names[i]), scale, bitmaps[i]);
+    }
+    return images;
+  });
+}
+
+const QPixmap& SharpPictures::Picture(std::size_t index) {
+  if (reading_.valid()) {
+    // Pixmaps belong to the thread that draws: the worker hands over images, made pixmaps here.
+    for (QImage& image : reading_.get()) pictures_.push_back(QPixmap::fromImage(std::move(image)));
+  }
+  return pictures_.at(index);
+}
+
+// CardPictures' side: which picture a screen is drawn from.
+
+void CardPictures::Prepare(double ratio) const {
+  if (ratio != 1) SharpSet(SharpScaleFor(ratio));
+}
+
+SharpPictures& CardPictures::SharpSet(double scale) const {
+  std::unique_ptr<SharpPictures>& set = sharp_[scale];
+  if (!set) {
+    std::vector<QImage> bitmaps;
+    for (const QPixmap& picture : pictures_) bitmaps.push_back(picture.toImage());
+    bitmaps.push_back(outline_.toImage());
+    set = std::make_unique<SharpPictures>(cards_folder_, scale, std::move(bitmaps));
+  }
+  return *set;
+}
+
+const QPixmap& CardPictures::Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const {
+  if (ratio == 1) return bitmap;
+  const QPixmap& sharp = SharpSet(SharpScaleFor(ratio)).Picture(index);
+  return sharp.isNull() ? bitmap : sharp;
+}
+
+const QPixmap& CardPictures::Picture(int index, double ratio) const {
+  const auto i = static_cast<std::size_t>(index);
+  return Sharpest(i, pictures_[i], ratio);
+}
+
+const QPixmap& CardPictures::Outline(double ratio) const {
+  return Sharpest(pictures_.size(), outline_, ratio);
+}
+
+}  // namespace vantrel
