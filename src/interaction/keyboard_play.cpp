@@ -12,18 +12,6 @@ bool KeyboardPlay::Press(PlayKey key) {
     return true;
   }
   switch (key) {
-    case PlayKey::kUp:
-      focus_ = places.Next(focus_, Step::kUp);
-      break;
-    case PlayKey::kDown:
-      focus_ = places.Next(focus_, Step::kDown);
-      break;
-    case PlayKey::kLeft:
-      focus_ = places.Next(focus_, Step::kLeft);
-      break;
-    case PlayKey::kRight:
-      focus_ = places.Next(focus_, Step::kRight);
-      break;
     case PlayKey::kPickOrDrop:
       PickOrDrop();
       break;
@@ -32,6 +20,9 @@ bool KeyboardPlay::Press(PlayKey key) {
         focus_ = held_;
         PutBack();
       }
+      break;
+    default:
+      focus_ = places.Next(focus_, static_cast<Step>(key));
       break;
   }
   return true;

@@ -12,7 +12,9 @@
 
 namespace vantrel {
 
+// The four arrows first, in the order of Step.
 enum class PlayKey { kUp, kDown, kLeft, kRight, kPickOrDrop, kPutBack };
+inline constexpr PlayKey ArrowFor(Step step) { return static_cast<PlayKey>(step); }
 
 class KeyboardPlay {
  public:

@@ -17,33 +17,27 @@ constexpr int kFrameGap = 3;
 // What a repaint of the frame covers beyond its line's middle.
 constexpr int kFrameReach = kFrameGap + 3;
 
+constexpr std::pair<int, PlayKey> kPlayKeys[] = {
+    {Qt::Key_Up, PlayKey::kUp},
+    {Qt::Key_Down, PlayKey::kDown},
+    {Qt::Key_Left, PlayKey::kLeft},
+    {Qt::Key_Right, PlayKey::kRight},
+    {Qt::Key_Space, PlayKey::kPickOrDrop},
+    {Qt::Key_Return, PlayKey::kPickOrDrop},
+    {Qt::Key_Enter, PlayKey::kPickOrDrop},
+    {Qt::Key_Escape, PlayKey::kPutBack},
+};
+
 bool ToPlayKey(const QKeyEvent& event, PlayKey& key) {
   // The menus' shortcuts and accelerators all carry Ctrl, Alt or a function key: these keys are free.
   if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-  switch (event.key()) {
-    case Qt::Key_Up:
-      key = PlayKey::kUp;
+  for (const auto& [qt_key, play_key] : kPlayKeys) {
+    if (event.key() == qt_key) {
+      key = play_key;
       return true;
-    case Qt::Key_Down:
-      key = PlayKey::kDown;
-      return true;
-    case Qt::Key_Left:
-      key = PlayKey::kLeft;
-      return true;
-    case Qt::Key_Right:
-      key = PlayKey::kRight;
-      return true;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      key = PlayKey::kPickOrDrop;
-      return true;
-    case Qt::Key_Escape:
-      key = PlayKey::kPutBack;
-      return true;
-    default:
-      return false;
+    }
   }
+  return false;
 }
 
 // A line in the table's colours: white, edged in black so that it shows on the green and on a card alike.

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <map>
+#include <queue>
 #include <string_view>
 
 namespace vantrel {
@@ -117,6 +119,26 @@ int TablePlaces::Next(int slot, Step step) const {
     }
   }
   return slot;
+}
+
+std::optional<std::vector<Step>> TablePlaces::Way(int from, int to) const {
+  // Breadth first over the places: the first time `to` is reached is by the fewest keys.
+  std::map<int, std::pair<int, Step>> came_from{{from, {-1, Step::kUp}}};
+  std::queue<int> queue;
+  queue.push(from);
+  while (!queue.empty() && came_from.count(to) == 0) {
+    const int at = queue.front();
+    queue.pop();
+    for (Step step : kSteps) {
+      const int next = Next(at, step);
+      if (came_from.emplace(next, std::make_pair(at, step)).second) queue.push(next);
+    }
+  }
+  if (came_from.count(to) == 0) return std::nullopt;
+  std::vector<Step> way;
+  for (int at = to; came_from[at].first >= 0; at = came_from[at].first)
+    way.insert(way.begin(), came_from[at].second);
+  return way;
 }
 
 int TablePlaces::First() const {

@@ -2,6 +2,7 @@
 // arrow keys step between them, and what each is called aloud. Toolkit-free; reads the table only.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 namespace vantrel {
 
 enum class Step { kUp, kDown, kLeft, kRight };
+inline constexpr Step kSteps[] = {Step::kUp, Step::kDown, Step::kLeft, Step::kRight};
 
 // Lane 0..7 are the columns 1..8, each from its first card to its uppermost one, or its blank spot when it is
 // empty; lane 8 is the reserve row, left to right (empty once every reserve card has gone).
@@ -36,6 +38,8 @@ class TablePlaces {
   // other column allows, from a column's uppermost card down to the nearest reserve card and back up. At an
   // edge the focus stays.
   int Next(int slot, Step step) const;
+  // The fewest arrow keys that take the focus from one place to another; nullopt when it cannot get there.
+  std::optional<std::vector<Step>> Way(int from, int to) const;
   // Where the focus starts: the uppermost card of the first column; -1 when nothing is on the table.
   int First() const;
   // A place for a focus whose slot is no place any more (the table changed under it): the same column at

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <queue>
 
 #include "interaction/keyboard_play.h"
 #include "table_on_screen.h"
@@ -19,57 +18,26 @@ namespace {
 // How far the frame reaches beyond the cards it surrounds, with a pixel to spare.
 constexpr int kFrameReach = 7;
 
-const char* KeyName(PlayKey key) {
-  switch (key) {
-    case PlayKey::kUp:
-      return "Up";
-    case PlayKey::kDown:
-      return "Down";
-    case PlayKey::kLeft:
-      return "Left";
-    case PlayKey::kRight:
-      return "Right";
-    case PlayKey::kPickOrDrop:
-      return "space";
-    case PlayKey::kPutBack:
-      return "Escape";
-  }
-  return "";
-}
+// xdotool's names of the keys, in the order of PlayKey.
+const char* const kKeyNames[] = {"Up", "Down", "Left", "Right", "space", "Escape"};
 
 class KeyboardOnScreen : public TableOnScreen {
  protected:
   // Presses the keys in the game, all in one xdotool run (the model has had them already).
   void Keys(const std::vector<PlayKey>& keys) {
     QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")};
-    for (PlayKey key : keys) args << QString::fromLatin1(KeyName(key));
+    for (PlayKey key : keys) args << QString::fromLatin1(kKeyNames[static_cast<int>(key)]);
     XDoTool(args);
   }
 
-  // The arrow keys that take the model's focus to `slot`, the shortest way; pressed in the model already.
+  // The arrow keys that take the model's focus to `slot`, the fewest; pressed in the model already.
   void Towards(int slot, std::vector<PlayKey>& keys) {
-    const TablePlaces places(model_->table);
-    const std::pair<Step, PlayKey> steps[] = {{Step::kUp, PlayKey::kUp},
-                                              {Step::kDown, PlayKey::kDown},
-                                              {Step::kLeft, PlayKey::kLeft},
-                                              {Step::kRight, PlayKey::kRight}};
-    std::map<int, std::pair<int, PlayKey>> came_from{{play_->focus(), {-1, PlayKey::kUp}}};
-    std::queue<int> queue;
-    queue.push(play_->focus());
-    while (!queue.empty() && came_from.count(slot) == 0) {
-      const int at = queue.front();
-      queue.pop();
-      for (const auto& [step, key] : steps) {
-        const int next = places.Next(at, step);
-        if (came_from.emplace(next, std::make_pair(at, key)).second) queue.push(next);
-      }
+    const auto way = TablePlaces(model_->table).Way(play_->focus(), slot);
+    ASSERT_TRUE(way.has_value()) << "no way to slot " << slot;
+    for (Step step : *way) {
+      play_->Press(ArrowFor(step));
+      keys.push_back(ArrowFor(step));
     }
-    ASSERT_EQ(came_from.count(slot), 1u) << "no way to slot " << slot;
-    std::vector<PlayKey> way;
-    for (int at = slot; came_from[at].first >= 0; at = came_from[at].first)
-      way.insert(way.begin(), came_from[at].second);
-    for (PlayKey key : way) play_->Press(key);
-    keys.insert(keys.end(), way.begin(), way.end());
   }
 
   // Where the model's frame lies: its focus and what lies on it, and a held group.

@@ -9,8 +9,6 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
-#include <map>
-#include <queue>
 
 #include "interaction/table_places.h"
 #include "platform/screen_metrics.h"
@@ -87,31 +85,10 @@ std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
 void FocusOn(Window& w, int slot) {
   TableView& view = w->view();
   if (!view.keys().play().shown()) QTest::keyClick(&view, Qt::Key_Up);
-  // The shortest way over the places, as the arrow keys step between them.
-  const TablePlaces places(w.table());
-  const std::pair<Step, Qt::Key> steps[] = {{Step::kUp, Qt::Key_Up},
-                                            {Step::kDown, Qt::Key_Down},
-                                            {Step::kLeft, Qt::Key_Left},
-                                            {Step::kRight, Qt::Key_Right}};
-  std::map<int, std::pair<int, Qt::Key>> came_from;
-  std::queue<int> queue;
-  queue.push(view.keys().play().focus());
-  came_from[queue.front()] = {-1, Qt::Key_unknown};
-  while (!queue.empty() && came_from.count(slot) == 0) {
-    const int at = queue.front();
-    queue.pop();
-    for (const auto& [step, key] : steps) {
-      const int next = places.Next(at, step);
-      if (came_from.count(next) != 0) continue;
-      came_from[next] = {at, key};
-      queue.push(next);
-    }
-  }
-  ASSERT_EQ(came_from.count(slot), 1u) << "no way to slot " << slot;
-  std::vector<Qt::Key> keys;
-  for (int at = slot; came_from[at].first >= 0; at = came_from[at].first)
-    keys.insert(keys.begin(), came_from[at].second);
-  for (Qt::Key key : keys) QTest::keyClick(&view, key);
+  const auto way = TablePlaces(w.table()).Way(view.keys().play().focus(), slot);
+  ASSERT_TRUE(way.has_value()) << "no way to slot " << slot;
+  const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+  for (Step step : *way) QTest::keyClick(&view, keys[static_cast<int>(step)]);
   ASSERT_EQ(view.keys().play().focus(), slot);
 }
 
