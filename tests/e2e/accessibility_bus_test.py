@@ -34,8 +34,15 @@ def spoken(card):
     return f"{RANKS[card['number'] - 1]} of {SUITS[card['suit'] - 1]}"
 
 
+def die_with_the_test():
+    """Run in each child before it starts: should this test itself be killed (a ctest timeout), the child is
+    killed too rather than left running."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL, 0, 0, 0)
+
+
 def start(command, **kwargs):
-    process = subprocess.Popen(command, start_new_session=True, **kwargs)
+    process = subprocess.Popen(command, start_new_session=True, preexec_fn=die_with_the_test, **kwargs)
     started.append(process)
     return process
 
@@ -156,6 +163,9 @@ def main():
     moved, target, after = move_that_turns_a_card(args.cli, deal, slots)
     turned = slots[moved["slot"] - 8]
 
+    # The buses' sockets live in a folder of this run's own: never another session's, nor another run's.
+    runtime = tempfile.TemporaryDirectory()
+    os.environ["XDG_RUNTIME_DIR"] = runtime.name
     os.environ["DISPLAY"] = start_x_server()
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus()
     os.environ.pop("AT_SPI_BUS_ADDRESS", None)
@@ -214,8 +224,8 @@ def main():
         ["xdotool", "search", "--onlyvisible", "--name", "^Vantrel$"], capture_output=True,
         text=True).stdout.split())[0]
 
-    def keys(*names):
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=10)
+    def keys(*names, into=None):
+        subprocess.run(["xdotool", "windowfocus", "--sync", into or window], check=True, timeout=10)
         subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True, timeout=10)
 
     # The menus, the label and the button by name; the hidden cheat item nowhere.
@@ -304,6 +314,21 @@ def main():
         heard
     assert ("object:property-change:accessible-name", spoken(turned)) in [(t, n) for t, n, _ in heard], heard
     assert ("object:property-change:accessible-name", after["label"]) in [(t, n) for t, n, _ in heard], heard
+
+    # The statistics window by its title, its texts by theirs; Enter is OK, which closes it.
+    keys("F4")
+    dialog = wait_for("the statistics window", lambda: find(app, lambda a: a.name == "Game Statistics"))
+    dialog_texts = [a.name for a in pyatspi.utils.findAllDescendants(dialog, lambda a: True)]
+    assert all(t in dialog_texts for t in ("Statistics", "Wins:", "Losses:", "Streaks", "Current", "OK",
+                                           "Clear")), dialog_texts
+    print("statistics window: " + ", ".join(t for t in dialog_texts if t))
+    box = wait_for("the statistics window on screen", lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^Game Statistics$"], capture_output=True,
+        text=True).stdout.split())[0]
+    keys("Return", into=box)
+    wait_for("the statistics window to close", lambda: find(app, lambda a: a.name == "Game Statistics"
+                                                            and a.getState().contains(pyatspi.STATE_SHOWING))
+             is None)
 
     game.send_signal(signal.SIGTERM)
     game.wait(timeout=15)
