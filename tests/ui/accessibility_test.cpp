@@ -1,7 +1,8 @@
 // The game as assistive technology reads it: every interface of a dealt table walked, no face-down card's
 // identity anywhere in it, the cards as the places of keyboard play with their names, column and row, focus
 // and selection, and the hidden cheat item nowhere. (The events a reader hears are read through the desktop's
-// accessibility bus, tests/e2e/accessibility_bus_test.py: Qt's offscreen platform has no bridge to send them.)
+// accessibility bus, tests/e2e/accessibility_bus_test.py: Qt's offscreen platform has no bridge to send
+// them.)
 #include <gtest/gtest.h>
 
 #include <QAccessible>
