@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/screen_metrics.h"
+#include "platform_qt/screen_metrics.h"
 
 namespace vantrel::uitest {
 

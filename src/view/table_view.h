@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "interaction/interaction.h"
 #include "table/table.h"
 

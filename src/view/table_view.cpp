@@ -1,5 +1,5 @@
 // Painting the table in stacking order and feeding mouse input to the player's handlers.
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/cursors.h"
+#include "platform_qt/cursors.h"
 
 namespace vantrel {
 namespace {
