@@ -91,8 +91,9 @@ void CheckInvariants(const Table& t, bool dealt) {
     }
   }
   if (t.num_moves != Recount(t)) Broken("the move count differs from a recount", t.num_moves);
-  if (t.undo_enabled && (t.game_state != GameState::kInProgress || !t.can_undo))
-    Broken("Undo enabled wrongly");
+  // Moves stay possible once a game has ended and may enable Undo again; never after a move that turned a
+  // card face up.
+  if (t.undo_enabled && !t.can_undo) Broken("Undo enabled after a move that cannot be taken back");
   if (t.hint_card < 0 || t.hint_card >= kSlotCount) Broken("the hint card out of range", t.hint_card);
   if (t.hints_left < 0 || t.hints_left > kStartingHints) Broken("hints out of range", t.hints_left);
   for (int slot : t.drag_list) {

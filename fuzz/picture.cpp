@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "platform/error.h"
 
 namespace {

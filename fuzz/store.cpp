@@ -13,7 +13,7 @@
 #include <string>
 
 #include "platform/error.h"
-#include "platform/settings_registry.h"
+#include "registry/settings_registry.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/exception_display.h"
-#include "platform/resources.h"
+#include "platform_qt/exception_display.h"
+#include "platform_qt/resources.h"
 
 #ifndef VANTREL_VERSION
 #define VANTREL_VERSION "1.0.0.1"

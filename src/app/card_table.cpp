@@ -22,12 +22,12 @@
 
 #include "app/form_font.h"
 #include "app/window_geometry.h"
-#include "platform/cursors.h"
-#include "platform/exception_display.h"
-#include "platform/screen_metrics.h"
-#include "platform/settings_registry.h"
+#include "platform_qt/cursors.h"
+#include "platform_qt/exception_display.h"
+#include "platform_qt/screen_metrics.h"
+#include "registry/settings_registry.h"
 #include "stats/statistics.h"
-#include "stats/stats_form.h"
+#include "stats_form/stats_form.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

@@ -8,11 +8,11 @@
 #include <functional>
 #include <memory>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "interaction/interaction.h"
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 #include "platform/host.h"
-#include "platform/qt_host.h"
+#include "platform_qt/qt_host.h"
 #include "table/table.h"
 
 class QAction;

@@ -11,7 +11,7 @@
 #include <QThread>
 #include <map>
 
-#include "platform/cursor_art.h"
+#include "platform_qt/cursor_art.h"
 #include "table/card_names.h"
 #include "table_on_screen.h"
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/stats_form.h"
+#include "stats_form/stats_form.h"
 #include "store_support.h"
 #include "table/move_text.h"
 #include "table_on_screen.h"

@@ -1,6 +1,6 @@
 // The store over QSettings with real files in a private folder: where it lives, what a first start and a
 // save write, and bad stores tried as a player would meet them.
-#include "platform/settings_registry.h"
+#include "registry/settings_registry.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The statistics dialog on the offscreen platform: its frame, every control at its place and in its font,
 // the texts it is given, and the result of each way to close it.
-#include "stats/stats_form.h"
+#include "stats_form/stats_form.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,7 @@
 
 #include "platform/error.h"
 #include "platform/scripted_host.h"
-#include "platform/settings_registry.h"
+#include "registry/settings_registry.h"
 #include "stats/statistics.h"
 
 namespace {

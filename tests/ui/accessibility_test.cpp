@@ -10,7 +10,7 @@
 #include <set>
 #include <vector>
 
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "interaction/interaction.h"
-#include "platform/screen_metrics.h"
+#include "platform_qt/screen_metrics.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {

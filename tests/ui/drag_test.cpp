@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {

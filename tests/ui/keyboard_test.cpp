@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "interaction/table_places.h"
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {

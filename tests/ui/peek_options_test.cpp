@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "platform/error.h"
 #include "ui_support.h"
 

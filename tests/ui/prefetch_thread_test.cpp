@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The desktop host: the message box and the warning question as the player sees them, the clock that tests
 // can fix, and the hint timer.
-#include "platform/qt_host.h"
+#include "platform_qt/qt_host.h"
 
 #include <gtest/gtest.h>
 

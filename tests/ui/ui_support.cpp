@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "interaction/table_places.h"
-#include "platform/screen_metrics.h"
+#include "platform_qt/screen_metrics.h"
 
 namespace vantrel::uitest {
 

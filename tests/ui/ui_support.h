@@ -14,7 +14,7 @@
 
 #include "app/card_table.h"
 #include "platform/scripted_host.h"
-#include "stats/stats_form.h"
+#include "stats_form/stats_form.h"
 
 namespace vantrel::uitest {
 

@@ -13,7 +13,7 @@
 #include "app/form_font.h"
 #include "app/window_geometry.h"
 #include "platform/error.h"
-#include "platform/screen_metrics.h"
+#include "platform_qt/screen_metrics.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {

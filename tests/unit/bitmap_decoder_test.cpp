@@ -1,6 +1,6 @@
 // The card bitmap decoder against the picture fuzz corpus: one card in every encoding the reader takes
 // decodes to exactly the pixels of its 24-bit twin, and each damaged file is refused for its own reason.
-#include "interaction/bitmap_decoder.h"
+#include "pictures/bitmap_decoder.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "court_art.h"
-#include "interaction/picture_scales.h"
+#include "view/picture_scales.h"
 #include "suit_shapes.h"
 
 namespace vantrel::cardgen {

@@ -10,7 +10,7 @@
 
 #include "card_art.h"
 #include "icon_file.h"
-#include "interaction/picture_scales.h"
+#include "view/picture_scales.h"
 #include "table/card.h"
 #include "table/card_names.h"
 

@@ -1,5 +1,5 @@
 // Painting the table in stacking order and feeding mouse input to the player's handlers.
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "interaction/accessible_table.h"
-#include "platform/cursors.h"
+#include "platform_qt/cursors.h"
+#include "view/accessible_table.h"
 
 namespace vantrel {
 namespace {

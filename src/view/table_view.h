@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "interaction/interaction.h"
-#include "interaction/table_keys.h"
+#include "view/table_keys.h"
 #include "table/table.h"
 
 namespace vantrel {

@@ -1,6 +1,6 @@
 // The statistics store over QSettings: opening the key, strict integer reading, and saves that replace the
 // whole file at once and are checked to have done so.
-#include "platform/settings_registry.h"
+#include "registry/settings_registry.h"
 
 #include <QDir>
 #include <QFile>

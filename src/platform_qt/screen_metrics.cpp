@@ -1,5 +1,5 @@
 // The whole primary screen, task bar included.
-#include "platform/screen_metrics.h"
+#include "platform_qt/screen_metrics.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,5 +1,5 @@
 // The statistics dialog's layout and how it closes.
-#include "stats/stats_form.h"
+#include "stats_form/stats_form.h"
 
 #include <QFont>
 #include <QFontMetrics>

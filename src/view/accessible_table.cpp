@@ -1,5 +1,5 @@
 // The accessible interfaces of the table on screen and of its places, and the events they send.
-#include "interaction/accessible_table.h"
+#include "view/accessible_table.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "interaction/table_places.h"
-#include "interaction/table_view.h"
+#include "view/table_view.h"
 
 namespace vantrel::accessible {
 namespace {

@@ -1,11 +1,11 @@
 // Reading the high-resolution card pictures of one scale and checking each against its bitmap.
-#include "interaction/sharp_pictures.h"
+#include "view/sharp_pictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 
-#include "interaction/card_pictures.h"
-#include "interaction/picture_scales.h"
+#include "view/card_pictures.h"
+#include "view/picture_scales.h"
 #include "table/card_names.h"
 
 namespace vantrel {

@@ -1,6 +1,6 @@
 // Reading and checking the card bitmaps, and turning each into a pixmap once, with its transparent colour cut
 // out.
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "interaction/bitmap_decoder.h"
+#include "pictures/bitmap_decoder.h"
 #include "platform/error.h"
 #include "table/card_names.h"
 #include "table/geometry.h"

@@ -11,7 +11,7 @@
 #include <array>
 #include <cmath>
 
-#include "interaction/card_pictures.h"
+#include "view/card_pictures.h"
 #include "table/geometry.h"
 
 namespace vantrel {

@@ -1,5 +1,5 @@
 // The error box: critical icon, the program's name as title, the failure's message, OK.
-#include "platform/exception_display.h"
+#include "platform_qt/exception_display.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -9,7 +9,7 @@
 #include <map>
 #include <memory>
 
-#include "interaction/sharp_pictures.h"
+#include "view/sharp_pictures.h"
 #include "table/card.h"
 
 namespace vantrel {

@@ -1,5 +1,5 @@
 // Message boxes titled with the program's name, the warning question, the beep, the clock and the timer.
-#include "platform/qt_host.h"
+#include "platform_qt/qt_host.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,5 +1,5 @@
 // Registering the resource file: a static library's resources are not registered by themselves.
-#include "platform/resources.h"
+#include "platform_qt/resources.h"
 
 #include <QtGlobal>
 

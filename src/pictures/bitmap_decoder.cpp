@@ -1,5 +1,5 @@
 // The card bitmap decoder: the headers checked field by field, then the pixels decoded into a full picture.
-#include "interaction/bitmap_decoder.h"
+#include "pictures/bitmap_decoder.h"
 
 #include <bit>
 #include <optional>

@@ -1,5 +1,5 @@
 // Keys, the focus frame and the scroll area's following of it.
-#include "interaction/table_keys.h"
+#include "view/table_keys.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <QWidget>
 
-#include "interaction/accessible_table.h"
+#include "view/accessible_table.h"
 
 namespace vantrel {
 namespace {

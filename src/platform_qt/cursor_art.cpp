@@ -1,6 +1,6 @@
 // The two hands as vector outlines, on the 32 x 32 grid of their bitmaps (a point names a pixel's centre), so
 // a screen with several pixels per pixel gets them drawn in its own pixels rather than enlarged.
-#include "platform/cursor_art.h"
+#include "platform_qt/cursor_art.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,5 +1,5 @@
 // Cursor ids to cursors: the stock ones map to Qt's shapes, the program's own come from its resources.
-#include "platform/cursors.h"
+#include "platform_qt/cursors.h"
 
 #include <QBitmap>
 #include <QFile>
@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QString>
 
-#include "platform/cursor_art.h"
+#include "platform_qt/cursor_art.h"
 #include "platform/error.h"
-#include "platform/resources.h"
+#include "platform_qt/resources.h"
 #include "table/card.h"
 
 namespace vantrel::platform {
