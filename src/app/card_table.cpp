@@ -119,8 +119,10 @@ void TCardTable::BuildMenus() {
   ShowNumber->setChecked(true);
   GiveHint = item(Options, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
   // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
-  // Qt, so the window carries the shortcut itself.
-  EnableCheats = item(Options, QStringLiteral("Enable Cheats"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  // Qt, so the window carries the shortcut itself. It is in no drop-down: Qt's accessibility lists every
+  // item of a drop-down, hidden or not, and a screen reader would read it out under Options.
+  EnableCheats = new QAction(QStringLiteral("Enable Cheats"), this);
+  EnableCheats->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   EnableCheats->setVisible(false);
   auto* cheat = new QShortcut(EnableCheats->shortcut(), this);
   connect(cheat, &QShortcut::activated, EnableCheats, &QAction::trigger);
@@ -163,6 +165,7 @@ void TCardTable::BuildControls() {
 
   scroll_ = new QScrollArea(client_);
   scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // the keyboard goes to the table itself (keyboard play)
   scroll_->setWidgetResizable(true);
   QPalette green = scroll_->palette();
   green.setColor(QPalette::Window, kTableGreen);

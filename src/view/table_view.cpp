@@ -2,6 +2,7 @@
 #include "view/table_view.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <cmath>
 
 #include "platform_qt/cursors.h"
+#include "view/accessible_table.h"
 
 namespace vantrel {
 namespace {
@@ -32,9 +34,15 @@ MouseButton ButtonOf(Qt::MouseButton button) {
 }  // namespace
 
 TableView::TableView(Table& table, Interaction& interaction, const CardPictures& pictures, QWidget* parent)
-    : QWidget(parent), table_(table), interaction_(interaction), pictures_(pictures) {
+    : QWidget(parent),
+      table_(table),
+      interaction_(interaction),
+      pictures_(pictures),
+      keys_(*this, table, interaction, [this](const std::function<void()>& handler) { Run(handler); }) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted: the green, then the images
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);  // the keys of keyboard play
+  accessible::Install();
   for (int i = 0; i < kSlotCount; ++i) drawn_[static_cast<std::size_t>(i)] = Look(table_.cards[i].image);
   run_ = [this](const std::function<void()>& handler) {
     handler();
@@ -66,6 +74,7 @@ QRegion TableView::Sync() {
   const QSize extent = Extent();
   if (minimumSize() != extent) setMinimumSize(extent);
   if (!dirty.isEmpty()) Repaint(dirty);
+  keys_.Synced();
   return dirty;
 }
 
@@ -101,6 +110,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     painter.setOpacity(kGhostOpacity);
     painter.drawPixmap(ghost_rect_.topLeft() + ghost_offset_, ghost_picture_);
   }
+  keys_.Paint(painter);
 }
 
 void TableView::Run(const std::function<void()>& handler) { run_(handler); }
@@ -136,6 +146,7 @@ int TableView::DragCursorAt(const QPoint& global) const {
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {
+  keys_.MousePressed();
   const QPoint pos = event->position().toPoint();
   const int slot = table_.SlotAt(pos.x(), pos.y());
   if (!IsCardSlot(slot)) return;  // the bare table and the blank spots answer no press
@@ -213,7 +224,16 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
 
 void TableView::EndDragWithoutDrop() {
   if (dragging()) CancelDrag();
+  keys_.PutBack();
 }
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+  if (dragging() || !keys_.KeyPress(*event)) QWidget::keyPressEvent(event);
+}
+
+void TableView::focusInEvent(QFocusEvent*) { keys_.FocusIn(); }
+
+void TableView::focusOutEvent(QFocusEvent*) {}
 
 void TableView::CancelDrag() {
   if (ghost_shown_) Repaint(GhostRect());

@@ -1,4 +1,5 @@
-// The table on screen: draws the slots' images from the model and turns the mouse into drags and peeks.
+// The table on screen: draws the slots' images from the model and turns the mouse into drags and peeks, and
+// the keys into keyboard play (TableKeys).
 #pragma once
 
 #include <QPixmap>
@@ -12,6 +13,7 @@
 
 #include "view/card_pictures.h"
 #include "interaction/interaction.h"
+#include "view/table_keys.h"
 #include "table/table.h"
 
 namespace vantrel {
@@ -47,11 +49,18 @@ class TableView : public QWidget {
   // The cursor id the pointer shows at the global point while the current drag is under way.
   int DragCursorAt(const QPoint& global) const;
 
+  const Table& table() const { return table_; }
+  const TableKeys& keys() const { return keys_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Keyboard play (TableKeys) takes the play keys; the focus changes draw nothing of their own.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // What an image looked like when last drawn.
@@ -93,6 +102,8 @@ class TableView : public QWidget {
   QRect ghost_rect_;       // where the group lay when the drag began
   QPixmap ghost_picture_;  // the group drawn once at the start of the drag
   bool ghost_shown_ = false;
+
+  TableKeys keys_;
 };
 
 }  // namespace vantrel

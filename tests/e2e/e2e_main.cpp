@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
   const vantrel::testing::XServer server;
   qputenv("DISPLAY", server.display().c_str());
   qputenv("QT_QPA_PLATFORM", "xcb");
+  // No session bus for this process or the games it starts (never the desktop's): without an address, D-Bus
+  // would start one on the X server for each of them (autolaunch), left running after the test.
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();
 }

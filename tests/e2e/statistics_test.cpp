@@ -34,45 +34,6 @@ Values Stored(int wins, int losses, int win_streak, int lose_streak) {
           {"LoseStreak", std::to_string(lose_streak)}};
 }
 
-// A deal that can be won and the drops that win it.
-struct WinningLine {
-  unsigned seed = 0;
-  std::vector<Drop> drops;
-};
-
-std::map<unsigned, WinningLine> ReadWinningLines() {
-  std::map<unsigned, WinningLine> lines;
-  QFile file(QStringLiteral(VANTREL_E2E_DATA "/winning_lines.txt"));
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
-    return lines;
-  }
-  while (!file.atEnd()) {
-    const QString text = QString::fromUtf8(file.readLine()).trimmed();
-    if (text.isEmpty() || text.startsWith('#')) continue;
-    const QStringList words = text.split(' ', Qt::SkipEmptyParts);
-    WinningLine line;
-    const auto seed = ParseDecimal(words.first().toStdString(), 0xFFFFFFFFu);
-    if (!seed) ADD_FAILURE() << "not a second: " << words.first().toStdString();
-    line.seed = static_cast<unsigned>(seed.value_or(0));
-    for (qsizetype i = 1; i < words.size(); ++i) {
-      const auto drop = ParseDrop(words[i].toStdString());
-      if (!drop) ADD_FAILURE() << "not a drop: " << words[i].toStdString();
-      line.drops.push_back(drop.value_or(Drop{}));
-    }
-    lines[line.seed] = line;
-  }
-  return lines;
-}
-
-// Whether the line wins its deal when the core plays it.
-bool WinsInTheCore(const WinningLine& line) {
-  Model check(line.seed);
-  check.table.NewClick(DealCommand::kNew);
-  for (const Drop& drop : line.drops) check.player.DragAndDrop(drop.moved, drop.target);
-  return check.host.messages == std::vector<std::string>{"You Win!"};
-}
-
 // Where a drop on `slot` lands: the uppermost card of its column.
 int Landing(const Table& table, int slot) {
   const ColumnList above = table.CardsAbove(slot);
@@ -232,7 +193,8 @@ class StatisticsOnScreen : public TableOnScreen {
 };
 
 TEST_F(StatisticsOnScreen, TwoWinsAndALossOutliveTheCloseBoxAndQuitAndOnlyYesClearsThem) {
-  const std::map<unsigned, WinningLine> lines = ReadWinningLines();
+  const std::map<unsigned, WinningLine> lines =
+      ReadWinningLines(QStringLiteral(VANTREL_E2E_DATA "/winning_lines.txt"));
   ASSERT_TRUE(lines.contains(1700000004) && lines.contains(1700000008));
   const WinningLine& first = lines.at(1700000008);
   const WinningLine& second = lines.at(1700000004);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStyle>
 #include <QThread>
@@ -19,11 +20,11 @@ namespace {
 const QRgb kGreen = qRgb(0, 128, 0);
 const QRgb kTransparent = qRgb(128, 64, 128);
 
-int Differences(const QImage& a, const QImage& b, int width, int height) {
+int Differences(const QImage& a, const QImage& b, int width, int height, const QRegion& ignored, int scale) {
   int count = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      if (a.pixel(x, y) != b.pixel(x, y)) ++count;
+      if (a.pixel(x, y) != b.pixel(x, y) && !ignored.contains(QPoint(x / scale, y / scale))) ++count;
     }
   }
   return count;
@@ -62,6 +63,38 @@ std::vector<QImage> Pictures(int scale, const QString& cards, const std::set<int
 }  // namespace
 
 QString GameDir() { return QStringLiteral(VANTREL_GAME_DIR); }
+
+std::map<unsigned, WinningLine> ReadWinningLines(const QString& path) {
+  std::map<unsigned, WinningLine> lines;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
+    return lines;
+  }
+  while (!file.atEnd()) {
+    const QString text = QString::fromUtf8(file.readLine()).trimmed();
+    if (text.isEmpty() || text.startsWith('#')) continue;
+    const QStringList words = text.split(' ', Qt::SkipEmptyParts);
+    WinningLine line;
+    const auto seed = ParseDecimal(words.first().toStdString(), 0xFFFFFFFFu);
+    if (!seed) ADD_FAILURE() << "not a second: " << words.first().toStdString();
+    line.seed = static_cast<unsigned>(seed.value_or(0));
+    for (qsizetype i = 1; i < words.size(); ++i) {
+      const auto drop = ParseDrop(words[i].toStdString());
+      if (!drop) ADD_FAILURE() << "not a drop: " << words[i].toStdString();
+      line.drops.push_back(drop.value_or(Drop{}));
+    }
+    lines[line.seed] = line;
+  }
+  return lines;
+}
+
+bool WinsInTheCore(const WinningLine& line) {
+  Model check(line.seed);
+  check.table.NewClick(DealCommand::kNew);
+  for (const Drop& drop : line.drops) check.player.DragAndDrop(drop.moved, drop.target);
+  return check.host.messages == std::vector<std::string>{"You Win!"};
+}
 
 const QImage& CardPicture(int picture, int scale, const QString& cards, const std::set<int>& enlarged) {
   const QString folder = cards.isEmpty() ? QDir(GameDir()).filePath(QStringLiteral("CARDS")) : cards;
@@ -176,12 +209,14 @@ QImage TableOnScreen::Expected() const {
   return Render(model_->table, launch_.scale, launch_.cards, launch_.enlarged);
 }
 
-int TableOnScreen::WaitForScreen(const QImage& expected, const char* what, int width) {
+int TableOnScreen::WaitForScreen(const QImage& expected, const char* what, int width,
+                                 const QRegion& ignored) {
   int differences = -1;
   QImage shot;
   for (int tries = 0; tries < 100; ++tries) {
     shot = TableShot();
-    differences = Differences(shot, expected, width * launch_.scale, kComparedHeight * launch_.scale);
+    differences = Differences(shot, expected, width * launch_.scale, kComparedHeight * launch_.scale, ignored,
+                              launch_.scale);
     if (differences == 0) break;
     QThread::msleep(50);
   }

@@ -7,13 +7,16 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
 
 #include "interaction/interaction.h"
 #include "platform/scripted_host.h"
+#include "table/move_text.h"
 #include "table/table.h"
 #include "x_session.h"
 
@@ -34,6 +37,16 @@ struct Model {
   Table table{host};
   Interaction player{table};
 };
+
+// A deal that can be won and the drops that win it.
+struct WinningLine {
+  unsigned seed = 0;
+  std::vector<Drop> drops;
+};
+// The lines of a file such as winning_lines.txt, by their seconds.
+std::map<unsigned, WinningLine> ReadWinningLines(const QString& file);
+// Whether the line wins its deal when the core plays it.
+bool WinsInTheCore(const WinningLine& line);
 
 // The table as it must look on a screen of `scale` (1 or 2) pixels per pixel of the table: green, then every
 // visible image in stacking order drawn from the pictures of `cards` (the build's CARDS folder unless given),
@@ -84,9 +97,10 @@ class TableOnScreen : public ::testing::Test {
   QImage Expected() const;
   // Where a point of the table lies on the screen.
   QPoint OnScreen(QPoint p) const { return origin_ + p * launch_.scale; }
-  // Waits until the screen shows `expected` left of x = `width`; returns the differing pixels of the last
-  // look.
-  int WaitForScreen(const QImage& expected, const char* what, int width = kTableWidth);
+  // Waits until the screen shows `expected` left of x = `width`, outside `ignored` (in the table's pixels);
+  // returns the differing pixels of the last look.
+  int WaitForScreen(const QImage& expected, const char* what, int width = kTableWidth,
+                    const QRegion& ignored = QRegion());
   // Waits until the screen shows the model's table; returns the differing pixels of the last look. A table
   // taller than the window has a scroll bar at the right, which is left out.
   int WaitForModel(const char* what);

@@ -62,8 +62,8 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
     EXPECT_EQ(action->isCheckable(), row.checkable);
     EXPECT_EQ(action->isChecked(), row.checked);
   }
-  // The cheat switch sits in Options but is never shown.
-  EXPECT_TRUE(w->Options->actions().contains(w->EnableCheats));
+  // The cheat switch is never shown, nor listed to assistive technology: it is in no drop-down.
+  EXPECT_FALSE(w->Options->actions().contains(w->EnableCheats));
   EXPECT_FALSE(w->EnableCheats->isVisible());
   EXPECT_EQ(w->EnableCheats->text(), QStringLiteral("Enable Cheats"));
   EXPECT_EQ(w->EnableCheats->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -76,8 +76,7 @@ TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
   for (QAction* action : w->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "&Help", "Debug", "&Center"}));
   EXPECT_EQ(w->Game->actions(), (QList<QAction*>{w->New, w->Redo, w->StatsMenu, w->N1, w->Quit}));
-  EXPECT_EQ(w->Options->actions(),
-            (QList<QAction*>{w->Undo, w->ShowValid, w->ShowNumber, w->GiveHint, w->EnableCheats}));
+  EXPECT_EQ(w->Options->actions(), (QList<QAction*>{w->Undo, w->ShowValid, w->ShowNumber, w->GiveHint}));
   EXPECT_EQ(w->Debug->actions(), (QList<QAction*>{w->UseTransparency}));
   // Help and Center open no drop-down.
   EXPECT_EQ(w->Help->menu(), nullptr);

@@ -22,16 +22,6 @@ Qt::CursorShape OverrideShape() {
   return cursor ? cursor->shape() : Qt::ArrowCursor;
 }
 
-// The images of every card slot, to tell whether anything moved.
-std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
-  std::vector<std::tuple<int, int, int, bool, bool>> layout;
-  for (int i = 0; i < kCardSlots; ++i) {
-    const Card& c = table.cards[i];
-    layout.emplace_back(c.image.left, c.image.top, c.col, c.back_up, c.ontop);
-  }
-  return layout;
-}
-
 // A slot that refuses the dragged card: a face-up uppermost card of another suit.
 int RefusingTarget(const Table& table, int moved) {
   for (int i = 40; i < 48; ++i) {

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "interaction/table_places.h"
 #include "platform_qt/screen_metrics.h"
 
 namespace vantrel::uitest {
@@ -70,6 +71,25 @@ Move FindValidMove(const Table& table) {
     return {entry.slot, SlotOfCard(table, entry.target_suit, entry.target_number)};
   }
   return {};
+}
+
+std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
+  std::vector<std::tuple<int, int, int, bool, bool>> layout;
+  for (int i = 0; i < kCardSlots; ++i) {
+    const Card& c = table.cards[i];
+    layout.emplace_back(c.image.left, c.image.top, c.col, c.back_up, c.ontop);
+  }
+  return layout;
+}
+
+void FocusOn(Window& w, int slot) {
+  TableView& view = w->view();
+  if (!view.keys().play().shown()) QTest::keyClick(&view, Qt::Key_Up);
+  const auto way = TablePlaces(w.table()).Way(view.keys().play().focus(), slot);
+  ASSERT_TRUE(way.has_value()) << "no way to slot " << slot;
+  const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+  for (Step step : *way) QTest::keyClick(&view, keys[static_cast<int>(step)]);
+  ASSERT_EQ(view.keys().play().focus(), slot);
 }
 
 QTimer* WhenNextDialogOpens(std::function<void(QWidget*)> act) {

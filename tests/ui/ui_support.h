@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "app/card_table.h"
 #include "platform/scripted_host.h"
@@ -52,6 +54,12 @@ struct Move {
   int target = -1;
 };
 Move FindValidMove(const Table& table);
+// The images of every card slot (place, column, face, uppermost), to tell whether anything moved.
+std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table);
+
+// Shows the keyboard's focus if it is not shown yet, then moves it to `slot` with the arrow keys, the
+// shortest way.
+void FocusOn(Window& w, int slot);
 
 // When the next modal dialog opens, hands it to `act`, which is to close it. The watch lasts until then;
 // deleting the timer returned ends it sooner.

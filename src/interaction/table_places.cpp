@@ -1,0 +1,186 @@
+// The keyboard's places on the table, the arrow keys' steps between them, and their spoken names.
+#include "interaction/table_places.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <queue>
+#include <string_view>
+
+namespace vantrel {
+namespace {
+
+constexpr std::array<std::string_view, 13> kRankWords = {
+    "Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+constexpr std::array<std::string_view, 4> kSuitWords = {"Spades", "Clubs", "Diamonds", "Hearts"};
+
+constexpr int BlankSpotOf(int column) { return kBlankFirst + column - 1; }
+
+}  // namespace
+
+bool OnTable(const Table& table, int slot) {
+  if (table.cards[slot].image.visible) return true;
+  // A hint hides its card for a moment; the focus and the reader keep it meanwhile.
+  return IsCardSlot(slot) && table.timer_enabled && slot == table.hint_card &&
+         table.game_state != GameState::kNoDeal;
+}
+
+std::vector<int> Group(const Table& table, int slot) {
+  std::vector<int> group{slot};
+  if (IsBlankSpot(slot)) return group;
+  for (int above : table.CardsAbove(slot)) group.push_back(above);
+  return group;
+}
+
+TablePlaces::TablePlaces(const Table& table) : table_(table), lanes_(kLanes) {
+  for (int column = 1; column <= 8; ++column) {
+    std::vector<int>& lane = lanes_[static_cast<std::size_t>(column - 1)];
+    const int blank = BlankSpotOf(column);
+    for (int slot : table.CardsAbove(blank)) {
+      if (OnTable(table, slot)) lane.push_back(slot);
+    }
+    if (lane.empty() && OnTable(table, blank)) lane.push_back(blank);
+  }
+  std::vector<int>& reserve = lanes_[kReserveLane];
+  for (int slot = 0; slot < kCardSlots; ++slot) {
+    if (table.cards[slot].col > 8 && OnTable(table, slot)) reserve.push_back(slot);
+  }
+  std::sort(reserve.begin(), reserve.end(),
+            [&table](int a, int b) { return table.cards[a].col < table.cards[b].col; });
+}
+
+std::vector<int> TablePlaces::All() const {
+  std::vector<int> all;
+  for (const std::vector<int>& lane : lanes_) all.insert(all.end(), lane.begin(), lane.end());
+  return all;
+}
+
+bool TablePlaces::empty() const {
+  return std::all_of(lanes_.begin(), lanes_.end(), [](const std::vector<int>& lane) { return lane.empty(); });
+}
+
+Place TablePlaces::Find(int slot) const {
+  for (int lane = 0; lane < kLanes; ++lane) {
+    const std::vector<int>& places = Lane(lane);
+    const auto at = std::find(places.begin(), places.end(), slot);
+    if (at != places.end()) return {lane, static_cast<int>(at - places.begin())};
+  }
+  return {};
+}
+
+int TablePlaces::NearestColumn(int left) const {
+  int best = -1;
+  for (int lane = 0; lane < kReserveLane; ++lane) {
+    if (Lane(lane).empty()) continue;
+    const int distance = std::abs(table_.cards[Lane(lane).front()].image.left - left);
+    if (best < 0 || distance < std::abs(table_.cards[Lane(best).front()].image.left - left)) best = lane;
+  }
+  return best;
+}
+
+int TablePlaces::Next(int slot, Step step) const {
+  const Place at = Find(slot);
+  if (at.lane < 0) return slot;
+  const std::vector<int>& lane = Lane(at.lane);
+  const int left = table_.cards[slot].image.left;
+  const bool reserve = at.lane == kReserveLane;
+  switch (step) {
+    case Step::kUp:
+      if (at.row > 0 && !reserve) return lane[static_cast<std::size_t>(at.row - 1)];
+      if (reserve) {
+        const int column = NearestColumn(left);
+        if (column >= 0) return Lane(column).back();
+      }
+      return slot;
+    case Step::kDown:
+      if (reserve) return slot;
+      if (at.row + 1 < static_cast<int>(lane.size())) return lane[static_cast<std::size_t>(at.row + 1)];
+      if (!Lane(kReserveLane).empty()) {
+        const std::vector<int>& row = Lane(kReserveLane);
+        return *std::min_element(row.begin(), row.end(), [this, left](int a, int b) {
+          return std::abs(table_.cards[a].image.left - left) < std::abs(table_.cards[b].image.left - left);
+        });
+      }
+      return slot;
+    case Step::kLeft:
+    case Step::kRight: {
+      const int delta = step == Step::kLeft ? -1 : 1;
+      if (reserve) {
+        const int row = at.row + delta;
+        return row >= 0 && row < static_cast<int>(lane.size()) ? lane[static_cast<std::size_t>(row)] : slot;
+      }
+      for (int other = at.lane + delta; other >= 0 && other < kReserveLane; other += delta) {
+        const std::vector<int>& next = Lane(other);
+        if (next.empty()) continue;
+        return next[static_cast<std::size_t>(std::min<int>(at.row, static_cast<int>(next.size()) - 1))];
+      }
+      return slot;
+    }
+  }
+  return slot;
+}
+
+std::optional<std::vector<Step>> TablePlaces::Way(int from, int to) const {
+  // Breadth first over the places: the first time `to` is reached is by the fewest keys.
+  std::map<int, std::pair<int, Step>> came_from{{from, {-1, Step::kUp}}};
+  std::queue<int> queue;
+  queue.push(from);
+  while (!queue.empty() && came_from.count(to) == 0) {
+    const int at = queue.front();
+    queue.pop();
+    for (Step step : kSteps) {
+      const int next = Next(at, step);
+      if (came_from.emplace(next, std::make_pair(at, step)).second) queue.push(next);
+    }
+  }
+  if (came_from.count(to) == 0) return std::nullopt;
+  std::vector<Step> way;
+  for (int at = to; came_from[at].first >= 0; at = came_from[at].first)
+    way.insert(way.begin(), came_from[at].second);
+  return way;
+}
+
+int TablePlaces::First() const {
+  for (const std::vector<int>& lane : lanes_) {
+    if (!lane.empty()) return lane.back();
+  }
+  return -1;
+}
+
+int TablePlaces::Nearest(int slot) const {
+  if (slot < 0) return First();
+  const int col = table_.cards[slot].col;
+  if (IsTableColumn(col)) {
+    const std::vector<int>& lane = Lane(col - 1);
+    if (!lane.empty()) {
+      // The row the slot held by its place on the table: a blank spot stood for the column's first card.
+      const int row = IsBlankSpot(slot) ? 0 : (table_.cards[slot].image.top - kHeadTop) / kRowStep;
+      return lane[static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(lane.size()) - 1))];
+    }
+  }
+  return First();
+}
+
+std::string TablePlaces::Name(int slot) const {
+  if (IsBlankSpot(slot)) return "empty column";
+  const Card& card = table_.cards[slot];
+  if (card.back_up) return "face-down card";
+  if (card.number < 1 || card.number > 13 || card.suit < 1 || card.suit > 4) return "card";
+  std::string name(kRankWords[static_cast<std::size_t>(card.number - 1)]);
+  name += " of ";
+  name += kSuitWords[static_cast<std::size_t>(card.suit - 1)];
+  return name;
+}
+
+std::string TablePlaces::Description(int slot) const {
+  const Card& card = table_.cards[slot];
+  if (card.col > 8) return "reserve row, place " + std::to_string(card.col - 8);
+  std::string text = "column " + std::to_string(card.col);
+  if (IsBlankSpot(slot)) return text;
+  const Place at = Find(slot);
+  const int row = at.lane >= 0 ? at.row : (card.image.top - kHeadTop) / kRowStep;
+  return text + ", row " + std::to_string(row + 1);
+}
+
+}  // namespace vantrel
