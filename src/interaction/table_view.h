@@ -63,7 +63,7 @@ class TableView : public QWidget {
     std::int64_t z = 0;
     bool operator==(const Drawn&) const = default;
   };
-  static Drawn Look(const Image& image);
+  static Drawn Look(const Card& card, const Image& image);
 
   void Run(const std::function<void()>& handler);
   // Schedules the repaint of `region` (a little more on screens of fractional scales).

@@ -51,9 +51,10 @@ void Window::Deal() {
 }
 
 QPoint GrabPoint(const Table& table, int slot) {
-  const Image& image = table.cards[slot].image;
+  const Card& card = table.cards[slot];
+  const Image& image = table.images[slot];
   const bool covered = !table.CardsAbove(slot).empty();
-  return QPoint(image.left + image.width / 2, image.top + (covered ? 7 : image.height / 2));
+  return QPoint(card.left + image.width / 2, card.top + (covered ? 7 : image.height / 2));
 }
 
 int SlotOfCard(const Table& table, int suit, int number) {
@@ -64,10 +65,8 @@ int SlotOfCard(const Table& table, int suit, int number) {
 }
 
 Move FindValidMove(const Table& table) {
-  for (int k = 0; k < table.moves.count; ++k) {
-    const MoveEntry& entry = table.moves[k];
-    if (entry.target_suit < 1 || entry.target_suit > 4) continue;
-    return {entry.slot, SlotOfCard(table, entry.target_suit, entry.target_number)};
+  for (const LegalDrop& drop : table.ListLegalDrops()) {
+    if (drop.counted && !IsBlankSpot(drop.target)) return {drop.moved, drop.target};
   }
   return {};
 }
