@@ -41,8 +41,6 @@ TStatsForm* StatsForm = nullptr;
 
 namespace {
 
-const QColor kTableGreen(0, 128, 0);
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -166,7 +164,7 @@ void TCardTable::BuildControls() {
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setWidgetResizable(true);
   QPalette green = scroll_->palette();
-  green.setColor(QPalette::Window, kTableGreen);
+  green.setColor(QPalette::Window, QColor(kTableGreen));
   scroll_->setPalette(green);
   scroll_->viewport()->setAutoFillBackground(true);
 

@@ -13,7 +13,6 @@
 namespace vantrel {
 namespace {
 
-const QColor kTableGreen(0, 128, 0);
 constexpr double kGhostOpacity = 0.7;
 
 QRect RectOf(const Card& card, const Image& image) {
@@ -92,7 +91,7 @@ QSize TableView::Extent() const {
 void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion region = ScreenRounded(event->region());
-  painter.fillRect(event->rect(), kTableGreen);
+  painter.fillRect(event->rect(), QColor(kTableGreen));
   const double ratio = devicePixelRatioF();
   pictures_.Prepare(ratio);
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.

@@ -1,6 +1,7 @@
 // The table on screen: draws the slots' images from the model and turns the mouse into drags and peeks.
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QPoint>
 #include <QRegion>
@@ -15,6 +16,9 @@
 #include "table/table.h"
 
 namespace vantrel {
+
+// The colour of the bare table, behind the cards and around them.
+inline constexpr QRgb kTableGreen = qRgb(0, 128, 0);
 
 class TableView : public QWidget {
   Q_OBJECT

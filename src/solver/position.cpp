@@ -220,7 +220,7 @@ bool Position::Won() const { return Judge() == Outcome::kWon; }
 
 Outcome Position::Judge() const {
   const MoveCount count = CountMoves();
-  if (count.raw == 16) {
+  if (count.raw == kMovesOfAWin) {
     bool won = true;
     for (int c = 0; c < kColumns && won; ++c) {
       const int h = height_[c];

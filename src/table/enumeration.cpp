@@ -6,11 +6,6 @@
 namespace vantrel {
 namespace {
 
-// The number of moves a finished layout offers: each of its four Kings, heading a column as a complete suit,
-// may go to each of the four empty columns, 4 x 4 = 16. Only a win leaves exactly this many with a King at
-// every head, so the win test looks closer only then.
-constexpr int kMovesOfAWin = 4 * 4;
-
 // The count is 0 when the only moves are Kings already heading a column moved to an empty one: such a drop
 // changes nothing.
 int DiscountKingMoves(const Slots& cards, int counted) {

@@ -66,22 +66,17 @@ void Table::ShowMovesBtnClick() {
   host_.ShowMessage(MovesListing());
 }
 
-void Table::YouWin() {
-  if (course.game_state == GameState::kOver) return;
-  RecordResult(course.results, course.results.wins, kStreakWins);
-  course.undo_enabled = false;
-  course.game_state = GameState::kOver;
-  host_.Beep();
-  host_.ShowMessage("You Win!");
-}
+void Table::YouWin() { EndGame(course.results.wins, kStreakWins, "You Win!"); }
 
-void Table::NoMoreMoves() {
+void Table::NoMoreMoves() { EndGame(course.results.losses, kStreakLosses, "No More Moves!"); }
+
+void Table::EndGame(int& counter, int streak_kind, const char* message) {
   if (course.game_state == GameState::kOver) return;
-  RecordResult(course.results, course.results.losses, kStreakLosses);
+  RecordResult(course.results, counter, streak_kind);
   course.undo_enabled = false;
   course.game_state = GameState::kOver;
   host_.Beep();
-  host_.ShowMessage("No More Moves!");
+  host_.ShowMessage(message);
 }
 
 }  // namespace vantrel

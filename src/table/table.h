@@ -34,7 +34,7 @@ struct GameCourse {
 };
 
 // The last count of the moves, made after every deal, drop and undo.
-struct MoveCount {
+struct CountedMoves {
   LegalDrops drops;   // every drop the game accepts, in the game's order
   int num_moves = 0;  // the counted drops after the King discount: the label's number
   int raw_moves = 0;  // the counted drops before the discount: the win test reads it
@@ -127,7 +127,7 @@ class Table {
   Slots cards;                           // the game's state: what a deal and the drops change
   std::array<Image, kSlotCount> images;  // how each slot is drawn
   UndoCopy undo_cards;                   // the card slots before the last drop
-  MoveCount count;                       // the last count
+  CountedMoves count;                    // the last count
   GameCourse course;
   ViewOptions options;
   InterfaceState ui;
@@ -139,6 +139,8 @@ class Table {
   // blink.
   int PickHintCard();
   void HideHintedCard(int slot);
+  // A win or a loss: counted once, Undo off, the beep and the message.
+  void EndGame(int& counter, int streak_kind, const char* message);
 
   platform::Host& host_;
   std::int64_t front_z_ = 0;

@@ -18,6 +18,7 @@
 
 #include "stats/stats_form.h"
 #include "store_support.h"
+#include "table/decimal_text.h"
 #include "table/move_text.h"
 #include "table_on_screen.h"
 #include "x_server.h"

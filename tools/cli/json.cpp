@@ -47,28 +47,15 @@ void Json::Separate() {
   if (need_comma_) out_ += ", ";
 }
 
-Json& Json::BeginObject() {
+Json& Json::Open(char bracket) {
   Separate();
-  out_ += '{';
+  out_ += bracket;
   need_comma_ = false;
   return *this;
 }
 
-Json& Json::EndObject() {
-  out_ += '}';
-  need_comma_ = true;
-  return *this;
-}
-
-Json& Json::BeginArray() {
-  Separate();
-  out_ += '[';
-  need_comma_ = false;
-  return *this;
-}
-
-Json& Json::EndArray() {
-  out_ += ']';
+Json& Json::Close(char bracket) {
+  out_ += bracket;
   need_comma_ = true;
   return *this;
 }

@@ -9,14 +9,15 @@
 #include "interaction/interaction.h"
 #include "json.h"
 #include "platform/scripted_host.h"
+#include "solver_args.h"
 #include "table/controls.h"
+#include "table/decimal_text.h"
 #include "table/move_text.h"
 #include "table/table.h"
 
 namespace vantrel::cli {
 namespace {
 
-constexpr std::uint64_t kMaxSeed = 4294967295u;
 constexpr std::uint64_t kMaxHeight = 2147483647u;
 
 struct UndoAction {};
@@ -31,9 +32,7 @@ struct PlayArgs {
 PlayArgs ParsePlayArgs(std::span<const std::string_view> args, bool allow_actions) {
   PlayArgs parsed;
   if (args.empty()) throw MissingArgument("SEED");
-  const auto seed = ParseDecimal(args[0], kMaxSeed);
-  if (!seed) throw BadArgument(args[0], "SEED is a whole number 0..4294967295");
-  parsed.seed = static_cast<std::uint32_t>(*seed);
+  parsed.seed = ParseSeed(args[0]);
   std::size_t next = 1;
   if (args.size() > 1 && args[1] == "--height") {
     if (args.size() < 3) throw MissingArgument("H after --height");
