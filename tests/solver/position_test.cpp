@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "../test_seed.h"
 #include "support.h"
 
 namespace vantrel::solver_testing {
@@ -29,9 +30,7 @@ std::set<std::pair<int, int>> SolverDrops(const Position& p, bool all) {
 
 // Plays random drops the core accepts (face-down cards included) and checks the solver's view after each.
 TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   int positions = 0;
   int drops_checked = 0;
@@ -109,9 +108,7 @@ TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
 // The search keys a position by the set of cards moved since it started. Different orders of drops that
 // move the same cards must leave the same layout, up to which column is which.
 TEST(Position, SameMovedCardsMeanTheSameLayout) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   int met_again = 0;
   for (int deal = 0; deal < 4; ++deal) {

@@ -2,6 +2,7 @@
 // search that proves nothing, and the limits turn a search into an unknown answer.
 #include <gtest/gtest.h>
 
+#include "../test_seed.h"
 #include "solver/solver.h"
 #include "support.h"
 
@@ -53,9 +54,7 @@ TEST(Solve, WinnableAnswersReplayToYouWin) {
 // proves nothing finishes, it must come to the same verdict. Positions a few random drops into a deal have
 // fewer cards left to place, so the plain search often finishes there, lost positions included.
 TEST(Solve, VerdictsAgreeWithPlainSearch) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   Limits proving;
   proving.max_seconds = 10;
