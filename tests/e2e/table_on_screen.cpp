@@ -114,7 +114,7 @@ TopSlots::TopSlots(const Table& table) : slots_(static_cast<std::size_t>(kTableW
     if (!im.visible) continue;
     for (int y = std::max(card.top, 0); y < std::min(card.top + im.height, kComparedHeight); ++y) {
       for (int x = std::max(card.left, 0); x < std::min(card.left + im.width, kTableWidth); ++x) {
-        slots_[static_cast<std::size_t>(y * kTableWidth + x)] = slot;
+        slots_[static_cast<std::size_t>(y) * kTableWidth + static_cast<std::size_t>(x)] = slot;
       }
     }
   }

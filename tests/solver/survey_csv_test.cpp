@@ -17,7 +17,7 @@ namespace vantrel::solver {
 namespace {
 
 std::string Write(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + name;
+  std::string path = ::testing::TempDir() + name;
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
   return path;
 }
