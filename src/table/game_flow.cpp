@@ -48,15 +48,19 @@ int Table::PickHintCard() {
 
 void Table::HideHintedCard(int slot) {
   course.hint_card = slot;
-  images[slot].visible = false;
-  ui.hint_blinking = true;
-  host_.StartHintTimer();
+  SetHintBlink(true);
 }
 
-void Table::TimerTimer() {
-  images[course.hint_card].visible = true;
-  ui.hint_blinking = false;
-  host_.StopHintTimer();
+void Table::TimerTimer() { SetHintBlink(false); }
+
+void Table::SetHintBlink(bool hidden) {
+  images[course.hint_card].visible = !hidden;
+  ui.hint_blinking = hidden;
+  if (hidden) {
+    host_.StartHintTimer();
+  } else {
+    host_.StopHintTimer();
+  }
 }
 
 void Table::ShowMovesBtnClick() {

@@ -139,6 +139,8 @@ class Table {
   // blink.
   int PickHintCard();
   void HideHintedCard(int slot);
+  // The hinted card hidden (the hint timer running) or shown again (the timer stopped).
+  void SetHintBlink(bool hidden);
   // A win or a loss: counted once, Undo off, the beep and the message.
   void EndGame(int& counter, int streak_kind, const char* message);
 

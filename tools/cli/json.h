@@ -28,6 +28,8 @@ class Json {
  private:
   void Separate();
   Json& Open(char bracket);
+  // One value as its text: after a comma where one is due.
+  Json& Element(std::string_view text);
   Json& Close(char bracket);
   std::string out_;
   bool need_comma_ = false;
