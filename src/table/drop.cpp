@@ -12,11 +12,7 @@ bool Table::PlayDrop(int sender, int source) {
   if (!IsValidMove(target, source)) return false;
   // The riders are the cards lying on the moved card now, whatever lay on it when a drag began.
   const ColumnList riders = CardsAbove(source);
-  undo_cards = [this] {
-    UndoCopy copy;
-    std::copy_n(cards.begin(), kCardSlots, copy.begin());
-    return copy;
-  }();
+  std::copy_n(cards.begin(), kCardSlots, undo_cards.begin());
 
   Card& to = cards[target];
   Card& moved = cards[source];
