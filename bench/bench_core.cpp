@@ -1,12 +1,19 @@
 // Benchmarks of the game core: the enumeration, one whole drop, and random playouts of whole games.
 // Each prints a deterministic signature beside its time, and the heap allocations made per iteration.
+// `bench_core --check-signature FILE` plays the signatures' games once, without timing, and compares them
+// with the line in FILE (bench/signature.txt): they change only with a change of the rule.
 #include <benchmark/benchmark.h>
 
-#include <array>
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
 #include <new>
 #include <random>
+#include <sstream>
+#include <string>
 
 #include "interaction/interaction.h"
 #include "platform/scripted_host.h"
@@ -33,6 +40,8 @@ namespace {
 
 using vantrel::DealCommand;
 using vantrel::Interaction;
+using vantrel::LegalDrop;
+using vantrel::LegalDrops;
 using vantrel::Table;
 using vantrel::platform::ScriptedHost;
 
@@ -44,6 +53,48 @@ void ReportAllocations(benchmark::State& state, long start) {
       static_cast<double>(g_allocations.load() - start) / static_cast<double>(state.iterations());
 }
 
+// The legal drops in the order of the moved slot, then of the column: the order the signatures were first
+// taken in, so a random pick among them plays the same games.
+LegalDrops ByMovedSlot(const Table& table) {
+  LegalDrops drops = table.ListLegalDrops();
+  std::sort(
+      drops.drops.begin(), drops.drops.begin() + drops.count, [&](const LegalDrop& a, const LegalDrop& b) {
+        return std::pair(a.moved, table.cards[a.target].col) < std::pair(b.moved, table.cards[b.target].col);
+      });
+  return drops;
+}
+
+// The first of them on a fresh deal of the benchmarks' second.
+LegalDrop FirstDrop(const Table& table) { return ByMovedSlot(table)[0]; }
+
+struct PlayoutTotals {
+  long drops_played = 0;
+  long games = 0;
+  long won = 0;
+};
+
+// Deals the game of each of 100 seconds and plays random accepted drops until it ends (or 300 drops).
+PlayoutTotals RandomPlayouts() {
+  PlayoutTotals totals;
+  std::mt19937 rng(12345);
+  for (std::uint32_t seed = kSeed; seed < kSeed + 100; ++seed) {
+    ScriptedHost host(seed);
+    Table table(host);
+    Interaction player(table);
+    table.NewClick(DealCommand::kNew);
+    for (int step = 0; step < 300 && table.course.game_state == vantrel::GameState::kInProgress; ++step) {
+      const LegalDrops drops = ByMovedSlot(table);
+      if (drops.count == 0) break;
+      const LegalDrop drop = drops[std::uniform_int_distribution<int>(0, drops.count - 1)(rng)];
+      player.DragAndDrop(drop.moved, drop.target);
+      ++totals.drops_played;
+    }
+    ++totals.games;
+    totals.won += table.course.results.wins;
+  }
+  return totals;
+}
+
 void BM_FindMovesFreshDeal(benchmark::State& state) {
   ScriptedHost host(kSeed);
   Table table(host);
@@ -51,11 +102,11 @@ void BM_FindMovesFreshDeal(benchmark::State& state) {
   long signature = 0;
   const long start = g_allocations.load();
   for (auto _ : state) {
-    table.FindMoves(vantrel::kCountOnly);
-    signature += table.num_moves;
+    table.FindMoves();
+    signature += table.count.num_moves;
   }
   ReportAllocations(state, start);
-  state.counters["moves"] = table.num_moves;
+  state.counters["moves"] = static_cast<double>(signature) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_FindMovesFreshDeal);
 
@@ -83,60 +134,65 @@ void BM_WholeDrop(benchmark::State& state) {
   Table table(host);
   Interaction player(table);
   table.NewClick(DealCommand::kNew);
-  int moved = -1, target = -1;
-  for (int m = 0; m < vantrel::kCardSlots && moved < 0; ++m) {
-    for (int b = vantrel::kBlankFirst; b < vantrel::kSlotCount && moved < 0; ++b) {
-      if (table.IsValidMove(b, m)) moved = m, target = b;
-    }
-  }
+  const LegalDrop drop = FirstDrop(table);
   const auto saved = table.cards;
   long signature = 0;
   const long start = g_allocations.load();
   for (auto _ : state) {
     table.cards = saved;
-    player.DragAndDrop(moved, target);
-    signature += table.num_moves;
+    player.DragAndDrop(drop.moved, drop.target);
+    signature += table.count.num_moves;
   }
   ReportAllocations(state, start);
   state.counters["moves_after"] = static_cast<double>(signature) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_WholeDrop);
 
-// Random playouts: deal the game of each second and play random accepted drops until it ends (or 300
-// drops). The signature, the total of drops played, depends only on the rules and the fixed generator.
+// Random playouts of whole games. The signature, the total of drops played, depends only on the rules and the
+// fixed generator.
 void BM_RandomPlayouts(benchmark::State& state) {
-  long drops_played = 0, games = 0, won = 0;
-  for (auto _ : state) {
-    std::mt19937 rng(12345);
-    drops_played = games = won = 0;
-    for (std::uint32_t seed = kSeed; seed < kSeed + 100; ++seed) {
-      ScriptedHost host(seed);
-      Table table(host);
-      Interaction player(table);
-      table.NewClick(DealCommand::kNew);
-      std::array<std::pair<int, int>, vantrel::kCardSlots * 8> drops;
-      for (int step = 0; step < 300 && table.game_state == vantrel::GameState::kInProgress; ++step) {
-        int n = 0;
-        for (int m = 0; m < vantrel::kCardSlots; ++m) {
-          for (int b = vantrel::kBlankFirst; b < vantrel::kSlotCount; ++b) {
-            if (table.IsValidMove(b, m)) drops[n++] = {m, b};
-          }
-        }
-        if (n == 0) break;
-        const auto [m, b] = drops[std::uniform_int_distribution<int>(0, n - 1)(rng)];
-        player.DragAndDrop(m, b);
-        ++drops_played;
-      }
-      ++games;
-      won += table.results.wins;
-    }
-  }
-  state.counters["games"] = static_cast<double>(games);
-  state.counters["drops_played"] = static_cast<double>(drops_played);
-  state.counters["won"] = static_cast<double>(won);
+  PlayoutTotals totals;
+  for (auto _ : state) totals = RandomPlayouts();
+  state.counters["games"] = static_cast<double>(totals.games);
+  state.counters["drops_played"] = static_cast<double>(totals.drops_played);
+  state.counters["won"] = static_cast<double>(totals.won);
 }
 BENCHMARK(BM_RandomPlayouts)->Unit(benchmark::kMillisecond);
 
+// The signatures as one line: the moves of the fresh deal, the moves after its first drop, the random
+// playouts' drops, games and wins.
+std::string Signature() {
+  ScriptedHost host(kSeed);
+  Table table(host);
+  Interaction player(table);
+  table.NewClick(DealCommand::kNew);
+  std::ostringstream line;
+  line << "moves=" << table.count.num_moves;
+  player.DragAndDrop(FirstDrop(table).moved, FirstDrop(table).target);
+  const PlayoutTotals totals = RandomPlayouts();
+  line << " moves_after=" << table.count.num_moves << " drops_played=" << totals.drops_played
+       << " games=" << totals.games << " won=" << totals.won;
+  return line.str();
+}
+
+int CheckSignature(const char* path) {
+  std::ifstream file(path);
+  std::string expected;
+  std::getline(file, expected);
+  const std::string actual = Signature();
+  std::cout << "signature: " << actual << '\n';
+  if (actual == expected) return 0;
+  std::cerr << "the signature differs from " << path << ": " << expected << '\n';
+  return 1;
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--check-signature") == 0) return CheckSignature(argv[2]);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -37,7 +37,7 @@ int Recount(const Table& t) {
     if (target.back_up) continue;
     if (target.number == 13) {
       moves += empty;
-      if (target.image.top == kHeadTop && IsTableColumn(target.col)) ++kings_at_head;
+      if (target.top == kHeadTop && IsTableColumn(target.col)) ++kings_at_head;
     }
     if (!target.ontop || target.number < 2 || target.col >= 9) continue;
     for (int m = 0; m < kCardSlots; ++m) {
@@ -51,6 +51,29 @@ int Recount(const Table& t) {
   return kings_at_head * empty == moves ? 0 : moves;
 }
 
+// The listed drops are exactly those the rule accepts on a column (each column's blank spot standing for it),
+// each landing where a drop on that column lands, and the count's share of them the face-up cards' drops.
+void CheckLegalDrops(const Table& t) {
+  std::array<std::array<bool, kSlotCount>, kCardSlots> listed{};
+  for (const LegalDrop& drop : t.ListLegalDrops()) {
+    if (!IsCardSlot(drop.moved) || drop.target < 0 || drop.target >= kSlotCount)
+      Broken("a drop out of range");
+    if (listed[drop.moved][drop.target]) Broken("a drop listed twice", drop.moved);
+    listed[drop.moved][drop.target] = true;
+    if (drop.counted != !t.cards[drop.moved].back_up) Broken("a drop counted wrongly", drop.moved);
+  }
+  for (int m = 0; m < kCardSlots; ++m) {
+    for (int b = kBlankFirst; b < kSlotCount; ++b) {
+      const int landing = t.LandingSlot(b);
+      if (t.IsValidMove(b, m) != listed[m][landing]) Broken("the listed drops differ from the rule", m);
+      listed[m][landing] = false;
+    }
+    for (int s = 0; s < kSlotCount; ++s) {
+      if (listed[m][s]) Broken("a listed drop the rule refuses", m);
+    }
+  }
+}
+
 void CheckInvariants(const Table& t, bool dealt) {
   if (!dealt) return;
   std::array<bool, 52> seen{};
@@ -62,7 +85,7 @@ void CheckInvariants(const Table& t, bool dealt) {
     seen[static_cast<std::size_t>(face)] = true;
     if (c.col < 1 || c.col > 12) Broken("a column out of range", i);
     const int shown = c.back_up ? kBackPicture : face;
-    if (c.image.picture != shown) Broken("a picture that is not the card's face or back", i);
+    if (c.picture != shown) Broken("a picture that is not the card's face or back", i);
   }
   // Every column is a gapless chain from its head down, its last card the only one on top, and no face-down
   // card lies uncovered.
@@ -73,8 +96,8 @@ void CheckInvariants(const Table& t, bool dealt) {
     for (int i = 0; i < kCardSlots; ++i) {
       const Card& c = t.cards[i];
       if (c.col != col) continue;
-      const int row = (c.image.top - kHeadTop) / kRowStep;
-      if (c.image.top < kHeadTop || (c.image.top - kHeadTop) % kRowStep != 0 || row >= kCardSlots) {
+      const int row = (c.top - kHeadTop) / kRowStep;
+      if (c.top < kHeadTop || (c.top - kHeadTop) % kRowStep != 0 || row >= kCardSlots) {
         Broken("a card off its column's rows", i);
       }
       if (at_row[static_cast<std::size_t>(row)] >= 0) Broken("two cards in one place", i);
@@ -87,40 +110,28 @@ void CheckInvariants(const Table& t, bool dealt) {
       const bool last = row == rows - 1;
       if (t.cards[i].ontop != last) Broken("ontop is not the column's last card", i);
       if (last && t.cards[i].back_up) Broken("a face-down card lies uncovered", i);
-      if (t.cards[at_row[0]].image.left != t.cards[i].image.left) Broken("a column out of line", i);
+      if (t.cards[at_row[0]].left != t.cards[i].left) Broken("a column out of line", i);
     }
   }
-  if (t.num_moves != Recount(t)) Broken("the move count differs from a recount", t.num_moves);
-  // Moves stay possible once a game has ended and may enable Undo again; never after a move that turned a
-  // card face up.
-  if (t.undo_enabled && !t.can_undo) Broken("Undo enabled after a move that cannot be taken back");
-  if (t.hint_card < 0 || t.hint_card >= kSlotCount) Broken("the hint card out of range", t.hint_card);
-  if (t.hints_left < 0 || t.hints_left > kStartingHints) Broken("hints out of range", t.hints_left);
-  for (int slot : t.drag_list) {
-    if (!IsCardSlot(slot)) Broken("a rider out of range", slot);
-  }
-  const Results& r = t.results;
+  if (t.count.num_moves != Recount(t)) Broken("the move count differs from a recount", t.count.num_moves);
+  // Moves stay possible once a game has ended and may enable Undo again; before the first deal it cannot be.
+  if (t.course.undo_enabled && t.course.game_state == GameState::kNoDeal) Broken("Undo enabled before a deal");
+  if (t.course.hint_card < 0 || t.course.hint_card >= kSlotCount)
+    Broken("the hint card out of range", t.course.hint_card);
+  if (t.course.hints_left < 0 || t.course.hints_left > kStartingHints)
+    Broken("hints out of range", t.course.hints_left);
+  CheckLegalDrops(t);
+  const Results& r = t.course.results;
   if (r.wins < 0 || r.losses < 0 || r.win_streak < 0 || r.lose_streak < 0 || r.streak_count < 0) {
     Broken("a negative counter");
   }
 }
 
-// The card slots as far as Undo restores them.
+// The card slots, all that Undo restores.
 struct Layout {
-  std::array<Card, kCardSlots> cards;
+  UndoCopy cards;
   explicit Layout(const Table& t) { std::copy_n(t.cards.begin(), kCardSlots, cards.begin()); }
-  bool operator==(const Layout& other) const {
-    for (int i = 0; i < kCardSlots; ++i) {
-      const Card& a = cards[static_cast<std::size_t>(i)];
-      const Card& b = other.cards[static_cast<std::size_t>(i)];
-      if (a.suit != b.suit || a.number != b.number || a.back_up != b.back_up || a.ontop != b.ontop ||
-          a.col != b.col || a.image.top != b.image.top || a.image.left != b.image.left ||
-          a.image.picture != b.image.picture) {
-        return false;
-      }
-    }
-    return true;
-  }
+  bool operator==(const Layout& other) const = default;
 };
 
 }  // namespace
@@ -134,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Interaction player(table);
   bool dealt = false;
   int source = -1;                             // the drag under way
-  std::array<Card, kCardSlots> before_drop{};  // the layout before the last drop that can be undone
+  UndoCopy before_drop{};                      // the layout before the last drop that can be undone
   bool undo_known = false;
   std::size_t at = 2;
   auto next = [&]() -> unsigned { return at < size ? data[at++] : 0u; };
@@ -153,8 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (source < 0) break;
         const int target = op == 2 ? kBareTable : static_cast<int>(arg % kSlotCount);
         if (target != kBareTable && player.CardDragOver(target, source)) {
-          const ColumnList column = table.CardsAbove(target);
-          const int landing = column.empty() ? target : column.last();
+          const int landing = table.LandingSlot(target);
           const Card onto = table.cards[landing];
           const ColumnList riders = table.CardsAbove(source);
           const bool valid = table.IsValidMove(target, source);
@@ -166,14 +176,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const bool on_next = moved.suit == onto.suit && moved.number + 1 == onto.number;
             const bool king_to_empty = IsBlankSpot(landing) && moved.number == 13;
             if (!on_next && !king_to_empty) Broken("a drop the rule refuses", source);
-            int top = moved.image.top;
+            int top = moved.top;
             for (int rider : riders) {
               top += kRowStep;
-              if (table.cards[rider].image.top != top || table.cards[rider].col != moved.col) {
+              if (table.cards[rider].top != top || table.cards[rider].col != moved.col) {
                 Broken("a rider left behind", rider);
               }
             }
-            std::copy_n(layout.cards.begin(), kCardSlots, before_drop.begin());
+            before_drop = layout.cards;
             undo_known = true;
           }
         }
@@ -182,11 +192,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case 3:  // Undo, as the menu item allows it
-        if (table.undo_enabled) {
+        if (table.course.undo_enabled) {
           player.UndoClick();
           Layout restored(table);
           Layout expected(table);
-          std::copy_n(before_drop.begin(), kCardSlots, expected.cards.begin());
+          expected.cards = before_drop;
           if (undo_known && !(restored == expected))
             Broken("Undo did not restore the layout before the drop");
         }
@@ -202,7 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table.GiveHintClick();
         break;
       case 7:
-        if (table.timer_enabled) table.TimerTimer();
+        if (table.ui.hint_blinking) table.TimerTimer();
         break;
       case 8:
         if (dealt || arg % 2) player.CardClickDown(static_cast<int>(arg % kSlotCount), MouseButton::kRight);
@@ -223,10 +233,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         player.EnableCheatsClick();
         break;
       case 14:
-        if (table.show_moves_enabled) table.ShowMovesBtnClick();
+        if (table.options.cheats) table.ShowMovesBtnClick();
         break;
       case 15:  // a window height from far too small to far too tall
-        table.window_height = static_cast<int>(arg * 5);
+        table.window.height = static_cast<int>(arg * 5);
         table.FormResize();
         break;
       default:

@@ -75,8 +75,7 @@ Sample RunOnce(Display* x, const std::string& program, const std::string& folder
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  const std::string cwd = folder;
-  if (chdir(cwd.c_str()) != 0) std::exit(1);
+  if (chdir(folder.c_str()) != 0) std::exit(1);
   const char* argv[] = {program.c_str(), nullptr};
   if (posix_spawn(&pid, program.c_str(), &actions, nullptr, const_cast<char* const*>(argv), environ) != 0) {
     std::fprintf(stderr, "cannot start %s\n", program.c_str());
@@ -97,7 +96,7 @@ Sample RunOnce(Display* x, const std::string& program, const std::string& folder
     }
   }
   std::this_thread::sleep_until(start + std::chrono::seconds(1));
-  sample.resident_mb = StatusKb(pid, "VmRSS:") / 1024.0;
+  sample.resident_mb = static_cast<double>(StatusKb(pid, "VmRSS:")) / 1024.0;
 
   XWindowAttributes attributes;
   XGetWindowAttributes(x, window, &attributes);
@@ -144,7 +143,7 @@ Sample RunOnce(Display* x, const std::string& program, const std::string& folder
   std::size_t first = frames.size() - 1;
   while (first > 0 && frames[first - 1].second == final_picture) --first;
   sample.paint_ms = frames[first].first;
-  sample.peak_mb = StatusKb(pid, "VmHWM:") / 1024.0;
+  sample.peak_mb = static_cast<double>(StatusKb(pid, "VmHWM:")) / 1024.0;
 
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);

@@ -28,6 +28,7 @@
 #include "registry/settings_registry.h"
 #include "stats/statistics.h"
 #include "stats_form/stats_form.h"
+#include "table/controls.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -39,8 +40,6 @@ TCardTable* CardTable = nullptr;
 TStatsForm* StatsForm = nullptr;
 
 namespace {
-
-const QColor kTableGreen(0, 128, 0);
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -68,7 +67,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // The statistics, as the last act of the construction: loaded from the player's store, or four zeros
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
   registry_ = std::make_unique<platform::SettingsRegistry>();
-  stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->results);
+  stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->course.results);
   if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, this);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
@@ -168,7 +167,7 @@ void TCardTable::BuildControls() {
   scroll_->setFocusPolicy(Qt::NoFocus);  // the keyboard goes to the table itself (keyboard play)
   scroll_->setWidgetResizable(true);
   QPalette green = scroll_->palette();
-  green.setColor(QPalette::Window, kTableGreen);
+  green.setColor(QPalette::Window, QColor(kTableGreen));
   scroll_->setPalette(green);
   scroll_->viewport()->setAutoFillBackground(true);
 
@@ -274,7 +273,7 @@ void TCardTable::Command(const std::function<void()>& handler) {
   Handle(handler);
 }
 
-QSize TCardTable::OuterSize() const { return QSize(table_->window_width, table_->window_height); }
+QSize TCardTable::OuterSize() const { return QSize(table_->window.width, table_->window.height); }
 
 QSize TCardTable::MeasuredOuterSize() const {
   // The client area is what lies below the menu bar: the table and the status bar.
@@ -329,9 +328,9 @@ void TCardTable::ClientResized() {
   PlaceControls();
   const QSize outer = MeasuredOuterSize();
   if (!isMaximized()) normal_outer_width_ = outer.width();
-  if (outer.width() == table_->window_width && outer.height() == table_->window_height) return;
-  table_->window_width = outer.width();
-  table_->window_height = outer.height();
+  if (outer.width() == table_->window.width && outer.height() == table_->window.height) return;
+  table_->window.width = outer.width();
+  table_->window.height = outer.height();
   FormResize();
 }
 
@@ -349,25 +348,25 @@ void TCardTable::PlaceControls() {
 }
 
 void TCardTable::SyncControls() {
-  const Table& t = *table_;
-  GiveHint->setText(Text(t.give_hint_caption));
-  Undo->setEnabled(t.undo_enabled);
-  ShowValid->setChecked(t.show_valid);
-  ShowNumber->setChecked(t.show_number);
-  UseTransparency->setChecked(t.use_transparency);
-  ShowMovesBtn->setEnabled(t.show_moves_enabled);
-  const QString caption = Text(t.num_moves_caption);
+  const Controls c = ControlsOf(*table_);
+  GiveHint->setText(Text(c.give_hint_caption));
+  Undo->setEnabled(c.undo_enabled);
+  ShowValid->setChecked(c.show_valid_checked);
+  ShowNumber->setChecked(c.show_number_checked);
+  UseTransparency->setChecked(c.use_transparency_checked);
+  ShowMovesBtn->setEnabled(c.show_moves_enabled);
+  const QString caption = Text(c.num_moves_caption);
   if (NumMoves_lbl->text() != caption) {
     NumMoves_lbl->setText(caption);
     PlaceControls();
   }
-  NumMoves_lbl->setVisible(t.num_moves_visible);
-  if (t.status_text.empty()) {
+  NumMoves_lbl->setVisible(c.num_moves_visible);
+  if (c.status_text.empty()) {
     SB->clearMessage();
   } else {
-    SB->showMessage(Text(t.status_text));
+    SB->showMessage(Text(c.status_text));
   }
-  const Qt::ScrollBarPolicy bars = t.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  const Qt::ScrollBarPolicy bars = c.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
   scroll_->setHorizontalScrollBarPolicy(bars);
   scroll_->setVerticalScrollBarPolicy(bars);
   if (view_ != nullptr) view_->Sync();

@@ -34,7 +34,6 @@ class Interaction {
   // The whole gesture: press on `moved`, drop on `target`, end of the drag.
   void DragAndDrop(int moved, int target);
 
-  static void CopyCard(const Card& from, Card& to);
   // Takes the last move back. Like the menu item's handler, it does not ask whether Undo is enabled.
   void UndoClick();
 

@@ -12,22 +12,19 @@ const std::string_view kQuickHelp =
     "game is won when there are four piles, all King down to Ace.";
 
 void Interaction::ShowValidClick() {
-  table_.show_valid = !table_.show_valid;
-  const int cursor = table_.show_valid ? kCursorHandPoint : table_.cr_hand_pointer;
-  for (int i = 0; i < kCardSlots; ++i) table_.cards[i].image.drag_cursor = cursor;
+  table_.options.show_valid = !table_.options.show_valid;
+  const int cursor = table_.options.show_valid ? kCursorHandPoint : table_.cr_hand_pointer;
+  for (int i = 0; i < kCardSlots; ++i) table_.images[i].drag_cursor = cursor;
 }
 
-void Interaction::ShowNumberClick() {
-  table_.show_number = !table_.show_number;
-  table_.num_moves_visible = table_.show_number;
-}
+void Interaction::ShowNumberClick() { table_.options.show_number = !table_.options.show_number; }
 
 void Interaction::UseTransparencyClick() {
-  table_.use_transparency = !table_.use_transparency;
-  for (int i = 0; i < kCardSlots; ++i) table_.cards[i].image.transparent = table_.use_transparency;
+  table_.options.use_transparency = !table_.options.use_transparency;
+  for (int i = 0; i < kCardSlots; ++i) table_.images[i].transparent = table_.options.use_transparency;
 }
 
-void Interaction::EnableCheatsClick() { table_.show_moves_enabled = true; }
+void Interaction::EnableCheatsClick() { table_.options.cheats = true; }
 
 void Interaction::HelpClick() { table_.host().ShowMessage(std::string(kQuickHelp)); }
 

@@ -28,20 +28,19 @@ void Interaction::PeekCard(int i) {
   text += ", card_num = " + std::to_string(i);
   text += ", number = " + std::to_string(card.number);
   text += ", suit = " + std::to_string(card.suit);
-  table_.status_text = std::move(text);
+  table_.ui.status_text = std::move(text);
   if (i < kCardSlots && !card.ontop && !card.back_up) {
     card.raised = true;
-    table_.BringToFront(card.image);
+    table_.BringToFront(i);
   }
 }
 
 void Interaction::UnpeekCard() {
-  table_.status_text.clear();
+  table_.ui.status_text.clear();
   for (int i = kCardSlots - 1; i >= 0; --i) {
     if (!table_.cards[i].raised) continue;
     table_.cards[i].raised = false;
-    table_.drag_list = table_.CardsAbove(i);
-    for (int rider : table_.drag_list) table_.BringToFront(table_.cards[rider].image);
+    for (int rider : table_.CardsAbove(i)) table_.BringToFront(rider);
     return;
   }
 }

@@ -20,10 +20,10 @@ constexpr int BlankSpotOf(int column) { return kBlankFirst + column - 1; }
 }  // namespace
 
 bool OnTable(const Table& table, int slot) {
-  if (table.cards[slot].image.visible) return true;
+  if (table.images[slot].visible) return true;
   // A hint hides its card for a moment; the focus and the reader keep it meanwhile.
-  return IsCardSlot(slot) && table.timer_enabled && slot == table.hint_card &&
-         table.game_state != GameState::kNoDeal;
+  return IsCardSlot(slot) && table.ui.hint_blinking && slot == table.course.hint_card &&
+         table.course.game_state != GameState::kNoDeal;
 }
 
 std::vector<int> Group(const Table& table, int slot) {
@@ -73,8 +73,8 @@ int TablePlaces::NearestColumn(int left) const {
   int best = -1;
   for (int lane = 0; lane < kReserveLane; ++lane) {
     if (Lane(lane).empty()) continue;
-    const int distance = std::abs(table_.cards[Lane(lane).front()].image.left - left);
-    if (best < 0 || distance < std::abs(table_.cards[Lane(best).front()].image.left - left)) best = lane;
+    const int distance = std::abs(table_.cards[Lane(lane).front()].left - left);
+    if (best < 0 || distance < std::abs(table_.cards[Lane(best).front()].left - left)) best = lane;
   }
   return best;
 }
@@ -83,7 +83,7 @@ int TablePlaces::Next(int slot, Step step) const {
   const Place at = Find(slot);
   if (at.lane < 0) return slot;
   const std::vector<int>& lane = Lane(at.lane);
-  const int left = table_.cards[slot].image.left;
+  const int left = table_.cards[slot].left;
   const bool reserve = at.lane == kReserveLane;
   switch (step) {
     case Step::kUp:
@@ -99,7 +99,7 @@ int TablePlaces::Next(int slot, Step step) const {
       if (!Lane(kReserveLane).empty()) {
         const std::vector<int>& row = Lane(kReserveLane);
         return *std::min_element(row.begin(), row.end(), [this, left](int a, int b) {
-          return std::abs(table_.cards[a].image.left - left) < std::abs(table_.cards[b].image.left - left);
+          return std::abs(table_.cards[a].left - left) < std::abs(table_.cards[b].left - left);
         });
       }
       return slot;
@@ -155,7 +155,7 @@ int TablePlaces::Nearest(int slot) const {
     const std::vector<int>& lane = Lane(col - 1);
     if (!lane.empty()) {
       // The row the slot held by its place on the table: a blank spot stood for the column's first card.
-      const int row = IsBlankSpot(slot) ? 0 : (table_.cards[slot].image.top - kHeadTop) / kRowStep;
+      const int row = IsBlankSpot(slot) ? 0 : (table_.cards[slot].top - kHeadTop) / kRowStep;
       return lane[static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(lane.size()) - 1))];
     }
   }
@@ -179,7 +179,7 @@ std::string TablePlaces::Description(int slot) const {
   std::string text = "column " + std::to_string(card.col);
   if (IsBlankSpot(slot)) return text;
   const Place at = Find(slot);
-  const int row = at.lane >= 0 ? at.row : (card.image.top - kHeadTop) / kRowStep;
+  const int row = at.lane >= 0 ? at.row : (card.top - kHeadTop) / kRowStep;
   return text + ", row " + std::to_string(row + 1);
 }
 

@@ -247,7 +247,8 @@ void DecodeRunLength(const Bytes& in, const Header& h, std::vector<std::uint32_t
   auto paint = [&](unsigned index) {
     if (y >= kCardHeight || x >= kCardWidth)
       Refuse(Unreadable("its compressed pixels run past the picture's edge"));
-    out[static_cast<std::size_t>(OutputRow(h, y) * kCardWidth + x)] = Colour(palette, index);
+    out[static_cast<std::size_t>(OutputRow(h, y)) * kCardWidth + static_cast<std::size_t>(x)] =
+        Colour(palette, index);
     ++x;
   };
   // Every row painted: the last one full, or ended as well.

@@ -34,7 +34,8 @@ QCursor LoadCursorResource(std::string_view name) {
 QCursor LoadCursorResource(std::string_view name, double ratio) {
   if (ratio != 1) return QCursor(QPixmap::fromImage(DrawCursorArt(name, ratio)), 0, 0);
   InitResources();
-  const QString base = QStringLiteral(":/cursors/") + QString::fromLatin1(name.data(), name.size()).toLower();
+  const QString base = QStringLiteral(":/cursors/") +
+                       QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toLower();
   const QBitmap bits = LoadBitmap(base + QStringLiteral(".xbm"));
   const QBitmap mask = LoadBitmap(base + QStringLiteral("_mask.xbm"));
   return QCursor(bits, mask, 0, 0);

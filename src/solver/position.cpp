@@ -51,12 +51,12 @@ Position Position::FromTable(const Table& table) {
   for (int c = 0; c < kColumns; ++c) {
     std::vector<int>& slots = by_column[c];
     std::sort(slots.begin(), slots.end(),
-              [&](int a, int b) { return table.cards[a].image.top < table.cards[b].image.top; });
+              [&](int a, int b) { return table.cards[a].top < table.cards[b].top; });
     const int left = c * kColumnStep + kFirstLeft;
     for (std::size_t row = 0; row < slots.size(); ++row) {
       const Card& card = table.cards[slots[row]];
       const int code = CardCode(card.suit, card.number);
-      if (card.image.top != kHeadTop + static_cast<int>(row) * kRowStep || card.image.left != left) {
+      if (card.top != kHeadTop + static_cast<int>(row) * kRowStep || card.left != left) {
         Reject("the cards of column " + std::to_string(c + 1) + " do not lie one on another");
       }
       const bool uppermost = row + 1 == slots.size();
@@ -220,7 +220,7 @@ bool Position::Won() const { return Judge() == Outcome::kWon; }
 
 Outcome Position::Judge() const {
   const MoveCount count = CountMoves();
-  if (count.raw == 16) {
+  if (count.raw == kMovesOfAWin) {
     bool won = true;
     for (int c = 0; c < kColumns && won; ++c) {
       const int h = height_[c];

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/error.h"
+#include "table/decimal_text.h"
 #include "table/move_text.h"
 
 namespace vantrel::solver {

@@ -1,7 +1,10 @@
-// One card slot of the table and the on-screen image that shows it, as plain data.
+// One card slot as the game's state holds it, and the picture control that draws it, as plain data.
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "table/geometry.h"
 
 namespace vantrel {
 
@@ -14,29 +17,14 @@ inline constexpr int FacePicture(int suit, int number) { return (suit - 1) * 13 
 // Cursor ids an image can carry. Positive ids are the program's own registered cursors, negative ids the
 // toolkit's stock cursors.
 inline constexpr int kCursorDefault = 0;
-inline constexpr int kCursorDrag = -12;       // the stock drag arrow
-inline constexpr int kCursorHandPoint = -21;  // the stock pointing hand
+inline constexpr int kCursorDrag = -12;        // the stock drag arrow
+inline constexpr int kCursorHandPoint = -21;   // the stock pointing hand
 inline constexpr int kCursorHandPointer = 10;  // our own pointing hand ("HANDPOINTER")
 inline constexpr int kCursorHandGrab = 11;     // our own closed hand ("HANDGRAB")
 
-// The picture control of one slot: where it lies (client pixels), what it shows and how it reacts.
-struct Image {
-  int left = 0;
-  int top = 0;
-  int width = 71;
-  int height = 96;
-  bool visible = false;
-  int picture = kNoPicture;
-  bool transparent = false;
-  int cursor = kCursorDefault;
-  int drag_cursor = kCursorDrag;
-  int tag = 0;         // the slot index
-  std::int64_t z = 0;  // stacking rank: higher is drawn later, on top
-
-  bool Contains(int x, int y) const { return x >= left && x < left + width && y >= top && y < top + height; }
-};
-
-// One slot. Records start zeroed: identities are meaningless until the first deal resets them.
+// One slot as a deal and the drops leave it: everything Undo restores. Records start zeroed: identities are
+// meaningless until the first deal resets them. `left` and `top` are the slot's place in client pixels;
+// the rule reads a card's row and column from them.
 struct Card {
   int suit = 0;    // 1..4: spades, clubs, diamonds, hearts
   int number = 0;  // 1..13: Ace..King
@@ -44,7 +32,33 @@ struct Card {
   bool ontop = false;
   int col = 0;  // 1..8 the columns, 9..12 the reserve places
   bool raised = false;
-  Image image;
+  int picture = kNoPicture;
+  int left = 0;
+  int top = 0;
+
+  bool operator==(const Card&) const = default;
 };
+
+// The 60 slots: 0..47 dealt into the columns, 48..51 the reserve row, 52..59 the blank spots.
+using Slots = std::array<Card, kSlotCount>;
+// The card slots as the last drop found them: the value Undo copies back.
+using UndoCopy = std::array<Card, kCardSlots>;
+
+// How a slot's picture is drawn and how it reacts to the pointer. Not part of the game's state: Undo leaves
+// it alone.
+struct Image {
+  int width = kCardWidth;
+  int height = kCardHeight;
+  bool visible = false;
+  bool transparent = false;
+  int cursor = kCursorDefault;
+  int drag_cursor = kCursorDrag;
+  std::int64_t z = 0;  // stacking rank: higher is drawn later, on top
+};
+
+// Whether the point lies on the image of a slot placed at the card's place.
+inline bool Covers(const Card& card, const Image& image, int x, int y) {
+  return x >= card.left && x < card.left + image.width && y >= card.top && y < card.top + image.height;
+}
 
 }  // namespace vantrel

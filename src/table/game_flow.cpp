@@ -4,62 +4,83 @@
 namespace vantrel {
 
 void Table::NewClick(DealCommand command) {
-  if (game_state == GameState::kInProgress) {
+  if (course.game_state == GameState::kInProgress) {
     if (!host_.AskWarning("Are you sure you want to start a new game?", platform::DefaultAnswer::kYes))
       return;
-    RecordResult(results, results.losses, kStreakLosses);  // an abandoned game counts as lost
+    RecordResult(course.results, course.results.losses, kStreakLosses);  // an abandoned game counts as lost
   }
-  const bool reshuffle = command == DealCommand::kNew || game_state == GameState::kNoDeal;
+  const bool reshuffle = command == DealCommand::kNew || course.game_state == GameState::kNoDeal;
   ResetCards(reshuffle);
   if (reshuffle) Shuffle();
-  game_state = GameState::kInProgress;
-  hints_left = kStartingHints;
-  SetHintCaption(give_hint_caption, hints_left);
+  course.game_state = GameState::kInProgress;
+  course.hints_left = kStartingHints;
   // Undo never reaches back into the previous game.
-  undo_enabled = false;
+  course.undo_enabled = false;
   DealLayout();
-  if (!FindMoves(kCountOnly)) NoMoreMoves();
+  if (!FindMoves()) NoMoreMoves();
 }
 
 void Table::GiveHintClick() {
-  if (game_state == GameState::kNoDeal || num_moves == 0) return;
-  if (hints_left == 0) {
+  if (course.game_state == GameState::kNoDeal || count.num_moves == 0) return;
+  if (course.hints_left == 0) {
     host_.ShowMessage("No hints left!");
     return;
   }
-  --hints_left;
-  SetHintCaption(give_hint_caption, hints_left);
+  --course.hints_left;
   // A blink still under way ends first, so no card can stay hidden.
-  if (timer_enabled) TimerTimer();
-  FindMoves(kGiveHint);
+  if (ui.hint_blinking) TimerTimer();
+  FindMoves();
+  const int slot = PickHintCard();
+  if (slot >= 0) HideHintedCard(slot);
 }
 
-void Table::TimerTimer() {
-  cards[hint_card].image.visible = true;
-  timer_enabled = false;
-  host_.StopHintTimer();
+int Table::PickHintCard() {
+  int counted = 0;
+  for (const LegalDrop& drop : count.drops) counted += drop.counted ? 1 : 0;
+  if (counted == 0) return -1;
+  random.Seed(host_.NowSeconds());
+  int k = random.Below(counted);
+  for (const LegalDrop& drop : count.drops) {
+    if (drop.counted && k-- == 0) return drop.moved;
+  }
+  return -1;
+}
+
+void Table::HideHintedCard(int slot) {
+  course.hint_card = slot;
+  SetHintBlink(true);
+}
+
+void Table::TimerTimer() { SetHintBlink(false); }
+
+void Table::SetHintBlink(bool hidden) {
+  images[course.hint_card].visible = !hidden;
+  ui.hint_blinking = hidden;
+  if (hidden) {
+    host_.StartHintTimer();
+  } else {
+    host_.StopHintTimer();
+  }
 }
 
 void Table::ShowMovesBtnClick() {
-  if (game_state != GameState::kNoDeal) FindMoves(kShowAllMoves);
+  if (course.game_state == GameState::kNoDeal) return;
+  FindMoves();
+  host_.Beep();
+  host_.ShowMessage(MovesListing());
 }
 
-void Table::YouWin() {
-  if (game_state == GameState::kOver) return;
-  RecordResult(results, results.wins, kStreakWins);
-  undo_enabled = false;
-  game_state = GameState::kOver;
-  host_.Beep();
-  host_.ShowMessage("You Win!");
-}
+void Table::YouWin() { EndGame(course.results.wins, kStreakWins, "You Win!"); }
 
-void Table::NoMoreMoves() {
-  if (game_state == GameState::kOver) return;
-  RecordResult(results, results.losses, kStreakLosses);
-  undo_enabled = false;
-  game_state = GameState::kOver;
+void Table::NoMoreMoves() { EndGame(course.results.losses, kStreakLosses, "No More Moves!"); }
+
+void Table::EndGame(int& counter, int streak_kind, const char* message) {
+  if (course.game_state == GameState::kOver) return;
+  RecordResult(course.results, counter, streak_kind);
+  course.undo_enabled = false;
+  course.game_state = GameState::kOver;
   host_.Beep();
-  host_.ShowMessage("No More Moves!");
+  host_.ShowMessage(message);
 }
 
 }  // namespace vantrel

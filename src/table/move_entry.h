@@ -1,7 +1,5 @@
-// One possible move found by the enumeration, and the list of them.
+// A counted move as the listing and the command line's report describe it: the cards, not the slots.
 #pragma once
-
-#include <array>
 
 namespace vantrel {
 
@@ -16,21 +14,6 @@ struct MoveEntry {
   int slot = 0;           // the slot of the card to move
 
   bool operator==(const MoveEntry&) const = default;
-};
-
-// Every move a layout can offer: at most one onto each of the 52 cards, plus each of the four Kings to
-// each of the eight columns.
-inline constexpr int kMaxMoves = 52 + 4 * 8;
-
-struct MoveList {
-  int count = 0;
-  std::array<MoveEntry, kMaxMoves> entries{};
-
-  void clear() { count = 0; }
-  void push_back(const MoveEntry& e) { entries[count++] = e; }
-  const MoveEntry& operator[](int i) const { return entries[i]; }
-  const MoveEntry* begin() const { return entries.data(); }
-  const MoveEntry* end() const { return entries.data() + count; }
 };
 
 }  // namespace vantrel

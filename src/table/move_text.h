@@ -2,7 +2,6 @@
 // The command line, the solver's answers and test fixtures all speak it.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +13,6 @@ struct Drop {
   int target = 0;
   bool operator==(const Drop&) const = default;
 };
-
-// A plain decimal: one or more digits, nothing else, at most `max`.
-std::optional<std::uint64_t> ParseDecimal(std::string_view text, std::uint64_t max);
 
 // "M>T" with M and T plain decimals in range; anything else gives nothing.
 std::optional<Drop> ParseDrop(std::string_view text);

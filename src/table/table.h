@@ -1,4 +1,4 @@
-// The table: the 60 slots, the deal, the move rule, the enumeration, the course of a game and its results.
+// The table: the 60 slots, the deal, the move rule, the legal drops, the course of a game and its results.
 // Plain data and rules; the window only shows it and feeds it input.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include "table/card.h"
 #include "table/column_list.h"
 #include "table/geometry.h"
+#include "table/legal_drops.h"
 #include "table/move_entry.h"
 #include "table/random.h"
 #include "table/results.h"
@@ -21,12 +22,45 @@ enum class GameState : int { kNoDeal = 0, kInProgress = 1, kOver = 2 };
 // The two menu commands that deal: New reshuffles, Redo repeats the last deal.
 enum class DealCommand { kNew, kRedo };
 
-// FindMoves modes.
-inline constexpr int kCountOnly = 0;
-inline constexpr int kShowAllMoves = 1;
-inline constexpr int kGiveHint = 2;
-
 inline constexpr int kStartingHints = 3;
+
+// The course of the game under way and the results of this run's games.
+struct GameCourse {
+  GameState game_state = GameState::kNoDeal;
+  int hints_left = kStartingHints;
+  int hint_card = 0;          // the slot the last hint hid
+  bool undo_enabled = false;  // the last drop may be taken back
+  Results results;
+};
+
+// The last count of the moves, made after every deal, drop and undo.
+struct CountedMoves {
+  LegalDrops drops;   // every drop the game accepts, in the game's order
+  int num_moves = 0;  // the counted drops after the King discount: the label's number
+  int raw_moves = 0;  // the counted drops before the discount: the win test reads it
+};
+
+// The options the player switches in the Options and Debug menus.
+struct ViewOptions {
+  bool show_valid = true;
+  bool show_number = true;
+  bool use_transparency = true;
+  bool cheats = false;  // "Show All Moves" enabled
+};
+
+// What lasts only while the player does it; Undo never touches it.
+struct InterfaceState {
+  bool dragging = false;       // a drag is under way: the scroll bars are off
+  bool hint_blinking = false;  // the hinted card is hidden until the hint timer fires
+  std::string status_text;     // what a peek shows in the status bar
+};
+
+// The window's outer size; the reserve row lies at height - 180.
+struct WindowSize {
+  int width = kDesignWidth;
+  int height = kDesignHeight;
+  int blank_height = 0;  // the blank spots' height: the client height at construction less 50
+};
 
 class Table {
  public:
@@ -45,25 +79,39 @@ class Table {
   void FormResize();
 
   // --- stacking order ---
-  void BringToFront(Image& image) { image.z = ++front_z_; }
-  void SendToBack(Image& image) { image.z = --back_z_; }
+  void BringToFront(int slot) { images[slot].z = ++front_z_; }
+  void SendToBack(int slot) { images[slot].z = --back_z_; }
   // The slots back to front, the order in which they are drawn.
   std::array<int, kSlotCount> StackingOrder() const;
   // The topmost visible slot image under the point, or -1 for the bare table.
   int SlotAt(int x, int y) const;
 
-  // --- the rule ---
+  // --- the rule (src/table/rule.cpp) ---
   ColumnList CardsAbove(int slot) const;
+  // Where a drop on `sender` lands: a drop anywhere on a column lands on its uppermost card.
+  int LandingSlot(int sender) const;
   bool IsValidMove(int target, int moved) const;
 
-  // --- enumeration and the win test ---
-  bool FindMoves(int mode);
-  void DiscountKingMoves();
-  bool CheckWin();
-  // The "Possible Moves:" listing of the last enumeration.
+  // --- the legal drops, the count and the win test (src/table/enumeration.cpp) ---
+  // Every drop the game accepts here, in the game's order: by the slot of the card receiving it, a King's
+  // drops into the empty columns at the King's own slot.
+  LegalDrops ListLegalDrops() const;
+  // Counts the moves into `count`; false when there are none.
+  bool FindMoves();
+  bool CheckWin() const;
+  // The counted drops of the last count, described by their cards, in their order.
+  MoveEntry Describe(const LegalDrop& drop) const;
+  // The "Possible Moves:" listing of the last count.
   std::string MovesListing() const;
 
-  // --- the course of a game ---
+  // --- a drop (src/table/drop.cpp) ---
+  // Plays a drop of `moved` on `sender` if the rule accepts it: the card with its riders, the turn-over, the
+  // undo copy, the count, the win and the loss. False (and nothing changed) when refused.
+  bool PlayDrop(int sender, int moved);
+  // Puts the slots back as they were before the last drop and counts again; an undo never ends a game.
+  void TakeBackDrop();
+
+  // --- the course of a game (src/table/game_flow.cpp) ---
   void NewClick(DealCommand command);
   void GiveHintClick();
   void TimerTimer();
@@ -73,48 +121,28 @@ class Table {
 
   platform::Host& host() { return host_; }
 
-  // The slots and their undo copies (card slots only).
-  std::array<Card, kSlotCount> cards;
-  std::array<Card, kCardSlots> undo_cards;
-  Image outline;  // hidden at the end of every drag; never shown
+  static constexpr int cr_hand_pointer = kCursorHandPointer;
+  static constexpr int cr_hand_grab = kCursorHandGrab;
 
-  ColumnList drag_list;  // scratch: the drag, the win test and the end of a peek fill it
-  MoveList moves;        // the list of the last enumeration, in its order
-  int num_moves = 0;     // moves after the King discount: the label's count
-  int raw_moves = 0;     // moves before the discount: the win test reads it
-  int hint_card = 0;     // the slot hidden by the last hint
-
-  GameState game_state = GameState::kNoDeal;
-  int hints_left = kStartingHints;
-  Results results;
-  bool can_undo = false;
-
-  // Controls and menu items whose state the game sets.
-  std::string give_hint_caption;
-  std::string num_moves_caption;
-  bool num_moves_visible = true;
-  std::string status_text;
-  bool undo_enabled = false;
-  bool show_valid = true;
-  bool show_number = true;
-  bool use_transparency = true;
-  bool show_moves_enabled = false;
-  bool timer_enabled = false;
-  bool scroll_bars = true;  // off while a drag is under way
-
-  // The window's outer size; the reserve row lies at window_height - 180.
-  int window_width;
-  int window_height;
-  int blank_height;  // the blank spots' height: the client height at construction less 50
-
-  const int cr_hand_pointer = kCursorHandPointer;
-  const int cr_hand_grab = kCursorHandGrab;
-
+  Slots cards;                           // the game's state: what a deal and the drops change
+  std::array<Image, kSlotCount> images;  // how each slot is drawn
+  UndoCopy undo_cards;                   // the card slots before the last drop
+  CountedMoves count;                    // the last count
+  GameCourse course;
+  ViewOptions options;
+  InterfaceState ui;
+  WindowSize window;
   Random random;
 
  private:
-  void SetMovesCaption();
-  static void SetHintCaption(std::string& caption, int hints);
+  // The hint: a counted drop picked at random from a generator seeded with the clock, its card hidden for a
+  // blink.
+  int PickHintCard();
+  void HideHintedCard(int slot);
+  // The hinted card hidden (the hint timer running) or shown again (the timer stopped).
+  void SetHintBlink(bool hidden);
+  // A win or a loss: counted once, Undo off, the beep and the message.
+  void EndGame(int& counter, int streak_kind, const char* message);
 
   platform::Host& host_;
   std::int64_t front_z_ = 0;

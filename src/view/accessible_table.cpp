@@ -51,9 +51,10 @@ class AccessiblePlace : public QAccessibleInterface {
   QRect rect() const override {
     if (!view_) return {};
     const Table& table = view_->table();
-    const Image& image = table.cards[slot_].image;
-    QRect shown(image.left, image.top, image.width, image.height);
-    if (IsBlankSpot(slot_)) shown = QRect(image.left, kHeadTop, kCardWidth, kCardHeight);
+    const Card& card = table.cards[slot_];
+    const Image& image = table.images[slot_];
+    QRect shown(card.left, card.top, image.width, image.height);
+    if (IsBlankSpot(slot_)) shown = QRect(card.left, kHeadTop, kCardWidth, kCardHeight);
     // A covered card shows its strip only.
     else if (!table.CardsAbove(slot_).empty())
       shown.setHeight(kRowStep);
@@ -126,7 +127,7 @@ class AccessibleTable : public QAccessibleWidget {
     int slot = table.SlotAt(at.x(), at.y());
     // Over an empty column the blank spot answers, as a drop there would land.
     for (int blank = kBlankFirst; slot < 0 && blank < kSlotCount; ++blank) {
-      if (table.cards[blank].image.Contains(at.x(), at.y())) slot = blank;
+      if (Covers(table.cards[blank], table.images[blank], at.x(), at.y())) slot = blank;
     }
     return slot >= 0 && TablePlaces(table).Contains(slot) ? Place(slot) : nullptr;
   }

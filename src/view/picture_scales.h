@@ -43,14 +43,14 @@ inline constexpr char kDrawnFromKey[] = "Vantrel-Drawn-From";
 inline QString PictureFingerprint(const QImage& picture) {
   const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
   QCryptographicHash hash(QCryptographicHash::Sha1);
-  QByteArray row(pixels.width() * 4, Qt::Uninitialized);
+  QByteArray row(qsizetype{pixels.width()} * 4, Qt::Uninitialized);
   for (int y = 0; y < pixels.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
     for (int x = 0; x < pixels.width(); ++x) {
       const QRgb colour = line[x] | 0xff000000;
       const bool transparent = qAlpha(line[x]) == 0 || colour == kTransparentColour;
       // Byte by byte, so the fingerprint is the same on every machine whatever its byte order.
-      qToLittleEndian<quint32>(transparent ? 0 : colour, row.data() + 4 * x);
+      qToLittleEndian<quint32>(transparent ? 0 : colour, row.data() + qsizetype{4} * x);
     }
     hash.addData(row);
   }

@@ -108,13 +108,13 @@ QRect TableKeys::GroupRect(int slot) const {
   if (slot < 0) return {};
   if (IsBlankSpot(slot)) {
     // An empty column: where a King dropped there lands.
-    const Image& spot = table_.cards[slot].image;
-    return QRect(spot.left, kHeadTop, kCardWidth, kCardHeight);
+    return QRect(table_.cards[slot].left, kHeadTop, kCardWidth, kCardHeight);
   }
   QRect rect;
   for (int s : Group(table_, slot)) {
-    const Image& image = table_.cards[s].image;
-    rect |= QRect(image.left, image.top, image.width, image.height);
+    const Card& card = table_.cards[s];
+    const Image& image = table_.images[s];
+    rect |= QRect(card.left, card.top, image.width, image.height);
   }
   return rect;
 }

@@ -15,10 +15,16 @@
 namespace vantrel {
 namespace {
 
-const QColor kTableGreen(0, 128, 0);
 constexpr double kGhostOpacity = 0.7;
 
-QRect RectOf(const Image& image) { return QRect(image.left, image.top, image.width, image.height); }
+QRect RectOf(const Card& card, const Image& image) {
+  return QRect(card.left, card.top, image.width, image.height);
+}
+
+// Whether the slot shows a picture: visible, with a face or the back.
+bool ShowsPicture(const Card& card, const Image& image) {
+  return image.visible && card.picture >= 0 && card.picture <= kBackPicture;
+}
 
 MouseButton ButtonOf(Qt::MouseButton button) {
   switch (button) {
@@ -43,19 +49,20 @@ TableView::TableView(Table& table, Interaction& interaction, const CardPictures&
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);  // the keys of keyboard play
   accessible::Install();
-  for (int i = 0; i < kSlotCount; ++i) drawn_[static_cast<std::size_t>(i)] = Look(table_.cards[i].image);
+  for (int i = 0; i < kSlotCount; ++i)
+    drawn_[static_cast<std::size_t>(i)] = Look(table_.cards[i], table_.images[i]);
   run_ = [this](const std::function<void()>& handler) {
     handler();
     Sync();
   };
 }
 
-TableView::Drawn TableView::Look(const Image& image) {
+TableView::Drawn TableView::Look(const Card& card, const Image& image) {
   Drawn look;
-  look.shown = image.visible && image.picture >= 0 && image.picture <= kBackPicture;
+  look.shown = ShowsPicture(card, image);
   if (!look.shown) return look;  // an image that draws nothing looks the same wherever it lies
-  look.rect = RectOf(image);
-  look.picture = image.picture;
+  look.rect = RectOf(card, image);
+  look.picture = card.picture;
   look.transparent = image.transparent;
   look.z = image.z;
   return look;
@@ -65,7 +72,7 @@ QRegion TableView::Sync() {
   QRegion dirty;
   for (int i = 0; i < kSlotCount; ++i) {
     Drawn& before = drawn_[static_cast<std::size_t>(i)];
-    const Drawn now = Look(table_.cards[i].image);
+    const Drawn now = Look(table_.cards[i], table_.images[i]);
     if (now == before) continue;
     if (before.shown) dirty += before.rect;
     if (now.shown) dirty += now.rect;
@@ -81,10 +88,11 @@ QRegion TableView::Sync() {
 QSize TableView::Extent() const {
   int right = 0;
   int bottom = 0;
-  for (const Card& card : table_.cards) {
-    if (!card.image.visible) continue;
-    right = std::max(right, card.image.left + card.image.width);
-    bottom = std::max(bottom, card.image.top + card.image.height);
+  for (int i = 0; i < kSlotCount; ++i) {
+    const Image& image = table_.images[i];
+    if (!image.visible) continue;
+    right = std::max(right, table_.cards[i].left + image.width);
+    bottom = std::max(bottom, table_.cards[i].top + image.height);
   }
   return QSize(right, bottom);
 }
@@ -92,19 +100,20 @@ QSize TableView::Extent() const {
 void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion region = ScreenRounded(event->region());
-  painter.fillRect(event->rect(), kTableGreen);
+  painter.fillRect(event->rect(), QColor(kTableGreen));
   const double ratio = devicePixelRatioF();
   pictures_.Prepare(ratio);
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
   if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int slot : table_.StackingOrder()) {
-    const Image& image = table_.cards[slot].image;
-    if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
-    const QRect rect = RectOf(image);
+    const Card& card = table_.cards[slot];
+    const Image& image = table_.images[slot];
+    if (!ShowsPicture(card, image)) continue;
+    const QRect rect = RectOf(card, image);
     if (!region.intersects(rect)) continue;
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
-    painter.drawPixmap(rect.topLeft(), pictures_.Picture(image.picture, ratio));
+    painter.drawPixmap(rect.topLeft(), pictures_.Picture(card.picture, ratio));
   }
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
@@ -197,13 +206,13 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   press_pos_ = pos;
   Run([&] { interaction_.CardStartDrag(slot); });
   ghost_.assign(1, slot);
-  for (int rider : table_.drag_list) ghost_.push_back(rider);
+  for (int rider : table_.CardsAbove(slot)) ghost_.push_back(rider);
   ghost_offset_ = QPoint();
   ghost_shown_ = false;
   // The group is drawn once, opaque, so the translucent copy that follows the pointer shows each card
   // only once, the way the column shows them.
   ghost_rect_ = QRect();
-  for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s].image);
+  for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s], table_.images[s]);
   // Drawn in the screen's own pixels, from the pictures made for them.
   const double ratio = devicePixelRatioF();
   ghost_picture_ = QPixmap(ghost_rect_.size() * ratio);
@@ -212,12 +221,13 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   QPainter painter(&ghost_picture_);
   std::vector<int> order = ghost_;
   std::sort(order.begin(), order.end(),
-            [this](int a, int b) { return table_.cards[a].image.z < table_.cards[b].image.z; });
+            [this](int a, int b) { return table_.images[a].z < table_.images[b].z; });
   for (int s : order) {
-    const Image& image = table_.cards[s].image;
-    if (!image.visible || image.picture < 0 || image.picture > kBackPicture) continue;
-    painter.drawPixmap(RectOf(image).topLeft() - ghost_rect_.topLeft(),
-                       pictures_.Picture(image.picture, ratio));
+    const Card& card = table_.cards[s];
+    const Image& image = table_.images[s];
+    if (!ShowsPicture(card, image)) continue;
+    painter.drawPixmap(RectOf(card, image).topLeft() - ghost_rect_.topLeft(),
+                       pictures_.Picture(card.picture, ratio));
   }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
 }
@@ -271,7 +281,7 @@ void TableView::MoveGhost(const QPoint& pos) {
 
 void TableView::ShowHoverCursor(const QPoint& pos) {
   const int slot = table_.SlotAt(pos.x(), pos.y());
-  const int id = slot >= 0 ? table_.cards[slot].image.cursor : kCursorDefault;
+  const int id = slot >= 0 ? table_.images[slot].cursor : kCursorDefault;
   setCursor(platform::CursorTable::Screen().Get(id));
 }
 

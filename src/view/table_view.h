@@ -2,6 +2,7 @@
 // the keys into keyboard play (TableKeys).
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QPoint>
 #include <QRegion>
@@ -17,6 +18,9 @@
 #include "table/table.h"
 
 namespace vantrel {
+
+// The colour of the bare table, behind the cards and around them.
+inline constexpr QRgb kTableGreen = qRgb(0, 128, 0);
 
 class TableView : public QWidget {
   Q_OBJECT
@@ -72,7 +76,7 @@ class TableView : public QWidget {
     std::int64_t z = 0;
     bool operator==(const Drawn&) const = default;
   };
-  static Drawn Look(const Image& image);
+  static Drawn Look(const Card& card, const Image& image);
 
   void Run(const std::function<void()>& handler);
   // Schedules the repaint of `region` (a little more on screens of fractional scales).

@@ -1,7 +1,7 @@
 """Plays random deals and random drops (valid, refused, on covered cards, on blank spots, undo) through
 vantrel-cli and through the independent model in reference_model.py, and compares every field of the report.
 
-usage: differential_test.py CLI [--games N] [--seed S]"""
+usage: differential_test.py CLI [--games N] [--seed S]; VANTREL_TEST_SEED=S replays a run as --seed S does."""
 import argparse
 import json
 import os
@@ -55,6 +55,8 @@ def main():
     parser.add_argument("--games", type=int, default=150)
     parser.add_argument("--seed", type=int, default=None)
     args = parser.parse_args()
+    if args.seed is None and os.environ.get("VANTREL_TEST_SEED"):
+        args.seed = int(os.environ["VANTREL_TEST_SEED"])
     seed = args.seed if args.seed is not None else random.randrange(1 << 30)
     print("differential test seed", seed)
     rng = random.Random(seed)
@@ -72,6 +74,7 @@ def main():
                     print("  expected", json.dumps(expected[key])[:400])
                     print("  actual  ", json.dumps(actual.get(key))[:400])
             print("replay: vantrel-cli play %d --height %d %s" % (deal_seed, height, " ".join(actions)))
+            print("the whole run again: VANTREL_TEST_SEED=%d" % seed)
             return 1
     print("%d games agree" % args.games)
     return 0

@@ -31,7 +31,7 @@ TEST_F(GameOnScreen, F2DealsEveryCardWhereTheModelPutsIt) {
   // Spelled out for the faces and backs: each card's uncovered strip shows its own picture.
   const QImage shot = TableShot();
   for (int slot = 0; slot < kCardSlots; ++slot) {
-    const Image& im = model_->table.cards[slot].image;
+    const Card& im = model_->table.cards[slot];
     const QImage picture(QDir(GameDir()).filePath(QString::fromStdString(CardFileName(im.picture))));
     const QPoint probe = GrabPoint(model_->table, slot);
     EXPECT_EQ(shot.pixel(probe), picture.pixel(probe - QPoint(im.left, im.top))) << "slot " << slot;
@@ -48,20 +48,18 @@ TEST_F(GameOnScreen, AValidDragMovesTheCardWithItsRiders) {
   int best_moved = -1;
   int best_target = -1;
   int best_riders = -1;
-  for (int moved = 0; moved < kCardSlots; ++moved) {
-    for (int target = 40; target < kCardSlots; ++target) {
-      if (!model_->table.cards[moved].image.visible || !model_->table.IsValidMove(target, moved)) continue;
-      const int riders = model_->table.CardsAbove(moved).count;
-      if (riders > best_riders) {
-        Model probe(kClock);
-        probe.table.NewClick(DealCommand::kNew);
-        probe.player.DragAndDrop(moved, target);
-        if (!probe.host.messages.empty()) continue;
-        best_moved = moved;
-        best_target = target;
-        best_riders = riders;
-      }
-    }
+  for (const LegalDrop& drop : model_->table.ListLegalDrops()) {
+    if (!model_->table.images[drop.moved].visible) continue;
+    const int riders = model_->table.CardsAbove(drop.moved).count;
+    // Among equals the lowest moved slot, as when the slots were searched in order.
+    if (riders < best_riders || (riders == best_riders && drop.moved > best_moved)) continue;
+    Model probe(kClock);
+    probe.table.NewClick(DealCommand::kNew);
+    probe.player.DragAndDrop(drop.moved, drop.target);
+    if (!probe.host.messages.empty()) continue;
+    best_moved = drop.moved;
+    best_target = drop.target;
+    best_riders = riders;
   }
   ASSERT_GE(best_moved, 0) << "this deal offers no quiet move";
   const QPoint from = GrabPoint(model_->table, best_moved);

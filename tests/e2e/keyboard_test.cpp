@@ -48,9 +48,10 @@ class KeyboardOnScreen : public TableOnScreen {
       const Table& t = model_->table;
       QRect rect;
       for (int s : Group(t, slot)) {
-        const Image& image = t.cards[s].image;
-        rect |= IsBlankSpot(s) ? QRect(image.left, kHeadTop, kCardWidth, kCardHeight)
-                               : QRect(image.left, image.top, image.width, image.height);
+        const Card& card = t.cards[s];
+        const Image& image = t.images[s];
+        rect |= IsBlankSpot(s) ? QRect(card.left, kHeadTop, kCardWidth, kCardHeight)
+                               : QRect(card.left, card.top, image.width, image.height);
       }
       region += rect.adjusted(-kFrameReach, -kFrameReach, kFrameReach, kFrameReach);
     }
@@ -60,8 +61,9 @@ class KeyboardOnScreen : public TableOnScreen {
   // Whether the whole table and the frame fit in the window, which then neither scrolls nor has a scroll bar.
   bool Fits() const {
     int bottom = 0;
-    for (const Card& card : model_->table.cards) {
-      if (card.image.visible) bottom = std::max(bottom, card.image.top + card.image.height);
+    const Table& t = model_->table;
+    for (int s = 0; s < kSlotCount; ++s) {
+      if (t.images[s].visible) bottom = std::max(bottom, t.cards[s].top + t.images[s].height);
     }
     return bottom + kFrameReach <= kTableHeight;
   }
@@ -109,7 +111,7 @@ TEST_F(KeyboardOnScreen, AWholeDealIsWonWithKeyPressesOnly) {
     ASSERT_EQ(play_->focus(), drop.moved) << "the drop was not taken in the model";
     Keys(keys);
     // A table taller than the window scrolls to show the focus: it is compared where it fits.
-    if (model_->table.game_state == GameState::kInProgress && Fits()) {
+    if (model_->table.course.game_state == GameState::kInProgress && Fits()) {
       ASSERT_EQ(WaitForScreen(Expected(), "keyboard-drop", kTableWidth, FrameRegion()), 0);
       ++compared;
     }

@@ -66,8 +66,9 @@ class SharpOnScreen : public TableOnScreen {
     return -1;
   }
   QRect PlaceOf(int slot) const {
-    const Image& im = model_->table.cards[slot].image;
-    return QRect(im.left, im.top, im.width, im.height);
+    const Card& card = model_->table.cards[slot];
+    const Image& im = model_->table.images[slot];
+    return QRect(card.left, card.top, im.width, im.height);
   }
 };
 
@@ -134,7 +135,7 @@ TEST_F(SharpOnScreen, TheTableTheDraggedGroupAndTheHandAreDrawnForTheScale) {
   QImage expected = Expected();
   {
     // The card lies uppermost, so it is the whole group.
-    const QImage group = CardPicture(model_->table.cards[slot].image.picture, kScale)
+    const QImage group = CardPicture(model_->table.cards[slot].picture, kScale)
                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&expected);
     painter.setOpacity(0.7);

@@ -18,6 +18,7 @@
 
 #include "stats_form/stats_form.h"
 #include "store_support.h"
+#include "table/decimal_text.h"
 #include "table/move_text.h"
 #include "table_on_screen.h"
 #include "x_server.h"
@@ -119,7 +120,7 @@ class StatisticsOnScreen : public TableOnScreen {
 
       Drag(press, release);
       model_->player.DragAndDrop(drop.moved, drop.target);
-      if (table.game_state == GameState::kInProgress) {
+      if (table.course.game_state == GameState::kInProgress) {
         ASSERT_EQ(WaitForModel("drop"), 0);
       }
     }
@@ -209,7 +210,7 @@ TEST_F(StatisticsOnScreen, TwoWinsAndALossOutliveTheCloseBoxAndQuitAndOnlyYesCle
   ASSERT_NO_FATAL_FAILURE(Play(std::vector<Drop>(first.drops.begin(), first.drops.begin() + 10)));
   ASSERT_NO_FATAL_FAILURE(AnswerQuestion(QStringLiteral("F2"), QStringLiteral("y"), "abandon-question"));
   model_->table.NewClick(DealCommand::kNew);  // the model's question is answered Yes
-  ASSERT_EQ(model_->table.results.losses, 1);
+  ASSERT_EQ(model_->table.course.results.losses, 1);
   ASSERT_EQ(WaitForModel("abandoned"), 0);
   CloseWindow(window_);
   ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "table/card_names.h"
+#include "table/decimal_text.h"
 
 namespace vantrel::e2e {
 namespace {
@@ -108,13 +109,14 @@ QImage Render(const Table& table, int scale, const QString& cards, const std::se
   QImage image(kTableWidth * scale, kTableHeight * scale, QImage::Format_RGB32);
   image.fill(kGreen);
   for (int slot : table.StackingOrder()) {
-    const Image& im = table.cards[slot].image;
-    if (!im.visible || im.picture < 0) continue;
-    const QImage& picture = CardPicture(im.picture, scale, cards, enlarged);
+    const Card& card = table.cards[slot];
+    const Image& im = table.images[slot];
+    if (!im.visible || card.picture < 0) continue;
+    const QImage& picture = CardPicture(card.picture, scale, cards, enlarged);
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const QRgb pixel = picture.pixel(x, y);
-        const QPoint at(im.left * scale + x, im.top * scale + y);
+        const QPoint at(card.left * scale + x, card.top * scale + y);
         if (!image.rect().contains(at)) continue;
         if (qAlpha(pixel) == 255) {
           image.setPixel(at, pixel);
@@ -122,7 +124,7 @@ QImage Render(const Table& table, int scale, const QString& cards, const std::se
           // Drawn without transparency, a picture shows its transparent colour there.
           if (!im.transparent) image.setPixel(at, kTransparent);
         } else {
-          ADD_FAILURE() << "picture " << im.picture << " is partly transparent at " << x << ", " << y;
+          ADD_FAILURE() << "picture " << card.picture << " is partly transparent at " << x << ", " << y;
           return image;
         }
       }
@@ -132,19 +134,21 @@ QImage Render(const Table& table, int scale, const QString& cards, const std::se
 }
 
 QPoint GrabPoint(const Table& table, int slot) {
-  const Image& image = table.cards[slot].image;
+  const Card& card = table.cards[slot];
+  const Image& image = table.images[slot];
   const bool covered = !table.CardsAbove(slot).empty();
-  return QPoint(image.left + image.width / 2, image.top + (covered ? 7 : image.height / 2));
+  return QPoint(card.left + image.width / 2, card.top + (covered ? 7 : image.height / 2));
 }
 
 TopSlots::TopSlots(const Table& table) : slots_(static_cast<std::size_t>(kTableWidth * kComparedHeight), -1) {
   // Painted back to front, so each point ends with the topmost visible image, as Table::SlotAt finds it.
   for (int slot : table.StackingOrder()) {
-    const Image& im = table.cards[slot].image;
+    const Card& card = table.cards[slot];
+    const Image& im = table.images[slot];
     if (!im.visible) continue;
-    for (int y = std::max(im.top, 0); y < std::min(im.top + im.height, kComparedHeight); ++y) {
-      for (int x = std::max(im.left, 0); x < std::min(im.left + im.width, kTableWidth); ++x) {
-        slots_[static_cast<std::size_t>(y * kTableWidth + x)] = slot;
+    for (int y = std::max(card.top, 0); y < std::min(card.top + im.height, kComparedHeight); ++y) {
+      for (int x = std::max(card.left, 0); x < std::min(card.left + im.width, kTableWidth); ++x) {
+        slots_[static_cast<std::size_t>(y) * kTableWidth + static_cast<std::size_t>(x)] = slot;
       }
     }
   }
@@ -233,8 +237,8 @@ int TableOnScreen::WaitForScreen(const QImage& expected, const char* what, int w
 int TableOnScreen::WaitForModel(const char* what) {
   const Table& table = model_->table;
   int bottom = 0;
-  for (const Card& card : table.cards) {
-    if (card.image.visible) bottom = std::max(bottom, card.image.top + card.image.height);
+  for (int i = 0; i < kSlotCount; ++i) {
+    if (table.images[i].visible) bottom = std::max(bottom, table.cards[i].top + table.images[i].height);
   }
   const int bar = bottom > kTableHeight ? QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
   return WaitForScreen(Expected(), what, kTableWidth - bar);

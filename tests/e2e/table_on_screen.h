@@ -65,7 +65,9 @@ QPoint GrabPoint(const Table& table, int slot);
 class TopSlots {
  public:
   explicit TopSlots(const Table& table);
-  int At(QPoint p) const { return slots_[static_cast<std::size_t>(p.y() * kTableWidth + p.x())]; }
+  int At(QPoint p) const {
+    return slots_[static_cast<std::size_t>(p.y()) * kTableWidth + static_cast<std::size_t>(p.x())];
+  }
   // A point where `slot` shows, as near the middle of what shows of it as there is one; a null point when
   // none of it shows.
   QPoint VisiblePoint(int slot) const;

@@ -1,6 +1,7 @@
 // Small crafted positions decided two ways: by the solver, and by trying every drop the game core accepts.
 #include <gtest/gtest.h>
 
+#include "../test_seed.h"
 #include "solver/dead_end.h"
 #include "solver/solver.h"
 #include "support.h"
@@ -26,9 +27,7 @@ std::string Describe(const Layout& layout) {
 }
 
 TEST(BruteForce, CraftedPositionsAgree) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   Limits proving;
   Limits plain;

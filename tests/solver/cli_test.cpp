@@ -197,7 +197,7 @@ TEST(Cli, SurveyCountsAddUpAndResumes) {
     const std::string seed = after[k].substr(0, after[k].find(','));
     const std::string verdict =
         after[k].substr(seed.size() + 1, after[k].find(',', seed.size() + 1) - seed.size() - 1);
-    const std::string before = lines[std::stoul(seed) - 1700000000 + 1];
+    const std::string& before = lines[std::stoul(seed) - 1700000000 + 1];
     EXPECT_EQ(before.substr(0, before.find(',', seed.size() + 1)), seed + "," + verdict);
   }
   EXPECT_EQ(seeds.size(), 60u);

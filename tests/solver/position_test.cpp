@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "../test_seed.h"
 #include "support.h"
 
 namespace vantrel::solver_testing {
@@ -29,9 +30,7 @@ std::set<std::pair<int, int>> SolverDrops(const Position& p, bool all) {
 
 // Plays random drops the core accepts (face-down cards included) and checks the solver's view after each.
 TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   int positions = 0;
   int drops_checked = 0;
@@ -63,8 +62,8 @@ TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
 
       // Counting and judging as the core did after the last drop (or the deal).
       const solver::MoveCount count = p.CountMoves();
-      EXPECT_EQ(count.raw, game.table.raw_moves);
-      EXPECT_EQ(count.num, game.table.num_moves);
+      EXPECT_EQ(count.raw, game.table.count.raw_moves);
+      EXPECT_EQ(count.num, game.table.count.num_moves);
       if (core.empty()) break;
 
       // One drop made both ways.
@@ -82,7 +81,7 @@ TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
       }
       ASSERT_TRUE(found);
       ASSERT_TRUE(p.Accepts(move));
-      const bool was_over = game.table.game_state == GameState::kOver;
+      const bool was_over = game.table.course.game_state == GameState::kOver;
       const std::size_t messages = game.host.messages.size();
       const solver::Undo undo = q.Apply(move);
       DropThroughCore(game, drop);
@@ -93,7 +92,7 @@ TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
       if (!was_over) {
         const Outcome outcome = q.Judge();
         EXPECT_EQ(outcome == Outcome::kWon, SaidYouWin(game.host) && game.host.messages.size() > messages);
-        EXPECT_EQ(outcome != Outcome::kGoesOn, game.table.game_state == GameState::kOver);
+        EXPECT_EQ(outcome != Outcome::kGoesOn, game.table.course.game_state == GameState::kOver);
       }
       // Taking the drop back restores the position exactly.
       Position back = q;
@@ -109,9 +108,7 @@ TEST(Position, AgreesWithTheCoreAlongRandomPlay) {
 // The search keys a position by the set of cards moved since it started. Different orders of drops that
 // move the same cards must leave the same layout, up to which column is which.
 TEST(Position, SameMovedCardsMeanTheSameLayout) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   int met_again = 0;
   for (int deal = 0; deal < 4; ++deal) {
@@ -122,7 +119,7 @@ TEST(Position, SameMovedCardsMeanTheSameLayout) {
       game.Deal();
       Position tracked = Position::FromTable(game.table);
       std::string path;
-      for (int step = 0; step < 8 && game.table.game_state == GameState::kInProgress; ++step) {
+      for (int step = 0; step < 8 && game.table.course.game_state == GameState::kInProgress; ++step) {
         MoveList moves;
         tracked.Moves(moves, false);  // the drops the search makes
         if (moves.count == 0) break;

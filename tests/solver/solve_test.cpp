@@ -2,6 +2,7 @@
 // search that proves nothing, and the limits turn a search into an unknown answer.
 #include <gtest/gtest.h>
 
+#include "../test_seed.h"
 #include "solver/solver.h"
 #include "support.h"
 
@@ -17,11 +18,11 @@ using solver::Verdict;
 void ExpectReplayWins(Game& game, const std::vector<Drop>& moves) {
   ASSERT_FALSE(moves.empty());
   for (std::size_t k = 0; k < moves.size(); ++k) {
-    ASSERT_EQ(game.table.game_state, GameState::kInProgress) << "before drop " << k;
+    ASSERT_EQ(game.table.course.game_state, GameState::kInProgress) << "before drop " << k;
     ASSERT_TRUE(game.table.IsValidMove(moves[k].target, moves[k].moved)) << "drop " << FormatDrop(moves[k]);
     DropThroughCore(game, moves[k]);
   }
-  EXPECT_EQ(game.table.game_state, GameState::kOver);
+  EXPECT_EQ(game.table.course.game_state, GameState::kOver);
   EXPECT_EQ(game.host.messages, std::vector<std::string>{"You Win!"});
 }
 
@@ -53,9 +54,7 @@ TEST(Solve, WinnableAnswersReplayToYouWin) {
 // proves nothing finishes, it must come to the same verdict. Positions a few random drops into a deal have
 // fewer cards left to place, so the plain search often finishes there, lost positions included.
 TEST(Solve, VerdictsAgreeWithPlainSearch) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   Limits proving;
   proving.max_seconds = 10;
@@ -156,7 +155,7 @@ TEST(Solve, CraftedPositions) {
                   diamonds,
                   {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
                   {"2H*", "AH"}});
-    ASSERT_EQ(game.table.num_moves, 0);
+    ASSERT_EQ(game.table.count.num_moves, 0);
     const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
     EXPECT_EQ(r.verdict, Verdict::kUnwinnable);
     EXPECT_EQ(r.nodes, 0u);

@@ -43,7 +43,7 @@ std::string CoreKey(const Table& table) {
   for (int col = 1; col <= 8; ++col) {
     order.clear();
     for (int s = 0; s < kCardSlots; ++s) {
-      if (table.cards[s].col == col) order.emplace_back(table.cards[s].image.top, s);
+      if (table.cards[s].col == col) order.emplace_back(table.cards[s].top, s);
     }
     std::sort(order.begin(), order.end());
     for (const auto& [top, s] : order) {
@@ -66,29 +66,9 @@ std::string CardText(int suit, int number) {
   return std::string(RankName(number)) + std::string(SuitLetter(suit));
 }
 
-int ReceivingSlot(const Table& table, int target) {
-  const ColumnList above = table.CardsAbove(target);
-  return above.empty() ? target : above.last();
-}
-
 std::set<std::pair<int, int>> CoreDrops(const Table& table) {
   std::set<std::pair<int, int>> drops;
-  for (int m = 0; m < kCardSlots; ++m) {
-    for (int t = 0; t < kSlotCount; ++t) {
-      if (table.IsValidMove(t, m)) drops.emplace(m, ReceivingSlot(table, t));
-    }
-  }
-  return drops;
-}
-
-std::set<std::pair<int, int>> CoreDropsPerColumn(const Table& table) {
-  std::set<std::pair<int, int>> drops;
-  for (int blank = kBlankFirst; blank < kSlotCount; ++blank) {
-    const int t = ReceivingSlot(table, blank);
-    for (int m = 0; m < kCardSlots; ++m) {
-      if (table.IsValidMove(t, m)) drops.emplace(m, t);
-    }
-  }
+  for (const LegalDrop& drop : table.ListLegalDrops()) drops.emplace(drop.moved, drop.target);
   return drops;
 }
 
@@ -157,22 +137,22 @@ void LayOut(Game& game, const std::vector<std::vector<std::string>>& columns,
     card.back_up = p.card.face_down;
     card.col = p.col;
     card.raised = false;
-    card.image.visible = true;
-    card.image.picture = card.back_up ? kBackPicture : FacePicture(card.suit, card.number);
+    table.images[p.slot].visible = true;
+    card.picture = card.back_up ? kBackPicture : FacePicture(card.suit, card.number);
     if (p.col > 8) {
-      card.image.left = (p.slot % 8) * kColumnStep + 165;
-      card.image.top = table.window_height - kReserveFromBottom;
+      card.left = (p.slot % 8) * kColumnStep + 165;
+      card.top = table.window.height - kReserveFromBottom;
       card.col = p.slot - 39;
       card.ontop = true;
     } else {
-      card.image.left = (p.col - 1) * kColumnStep + kFirstLeft;
-      card.image.top = kHeadTop + p.row * kRowStep;
+      card.left = (p.col - 1) * kColumnStep + kFirstLeft;
+      card.top = kHeadTop + p.row * kRowStep;
       card.ontop = i + 1 == places.size() || places[i + 1].col != p.col;
     }
   }
-  table.game_state = GameState::kInProgress;
-  table.FindMoves(kCountOnly);
-  if (table.num_moves == 0 && !table.CheckWin()) table.game_state = GameState::kOver;
+  table.course.game_state = GameState::kInProgress;
+  table.FindMoves();
+  if (table.count.num_moves == 0 && !table.CheckWin()) table.course.game_state = GameState::kOver;
 }
 
 Layout RandomLayout(std::mt19937& rng, int loose) {
@@ -218,7 +198,7 @@ Layout RandomLayout(std::mt19937& rng, int loose) {
 bool BruteForceWinnable(Game& game, std::size_t limit, bool* exhausted) {
   Table& table = game.table;
   *exhausted = false;
-  if (table.game_state == GameState::kOver) return SaidYouWin(game.host);
+  if (table.course.game_state == GameState::kOver) return SaidYouWin(game.host);
   std::set<std::string> seen;
   struct Saved {
     std::array<Card, kSlotCount> cards;
@@ -231,18 +211,18 @@ bool BruteForceWinnable(Game& game, std::size_t limit, bool* exhausted) {
       *exhausted = true;
       return false;
     }
-    const std::set<std::pair<int, int>> drops = CoreDropsPerColumn(table);
+    const std::set<std::pair<int, int>> drops = CoreDrops(table);
     for (const auto& [m, t] : drops) {
-      const Saved saved{table.cards, table.game_state, game.host.messages.size()};
+      const Saved saved{table.cards, table.course.game_state, game.host.messages.size()};
       DropThroughCore(game, {m, t});
-      if (table.game_state == GameState::kOver) {
+      if (table.course.game_state == GameState::kOver) {
         if (SaidYouWin(game.host)) return true;
       } else if (self(self)) {
         return true;
       }
       if (*exhausted) return false;
       table.cards = saved.cards;
-      table.game_state = saved.state;
+      table.course.game_state = saved.state;
       game.host.messages.resize(saved.messages);
     }
     return false;

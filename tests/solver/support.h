@@ -26,15 +26,8 @@ struct Game {
   Interaction player;
 };
 
-// Every drop the core accepts on this table, as (moved slot, slot that really receives it): a drop anywhere
-// on a column lands on its uppermost card, so drops are told apart by that card (or the blank spot).
+// Every drop the core accepts on this table, as (moved slot, slot that really receives it).
 std::set<std::pair<int, int>> CoreDrops(const Table& table);
-
-// The same drops, found by dropping on one slot per column only (its uppermost card, or its blank spot).
-std::set<std::pair<int, int>> CoreDropsPerColumn(const Table& table);
-
-// The receiving slot for a drop on `target`.
-int ReceivingSlot(const Table& table, int target);
 
 // Makes one drop through the core.
 void DropThroughCore(Game& game, Drop drop);

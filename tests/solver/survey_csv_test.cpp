@@ -10,13 +10,14 @@
 #include <random>
 #include <sstream>
 
+#include "../test_seed.h"
 #include "platform/error.h"
 
 namespace vantrel::solver {
 namespace {
 
 std::string Write(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + name;
+  std::string path = ::testing::TempDir() + name;
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
   return path;
 }
@@ -92,9 +93,7 @@ TEST(SurveyCsv, ForeignLinesAreRefusedWithTheirLineNumber) {
 }
 
 TEST(SurveyCsv, LinesGoOutInOrder) {
-  const std::uint32_t seed = std::random_device{}();
-  std::cout << "random seed " << seed << '\n';
-  SCOPED_TRACE("random seed " + std::to_string(seed));
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   const std::uint64_t count = 500;
   auto skipped = [](std::uint64_t k) { return k % 7 == 3; };

@@ -15,6 +15,7 @@
 #include <optional>
 #include <random>
 
+#include "../test_seed.h"
 #include "platform/error.h"
 #include "platform/scripted_host.h"
 #include "stats/statistics.h"
@@ -109,8 +110,7 @@ TEST(SettingsStore, ABadValueStopsTheStartNamingItTheFileAndTheWayOut) {
       {"values in another section", "[Other]\nWins=1\nLosses=1\nWinStreak=1\nLoseStreak=1\n", "Wins",
        nullptr},
   };
-  const unsigned seed = std::random_device{}();
-  std::cout << "binary store seed " << seed << "\n";
+  VANTREL_RANDOM_SEED(seed);
   std::mt19937 random(seed);
   std::string binary(2048, '\0');
   for (char& c : binary) c = static_cast<char>(random() & 0xff);

@@ -243,17 +243,17 @@ TEST(Statistics, ClosingTheWindowSavesTheResultsButNotAGameInProgress) {
   platform::ScriptedHost host(1700000000);
   {
     Table table(host);
-    Statistics stats(registry, host, table.results);
+    Statistics stats(registry, host, table.course.results);
     stats.Start();
     // Nothing changed: closing writes nothing.
     registry.log.clear();
     stats.FormClose();
     EXPECT_TRUE(registry.log.empty());
 
-    RecordResult(table.results, table.results.wins, kStreakWins);
-    RecordResult(table.results, table.results.wins, kStreakWins);
+    RecordResult(table.course.results, table.course.results.wins, kStreakWins);
+    RecordResult(table.course.results, table.course.results.wins, kStreakWins);
     table.NewClick(DealCommand::kNew);
-    ASSERT_EQ(table.game_state, GameState::kInProgress) << "this deal must leave moves";
+    ASSERT_EQ(table.course.game_state, GameState::kInProgress) << "this deal must leave moves";
     stats.FormClose();  // the close box, Alt+F4, the system menu or the end of the session
   }
   EXPECT_EQ(registry.values.at("Wins"), 2);
@@ -261,12 +261,12 @@ TEST(Statistics, ClosingTheWindowSavesTheResultsButNotAGameInProgress) {
 
   // The next run shows them, with a current streak of 0 wins; a loss then keeps the longest winning streak.
   Table table(host);
-  Statistics stats(registry, host, table.results);
+  Statistics stats(registry, host, table.course.results);
   stats.Start();
   ScriptedDialog ok(kStatsOk);
   stats.StatsMenuClick(ok);
   EXPECT_EQ(ok.shown.back(), (StatsTexts{"2", "0", "2", "0", "0 wins"}));
-  RecordResult(table.results, table.results.losses, kStreakLosses);
+  RecordResult(table.course.results, table.course.results.losses, kStreakLosses);
   stats.StatsMenuClick(ok);
   EXPECT_EQ(ok.shown.back(), (StatsTexts{"2", "1", "2", "1", "1 loss"}));
 

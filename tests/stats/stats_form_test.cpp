@@ -25,7 +25,7 @@ QLabel* Label(const TStatsForm& form, const char* name) {
 }
 
 // Shows the dialog with `texts` and, once it is up, does `act` to it; returns how it was closed.
-int ShowAndDo(TStatsForm& form, const StatsTexts& texts, std::function<void()> act) {
+int ShowAndDo(TStatsForm& form, const StatsTexts& texts, const std::function<void()>& act) {
   QTimer::singleShot(0, &form, [&form, act] {
     if (!form.isVisible()) {
       ADD_FAILURE() << "the dialog is not shown";

@@ -99,7 +99,7 @@ bool TmpfsMount::MakeReadOnly() {
 }
 
 QString TmpfsMount::Fill() {
-  const QString filler = QFile::decodeName(path_.c_str()) + "/filler";
+  QString filler = QFile::decodeName(path_.c_str()) + "/filler";
   QFile file(filler);
   file.open(QIODevice::WriteOnly);
   const QByteArray block(1024, 'x');

@@ -87,7 +87,7 @@ TEST(CommandTable, ShortcutsReachTheirHandlers) {
   Window w;
   // F2 deals; F1 shows the help; Ctrl+N hides the move label; Ctrl+H spends a hint.
   QTest::keyClick(w.window.get(), Qt::Key_F2);
-  EXPECT_EQ(w.table().game_state, GameState::kInProgress);
+  EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
   QTest::keyClick(w.window.get(), Qt::Key_F1);
   ASSERT_FALSE(w.host.messages.empty());
   EXPECT_EQ(w.host.messages.back(), std::string(kQuickHelp));
@@ -118,23 +118,23 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   // Undo is disabled until a move: Ctrl+U then leaves the table alone.
   const Move move = FindValidMove(w.table());
   ASSERT_GE(move.moved, 0);
-  const int top_before = w.table().cards[move.moved].image.top;
+  const int top_before = w.table().cards[move.moved].top;
   w->interaction().DragAndDrop(move.moved, move.target);
   w->Handle([] {});
-  const int top_after = w.table().cards[move.moved].image.top;
+  const int top_after = w.table().cards[move.moved].top;
   ASSERT_NE(top_before, top_after);
   // Only a move that turned no card over can be taken back.
-  if (!w.table().undo_enabled) GTEST_SKIP() << "the first move of this deal turned a card over";
+  if (!w.table().course.undo_enabled) GTEST_SKIP() << "the first move of this deal turned a card over";
   EXPECT_TRUE(w->Undo->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(w.table().cards[move.moved].image.top, top_before);
+  EXPECT_EQ(w.table().cards[move.moved].top, top_before);
   EXPECT_FALSE(w->Undo->isEnabled());
   w->interaction().DragAndDrop(move.moved, move.target);
   w->interaction().UndoClick();  // the model's own undo, so the next Ctrl+U has nothing to take back
   w->Handle([] {});
-  const int before_disabled_undo = w.table().cards[move.moved].image.top;
+  const int before_disabled_undo = w.table().cards[move.moved].top;
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(w.table().cards[move.moved].image.top, before_disabled_undo);
+  EXPECT_EQ(w.table().cards[move.moved].top, before_disabled_undo);
 }
 
 TEST(CommandTable, ShowAllMovesButtonListsTheMovesOnceEnabled) {
@@ -184,12 +184,12 @@ TEST(CommandTable, ShortcutsWorkWhileADropDownIsOpen) {
   w->Game->popup(w->mapToGlobal(QPoint(0, 20)));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Game));
   QTest::keyClick(w->Game, Qt::Key_N, Qt::ControlModifier);  // an item of another drop-down
-  EXPECT_FALSE(w.table().show_number);
+  EXPECT_FALSE(w.table().options.show_number);
   w->Game->close();
   w->Options->popup(w->mapToGlobal(QPoint(0, 20)));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
   QTest::keyClick(w->Options, Qt::Key_F2);
-  EXPECT_EQ(w.table().game_state, GameState::kInProgress);
+  EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // the drop-down closed
   // A disabled item still answers nothing, the hidden cheat switch does.
   w->Options->popup(w->mapToGlobal(QPoint(0, 20)));

@@ -49,7 +49,7 @@ TEST_F(DragFixture, CursorTellsValidTargetsAndTheReleaseMovesTheCardWithItsRider
   const ColumnList riders = t.CardsAbove(move.moved);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   ASSERT_TRUE(view->dragging());
-  EXPECT_FALSE(t.scroll_bars);
+  EXPECT_TRUE(t.ui.dragging);
   EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   // Over the dragged card itself: refused.
   EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
@@ -66,16 +66,16 @@ TEST_F(DragFixture, CursorTellsValidTargetsAndTheReleaseMovesTheCardWithItsRider
 
   EXPECT_FALSE(view->dragging());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_FALSE(t.ui.dragging);
   EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-  const Image& target = t.cards[move.target].image;
-  EXPECT_EQ(t.cards[move.moved].image.left, target.left);
-  EXPECT_EQ(t.cards[move.moved].image.top, target.top + 15);
+  const Card& target = t.cards[move.target];
+  EXPECT_EQ(t.cards[move.moved].left, target.left);
+  EXPECT_EQ(t.cards[move.moved].top, target.top + 15);
   int top = target.top + 15;
   for (int rider : riders) {
     top += 15;
-    EXPECT_EQ(t.cards[rider].image.top, top);
-    EXPECT_EQ(t.cards[rider].image.left, target.left);
+    EXPECT_EQ(t.cards[rider].top, top);
+    EXPECT_EQ(t.cards[rider].left, target.left);
   }
 }
 
@@ -98,13 +98,13 @@ TEST_F(DragFixture, ReleaseOverARefusingCardTheBareTableOrAnotherControlChangesN
   EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
   QTest::mouseRelease(view, Qt::LeftButton, {}, label);
   EXPECT_EQ(Layout(t), before);
-  EXPECT_TRUE(t.status_text.empty());  // left presses never touch the status bar
+  EXPECT_TRUE(t.ui.status_text.empty());  // left presses never touch the status bar
 }
 
 TEST_F(DragFixture, WithShowValidOffEveryTargetShowsTheHandButAnInvalidDropStillDoesNothing) {
   Table& t = w.table();
   QTest::keyClick(w.window.get(), Qt::Key_V, Qt::ControlModifier);
-  ASSERT_FALSE(t.show_valid);
+  ASSERT_FALSE(t.options.show_valid);
   const auto before = Layout(t);
   const int refusing = RefusingTarget(t, move.moved);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
@@ -136,7 +136,7 @@ TEST_F(DragFixture, ADragWhoseReleaseNeverArrivesEndsWithoutADrop) {
   QApplication::sendEvent(view, &moved);
   EXPECT_FALSE(view->dragging());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_FALSE(t.ui.dragging);
   EXPECT_EQ(Layout(t), before);
   QTest::mouseRelease(view, Qt::LeftButton, {}, target);  // the late release drops nothing
   EXPECT_EQ(Layout(t), before);
@@ -161,21 +161,20 @@ TEST_F(DragFixture, OnlyTheImagesThatChangedAreRepainted) {
   const ColumnList riders = t.CardsAbove(move.moved);
   QRegion expected;
   auto rect = [&](int slot) {
-    const Image& i = t.cards[slot].image;
-    return QRect(i.left, i.top, i.width, i.height);
+    return QRect(t.cards[slot].left, t.cards[slot].top, t.images[slot].width, t.images[slot].height);
   };
   expected += rect(move.moved);
   for (int r : riders) expected += rect(r);
   const auto pictures_before = [&] {
     std::vector<int> p;
-    for (const Card& c : t.cards) p.push_back(c.image.picture);
+    for (const Card& c : t.cards) p.push_back(c.picture);
     return p;
   }();
   w->interaction().DragAndDrop(move.moved, move.target);
   expected += rect(move.moved);
   for (int r : riders) expected += rect(r);
   for (int i = 0; i < kCardSlots; ++i) {
-    if (t.cards[i].image.picture != pictures_before[i]) expected += rect(i);
+    if (t.cards[i].picture != pictures_before[i]) expected += rect(i);
   }
   EXPECT_EQ(standalone.Sync(), expected);
   EXPECT_TRUE(standalone.Sync().isEmpty());  // nothing changed since
@@ -193,7 +192,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 43));
   QTest::mouseMove(view, GrabPoint(t, 42));
   QTest::mouseRelease(view, Qt::LeftButton, {}, GrabPoint(t, 42));
-  ASSERT_TRUE(t.undo_enabled);
+  ASSERT_TRUE(t.course.undo_enabled);
   const QPoint column7 = GrabPoint(t, 46);
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 34));
   QTest::mouseMove(view, GrabPoint(t, 34) + QPoint(20, 20));
@@ -210,7 +209,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   player.DragAndDrop(43, 42);
   player.UndoClick();
   EXPECT_EQ(Layout(t), Layout(model));
-  EXPECT_EQ(t.num_moves, model.num_moves);
+  EXPECT_EQ(t.count.num_moves, model.count.num_moves);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "interaction/table_places.h"
+#include "table/controls.h"
 #include "view/table_view.h"
 #include "ui_support.h"
 
@@ -28,8 +29,9 @@ int RefusingTarget(const Table& table, int moved) {
 
 // Everything a drop changes in the model: the layout, the stacking order, the counts, Undo and the results.
 auto Model(const Table& t) {
-  return std::make_tuple(Layout(t), t.StackingOrder(), t.num_moves, t.raw_moves, t.undo_enabled, t.game_state,
-                         t.results.wins, t.results.losses, t.num_moves_caption);
+  return std::make_tuple(Layout(t), t.StackingOrder(), t.count.num_moves, t.count.raw_moves,
+                         t.course.undo_enabled, t.course.game_state, t.course.results.wins,
+                         t.course.results.losses, ControlsOf(t).num_moves_caption);
 }
 
 TEST(Keyboard, TheFocusStepsAlongColumnsAcrossThemAndToTheReserveRowAndBack) {
@@ -87,13 +89,13 @@ TEST(Keyboard, AKeyboardDropAndAMouseDropOfTheSameCardLeaveTheSameTable) {
     FocusOn(w, move.moved);
     Press(w, Qt::Key_Space);
     ASSERT_EQ(Play(w).held(), move.moved);
-    EXPECT_FALSE(t.scroll_bars) << "a pick-up is the start of a drag";
+    EXPECT_TRUE(t.ui.dragging) << "a pick-up is the start of a drag";
     FocusOn(w, move.target);
     EXPECT_TRUE(Play(w).FocusTakesDrop());
     Press(w, Qt::Key_Return);
     EXPECT_EQ(Play(w).held(), -1);
     EXPECT_EQ(Play(w).focus(), move.moved) << "the focus goes with the card";
-    EXPECT_TRUE(t.scroll_bars);
+    EXPECT_FALSE(t.ui.dragging);
     EXPECT_EQ(t.cards[move.moved].col, t.cards[move.target].col);
     by_keys = Model(t);
   }
@@ -124,7 +126,7 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
   EXPECT_EQ(Play(w).held(), -1);
   EXPECT_EQ(Play(w).focus(), refusing);
   EXPECT_EQ(Model(t), before);
-  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_FALSE(t.ui.dragging);
 
   // Esc over a card that would take it: put back, the focus returns to the card.
   FocusOn(w, move.moved);
@@ -134,11 +136,11 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
   EXPECT_EQ(Play(w).held(), -1);
   EXPECT_EQ(Play(w).focus(), move.moved);
   EXPECT_EQ(Model(t), before);
-  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_FALSE(t.ui.dragging);
 
   // With Show Valid Moves off the frame takes every drop, as the cursor does, and the rule still refuses.
   QTest::keyClick(w.window.get(), Qt::Key_V, Qt::ControlModifier);
-  ASSERT_FALSE(t.show_valid);
+  ASSERT_FALSE(t.options.show_valid);
   Press(w, Qt::Key_Space);
   FocusOn(w, refusing);
   EXPECT_TRUE(Play(w).FocusTakesDrop());
@@ -151,7 +153,7 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
   ASSERT_GE(Play(w).held(), 0);
   w->GiveHint->trigger();
   EXPECT_EQ(Play(w).held(), -1);
-  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_FALSE(t.ui.dragging);
 }
 
 TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAreaFollowsIt) {
@@ -162,8 +164,9 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
   Press(w, Qt::Key_Left);
   const QImage framed = view.grab().toImage();
   // The frame lies around the focused card (the uppermost of column 1) and nowhere else.
-  const Image& card = w.table().cards[40].image;
-  const QRect around = QRect(card.left, card.top, card.width, card.height).adjusted(-6, -6, 6, 6);
+  const Card& card = w.table().cards[40];
+  const Image& image = w.table().images[40];
+  const QRect around = QRect(card.left, card.top, image.width, image.height).adjusted(-6, -6, 6, 6);
   int inside = 0;
   for (int y = 0; y < framed.height(); ++y) {
     for (int x = 0; x < framed.width(); ++x) {
@@ -172,7 +175,7 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
       ++inside;
     }
   }
-  EXPECT_GT(inside, 2 * (card.width + card.height)) << "a frame all round the card";
+  EXPECT_GT(inside, 2 * (image.width + image.height)) << "a frame all round the card";
   // A mouse press anywhere on the table takes it away.
   QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(620, 200));
   QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(620, 200));
@@ -185,9 +188,10 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
   QScrollArea& area = w->scroll_area();
   ASSERT_GT(view.height(), area.viewport()->height());
   auto in_sight = [&area](int slot, const Table& t) {
-    const Image& i = t.cards[slot].image;
+    const Card& c = t.cards[slot];
+    const Image& i = t.images[slot];
     const QRect shown(QPoint(0, area.verticalScrollBar()->value()), area.viewport()->size());
-    return shown.contains(QRect(i.left, i.top, i.width, TablePlaces(t).Find(slot).row == 5 ? i.height : 15));
+    return shown.contains(QRect(c.left, c.top, i.width, TablePlaces(t).Find(slot).row == 5 ? i.height : 15));
   };
   FocusOn(w, 40);
   EXPECT_GT(area.verticalScrollBar()->value(), 0);

@@ -72,7 +72,7 @@ TEST(Peek, BlankSpotsAnswerNeitherPressNorRelease) {
   Table& t = w.table();
   TableView* view = &w->view();
   // Below column 1's cards lies its blank spot.
-  const QPoint blank(t.cards[52].image.left + 30, 300);
+  const QPoint blank(t.cards[52].left + 30, 300);
   ASSERT_EQ(t.SlotAt(blank.x(), blank.y()), 52);
   QTest::mousePress(view, Qt::RightButton, {}, blank);
   EXPECT_TRUE(w->SB->currentMessage().isEmpty());
@@ -92,14 +92,15 @@ TEST(Options, ShowNumberHidesTheLabelWhichKeepsCounting) {
   w->Handle([] {});
   w->ShowNumber->trigger();
   EXPECT_TRUE(w->NumMoves_lbl->isVisible());
-  EXPECT_EQ(w->NumMoves_lbl->text().toStdString(), "Number of Moves: " + std::to_string(w.table().num_moves));
+  EXPECT_EQ(w->NumMoves_lbl->text().toStdString(),
+            "Number of Moves: " + std::to_string(w.table().count.num_moves));
 }
 
 TEST(Options, TransparencyOffDrawsTheWholePicture) {
   Window w;
   w.Deal();
-  const Image& corner_card = w.table().cards[40].image;  // uppermost in column 1: its corners show
-  const QPoint corner(corner_card.left, corner_card.top + corner_card.height - 1);
+  const Card& corner_card = w.table().cards[40];  // uppermost in column 1: its corners show
+  const QPoint corner(corner_card.left, corner_card.top + kCardHeight - 1);
   auto colour = [&] {
     QCoreApplication::processEvents();
     return w->view().grab().toImage().pixelColor(corner);
@@ -116,10 +117,10 @@ TEST(Options, ShowValidSetsTheDragCursorOfEveryCard) {
   Window w;
   w->ShowValid->trigger();
   EXPECT_FALSE(w->ShowValid->isChecked());
-  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().cards[i].image.drag_cursor, kCursorHandPointer);
+  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().images[i].drag_cursor, kCursorHandPointer);
   w->ShowValid->trigger();
   EXPECT_TRUE(w->ShowValid->isChecked());
-  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().cards[i].image.drag_cursor, kCursorHandPoint);
+  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().images[i].drag_cursor, kCursorHandPoint);
 }
 
 TEST(Options, HelpShowsTheQuickHelpInEveryState) {
@@ -140,11 +141,11 @@ TEST(Hint, TheBlinkedCardDisappearsUntilTheTimerFires) {
   Window w;
   w.Deal();
   w->GiveHint->trigger();
-  const int hinted = w.table().hint_card;
-  EXPECT_FALSE(w.table().cards[hinted].image.visible);
+  const int hinted = w.table().course.hint_card;
+  EXPECT_FALSE(w.table().images[hinted].visible);
   EXPECT_TRUE(w.host.timer_running);
   w.table().TimerTimer();
-  EXPECT_TRUE(w.table().cards[hinted].image.visible);
+  EXPECT_TRUE(w.table().images[hinted].visible);
 }
 
 }  // namespace

@@ -91,10 +91,10 @@ TEST(QtHost, TheWindowWiresTheTimerToTheHint) {
   ASSERT_NE(window.Timer, nullptr);
   window.New->trigger();
   window.GiveHint->trigger();
-  const int hinted = window.table().hint_card;
-  EXPECT_FALSE(window.table().cards[hinted].image.visible);
+  const int hinted = window.table().course.hint_card;
+  EXPECT_FALSE(window.table().images[hinted].visible);
   EXPECT_TRUE(window.Timer->isActive());
-  QTRY_VERIFY_WITH_TIMEOUT(window.table().cards[hinted].image.visible, 3000);
+  QTRY_VERIFY_WITH_TIMEOUT(window.table().images[hinted].visible, 3000);
   EXPECT_FALSE(window.Timer->isActive());
 }
 

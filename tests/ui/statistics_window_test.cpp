@@ -52,7 +52,7 @@ class StatisticsWindow : public ::testing::Test {
   // Ends a game as lost: a deal unless a game is under way, then another one whose question is answered Yes,
   // which abandons it.
   static void Lose(Window& w) {
-    if (w.table().game_state != GameState::kInProgress) w.Deal();
+    if (w.table().course.game_state != GameState::kInProgress) w.Deal();
     w.host.QueueAnswer(true);
     w.Deal();
     ASSERT_FALSE(w.host.questions.empty());
@@ -96,12 +96,12 @@ TEST_F(StatisticsWindow, TheConstructionLoadsTheStoreAndAFirstStartWritesFourZer
     Window w;
     EXPECT_EQ(Stored(), kZeros);
     EXPECT_TRUE(w.host.questions.empty()) << "a first start asks nothing";
-    EXPECT_EQ(w.table().results, Results{});
+    EXPECT_EQ(w.table().course.results, Results{});
   }
   // A store with values of its own (the file grows, so it is read afresh).
   Store("Wins=17\nLosses=-2\nWinStreak=4\nLoseStreak=1\n");
   Window w;
-  EXPECT_EQ(w.table().results, (Results{17, -2, kStreakWins, 0, 4, 1}));
+  EXPECT_EQ(w.table().course.results, (Results{17, -2, kStreakWins, 0, 4, 1}));
   EXPECT_EQ(Stored().at("Wins"), "17") << "loading writes nothing";
 }
 
@@ -129,20 +129,20 @@ TEST_F(StatisticsWindow, EscInTheDialogThenNoKeepsEverythingYesWritesFourZeros) 
   const std::string before = testing::ReadBytes(StorePath());
   Window w;
   Lose(w);
-  const Results played = w.table().results;
+  const Results played = w.table().course.results;
 
   w.host.QueueAnswer(false);
   ShowStatistics(w, Qt::Key_Escape);
   ASSERT_FALSE(w.host.questions.empty());
   EXPECT_EQ(w.host.questions.back(), kClearQuestion);
-  EXPECT_EQ(w.table().results, played);
+  EXPECT_EQ(w.table().course.results, played);
   EXPECT_EQ(testing::ReadBytes(StorePath()), before) << "No must leave the store as it was";
 
   w.host.QueueAnswer(true);
   ShowStatistics(w, Qt::Key_Escape);
   EXPECT_EQ(w.host.questions.back(), kClearQuestion);
   EXPECT_EQ(Stored(), kZeros) << "Yes writes the zeros at once";
-  EXPECT_EQ(w.table().results, Results{});
+  EXPECT_EQ(w.table().course.results, Results{});
   EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"Wins", "0"},
                                                        {"Losses", "0"},
                                                        {"WinStreak", "0"},
@@ -160,7 +160,7 @@ TEST_F(StatisticsWindow, F10SavesThenClosesAndAFailedSaveKeepsTheWindowOpen) {
   Press(w, Qt::Key_F10);
   EXPECT_NE(error.indexOf(QDir::toNativeSeparators(StorePath())), -1) << error.toStdString();
   EXPECT_TRUE(w->isVisible()) << "a failed save must not close the window";
-  EXPECT_EQ(w.table().results.losses, 1) << "the results are still there to be saved";
+  EXPECT_EQ(w.table().course.results.losses, 1) << "the results are still there to be saved";
 
   ASSERT_TRUE(QDir().rmdir(StorePath()));
   Press(w, Qt::Key_F10);
@@ -172,7 +172,7 @@ TEST_F(StatisticsWindow, EveryCloseSavesAGameInProgressIsNotCountedAndAFailedSav
   {
     Window w;
     Lose(w);  // and the next game is under way
-    ASSERT_EQ(w.table().game_state, GameState::kInProgress);
+    ASSERT_EQ(w.table().course.game_state, GameState::kInProgress);
     w->windowHandle()->close();  // as the window system closes it: the close box, Alt+F4, the system menu
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Stored(), (Values{{"Wins", "0"}, {"Losses", "1"}, {"WinStreak", "0"}, {"LoseStreak", "1"}}));

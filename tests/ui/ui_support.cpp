@@ -52,9 +52,10 @@ void Window::Deal() {
 }
 
 QPoint GrabPoint(const Table& table, int slot) {
-  const Image& image = table.cards[slot].image;
+  const Card& card = table.cards[slot];
+  const Image& image = table.images[slot];
   const bool covered = !table.CardsAbove(slot).empty();
-  return QPoint(image.left + image.width / 2, image.top + (covered ? 7 : image.height / 2));
+  return QPoint(card.left + image.width / 2, card.top + (covered ? 7 : image.height / 2));
 }
 
 int SlotOfCard(const Table& table, int suit, int number) {
@@ -65,10 +66,8 @@ int SlotOfCard(const Table& table, int suit, int number) {
 }
 
 Move FindValidMove(const Table& table) {
-  for (int k = 0; k < table.moves.count; ++k) {
-    const MoveEntry& entry = table.moves[k];
-    if (entry.target_suit < 1 || entry.target_suit > 4) continue;
-    return {entry.slot, SlotOfCard(table, entry.target_suit, entry.target_number)};
+  for (const LegalDrop& drop : table.ListLegalDrops()) {
+    if (drop.counted && !IsBlankSpot(drop.target)) return {drop.moved, drop.target};
   }
   return {};
 }
@@ -77,7 +76,7 @@ std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
   std::vector<std::tuple<int, int, int, bool, bool>> layout;
   for (int i = 0; i < kCardSlots; ++i) {
     const Card& c = table.cards[i];
-    layout.emplace_back(c.image.left, c.image.top, c.col, c.back_up, c.ontop);
+    layout.emplace_back(c.left, c.top, c.col, c.back_up, c.ontop);
   }
   return layout;
 }

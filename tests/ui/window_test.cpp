@@ -47,8 +47,8 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
   EXPECT_EQ(w->OuterSize(), QSize(635, 460));
   EXPECT_EQ(w->centralWidget()->width() + 8, 635);
   EXPECT_EQ(w->centralWidget()->height() + w->SB->height() + 46, 460);
-  EXPECT_EQ(w.table().window_height, 460);
-  EXPECT_EQ(w.table().blank_height, 364);
+  EXPECT_EQ(w.table().window.height, 460);
+  EXPECT_EQ(w.table().window.blank_height, 364);
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Vantrel"));
   // The limits: 100 to 635 wide, at least 100 high.
   EXPECT_EQ(w->maximumWidth() + 8, 635);
@@ -59,11 +59,11 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
 TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   Window w;
   w.Deal();
-  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].image.top, 280);
+  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].top, 280);
   w->SetOuterSize(635, 600);
   QCoreApplication::processEvents();
   EXPECT_EQ(w->OuterSize(), QSize(635, 600));
-  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].image.top, 420);
+  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].top, 420);
   // The label and the button follow the bottom edge: 25 and 21 pixels above it.
   const int client_bottom = 600 - 46;
   EXPECT_EQ(w->NumMoves_lbl->geometry().bottom() + 1, client_bottom - 25);
@@ -73,13 +73,13 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   // A reserve card moved into a column keeps its place; the others follow.
   Table& t = w.table();
   t.cards[49].col = 3;
-  t.cards[49].image.top = 200;
+  t.cards[49].top = 200;
   w->SetOuterSize(635, 500);
   QCoreApplication::processEvents();
-  EXPECT_EQ(t.cards[48].image.top, 320);
-  EXPECT_EQ(t.cards[49].image.top, 200);
-  EXPECT_EQ(t.cards[50].image.top, 320);
-  EXPECT_EQ(t.cards[51].image.top, 320);
+  EXPECT_EQ(t.cards[48].top, 320);
+  EXPECT_EQ(t.cards[49].top, 200);
+  EXPECT_EQ(t.cards[50].top, 320);
+  EXPECT_EQ(t.cards[51].top, 320);
 }
 
 TEST(Window, CentringUsesTheWholePrimaryScreen) {
@@ -139,7 +139,7 @@ TEST(Window, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
       QMessageBox::Ok);
   bool after = false;
   w->Handle([&] {
-    w.table().status_text = "changed before the failure";
+    w.table().ui.status_text = "changed before the failure";
     throw Error("the statistics could not be written");
   });
   after = true;
@@ -149,7 +149,7 @@ TEST(Window, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
   // What the handler changed before failing stays changed and is shown.
   EXPECT_EQ(w->SB->currentMessage(), QStringLiteral("changed before the failure"));
   w->New->trigger();
-  EXPECT_EQ(w.table().game_state, GameState::kInProgress);
+  EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
 }
 
 TEST(Window, GlobalReferenceIsSetDuringTheWindowsLife) {

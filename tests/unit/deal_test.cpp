@@ -39,8 +39,8 @@ TEST(Deal, ResetGivesTheOrderedDeckAndClearsFlags) {
     EXPECT_TRUE(c.back_up);
     EXPECT_FALSE(c.ontop);
     EXPECT_FALSE(c.raised);
-    EXPECT_FALSE(c.image.visible);
   }
+  for (const Image& image : g.table.images) EXPECT_FALSE(image.visible);
 }
 
 // Deals computed by an independent model of the generator and the shuffle.
@@ -103,27 +103,27 @@ TEST(Deal, LayoutPlacesFacesBacksAndFlags) {
   for (int i = 0; i < kSlotCount; ++i) {
     const Card& c = t.cards[i];
     SCOPED_TRACE("slot " + std::to_string(i));
-    EXPECT_TRUE(c.image.visible);
+    EXPECT_TRUE(t.images[i].visible);
     if (i < kColumnSlots) {
-      EXPECT_EQ(c.image.left, (i % 8) * 75 + 15);
-      EXPECT_EQ(c.image.top, (i / 8) * 15 + 15);
+      EXPECT_EQ(c.left, (i % 8) * 75 + 15);
+      EXPECT_EQ(c.top, (i / 8) * 15 + 15);
       EXPECT_EQ(c.col, i % 8 + 1);
     } else if (i < kBlankFirst) {
-      EXPECT_EQ(c.image.left, 165 + (i - 48) * 75);
-      EXPECT_EQ(c.image.top, 280);
+      EXPECT_EQ(c.left, 165 + (i - 48) * 75);
+      EXPECT_EQ(c.top, 280);
       EXPECT_EQ(c.col, i - 39);
     } else {
-      EXPECT_EQ(c.image.left, (i - 52) * 75 + 15);
-      EXPECT_EQ(c.image.top, 0);
+      EXPECT_EQ(c.left, (i - 52) * 75 + 15);
+      EXPECT_EQ(c.top, 0);
       EXPECT_EQ(c.col, i - 51);
-      EXPECT_EQ(c.image.picture, kNoPicture);
+      EXPECT_EQ(c.picture, kNoPicture);
       EXPECT_TRUE(c.back_up);
-      EXPECT_EQ(c.image.height, 460 - 46 - 50);
+      EXPECT_EQ(t.images[i].height, 460 - 46 - 50);
       continue;
     }
     const bool down = face_down.count(i) > 0;
     EXPECT_EQ(c.back_up, down);
-    EXPECT_EQ(c.image.picture, down ? kBackPicture : FacePicture(c.suit, c.number));
+    EXPECT_EQ(c.picture, down ? kBackPicture : FacePicture(c.suit, c.number));
     EXPECT_EQ(c.ontop, i >= 40);
   }
   // Cards lie over one another in slot order; the blank spots lie behind everything.
@@ -136,20 +136,20 @@ TEST(Deal, ReserveRowFollowsTheWindowHeight) {
   for (int height : {460, 600, 195, 100}) {
     Game g(1700000000, height);
     g.Deal();
-    for (int i = kReserveFirst; i < kBlankFirst; ++i) EXPECT_EQ(g.table.cards[i].image.top, height - 180);
+    for (int i = kReserveFirst; i < kBlankFirst; ++i) EXPECT_EQ(g.table.cards[i].top, height - 180);
   }
   Game g(1700000000);
   g.Deal();
   // A reserve card that went into a column stays there when the window is resized.
   const int moved = 49;
   g.table.cards[moved].col = 3;
-  g.table.window_height = 600;
+  g.table.window.height = 600;
   g.table.FormResize();
-  EXPECT_EQ(g.table.cards[48].image.top, 420);
-  EXPECT_EQ(g.table.cards[49].image.top, 280);
-  EXPECT_EQ(g.table.cards[50].image.top, 420);
-  EXPECT_EQ(g.table.cards[51].image.top, 420);
-  EXPECT_EQ(g.table.cards[0].image.top, 15);
+  EXPECT_EQ(g.table.cards[48].top, 420);
+  EXPECT_EQ(g.table.cards[49].top, 280);
+  EXPECT_EQ(g.table.cards[50].top, 420);
+  EXPECT_EQ(g.table.cards[51].top, 420);
+  EXPECT_EQ(g.table.cards[0].top, 15);
 }
 
 TEST(Deal, SlotAtFindsTheTopmostVisibleImage) {

@@ -13,7 +13,7 @@ struct Place {
 
 Place PlaceOf(const std::array<Card, kSlotCount>& cards, int slot) {
   const Card& c = cards[slot];
-  return {c.image.left, c.image.top, c.col};
+  return {c.left, c.top, c.col};
 }
 
 Place PlaceOf(const Table& t, int slot) { return PlaceOf(t.cards, slot); }
@@ -25,27 +25,25 @@ TEST(DragDrop, TheDraggedCardTakesItsRidersInOrder) {
   LayOut(t, {{"2S*", "7H", "4C", "QD"}, {"9S", "8H"}, {"5D"}});
   const int h7 = SlotOf(t, "7H"), c4 = SlotOf(t, "4C"), qd = SlotOf(t, "QD"), s9 = SlotOf(t, "9S");
   g.player.CardStartDrag(h7);
-  EXPECT_FALSE(t.scroll_bars);
-  EXPECT_EQ(t.drag_list.count, 2);
+  EXPECT_TRUE(t.ui.dragging);
   g.player.CardDragDrop(s9, h7);  // on the covered nine: lands on the eight
   g.player.CardEndDrag();
-  EXPECT_TRUE(t.scroll_bars);
+  EXPECT_FALSE(t.ui.dragging);
   EXPECT_EQ(PlaceOf(t, h7), (Place{90, 45, 2}));
   EXPECT_EQ(PlaceOf(t, c4), (Place{90, 60, 2}));
   EXPECT_EQ(PlaceOf(t, qd), (Place{90, 75, 2}));
   EXPECT_TRUE(t.cards[qd].ontop);
   EXPECT_FALSE(t.cards[SlotOf(t, "8H")].ontop);
   // The moved group is drawn over the column it joined, in its order.
-  EXPECT_LT(t.cards[h7].image.z, t.cards[c4].image.z);
-  EXPECT_LT(t.cards[c4].image.z, t.cards[qd].image.z);
-  EXPECT_GT(t.cards[h7].image.z, t.cards[SlotOf(t, "8H")].image.z);
+  EXPECT_LT(t.images[h7].z, t.images[c4].z);
+  EXPECT_LT(t.images[c4].z, t.images[qd].z);
+  EXPECT_GT(t.images[h7].z, t.images[SlotOf(t, "8H")].z);
   // The face-down two it uncovered turns up, and such a move cannot be taken back.
   const int s2 = SlotOf(t, "2S");
   EXPECT_FALSE(t.cards[s2].back_up);
   EXPECT_TRUE(t.cards[s2].ontop);
-  EXPECT_EQ(t.cards[s2].image.picture, FacePicture(1, 2));
-  EXPECT_FALSE(t.can_undo);
-  EXPECT_FALSE(t.undo_enabled);
+  EXPECT_EQ(t.cards[s2].picture, FacePicture(1, 2));
+  EXPECT_FALSE(t.course.undo_enabled);
 }
 
 TEST(DragDrop, RefusedDropsChangeNothing) {
@@ -54,7 +52,7 @@ TEST(DragDrop, RefusedDropsChangeNothing) {
   Table& t = g.table;
   LayOut(t, {{"7H"}, {"8D"}, {"KS", "QS"}}, {"6H"});
   const auto before = t.cards;
-  const int undo_before = t.undo_enabled;
+  const int undo_before = t.course.undo_enabled;
   g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8D"));   // another suit
   g.player.DragAndDrop(SlotOf(t, "QS"), SlotOf(t, "KS"));   // its own column
   g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "6H"));   // a reserve card
@@ -64,7 +62,7 @@ TEST(DragDrop, RefusedDropsChangeNothing) {
     EXPECT_EQ(PlaceOf(t, i), PlaceOf(before, i));
     EXPECT_EQ(t.cards[i].ontop, before[i].ontop);
   }
-  EXPECT_EQ(t.undo_enabled, undo_before);
+  EXPECT_EQ(t.course.undo_enabled, undo_before);
 }
 
 TEST(DragDrop, KingsEmptyColumnsAndTheReserve) {
@@ -82,7 +80,7 @@ TEST(DragDrop, KingsEmptyColumnsAndTheReserve) {
   const int js = SlotOf(t, "JS");
   g.player.DragAndDrop(js, qs);
   EXPECT_EQ(PlaceOf(t, js), (Place{165, 45, 3}));
-  EXPECT_TRUE(t.undo_enabled);
+  EXPECT_TRUE(t.course.undo_enabled);
   // Moving the first card of a column empties it; nothing turns over.
   const int c5 = SlotOf(t, "5C");
   g.player.DragAndDrop(c5, SlotOf(t, "6C"));
@@ -90,7 +88,7 @@ TEST(DragDrop, KingsEmptyColumnsAndTheReserve) {
   g.player.DragAndDrop(SlotOf(t, "KH"), 56);
   EXPECT_EQ(PlaceOf(t, SlotOf(t, "KH")), (Place{315, 15, 5}));
   EXPECT_TRUE(t.CardsAbove(52).empty());
-  EXPECT_TRUE(t.undo_enabled);
+  EXPECT_TRUE(t.course.undo_enabled);
 }
 
 TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
@@ -100,17 +98,35 @@ TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
     Game g(seed, 210);
     g.Deal();
     Table& t = g.table;
-    for (int b = kBlankFirst; b < kSlotCount; ++b) {
-      if (!t.IsValidMove(b, kReserveFirst)) continue;
-      ASSERT_EQ(t.cards[kReserveFirst].image.left, t.cards[2].image.left);
-      ASSERT_EQ(t.cards[kReserveFirst].image.top, t.cards[2].image.top + kRowStep);
-      g.player.DragAndDrop(kReserveFirst, b);
+    for (const LegalDrop& drop : t.ListLegalDrops()) {
+      if (drop.moved != kReserveFirst) continue;
+      ASSERT_EQ(t.cards[kReserveFirst].left, t.cards[2].left);
+      ASSERT_EQ(t.cards[kReserveFirst].top, t.cards[2].top + kRowStep);
+      g.player.DragAndDrop(kReserveFirst, drop.target);
       EXPECT_TRUE(t.cards[2].back_up) << "seed " << seed;
-      EXPECT_EQ(t.cards[2].image.picture, kBackPicture);
+      EXPECT_EQ(t.cards[2].picture, kBackPicture);
       return;
     }
   }
   FAIL() << "no deal found whose first reserve card can move";
+}
+
+TEST(DragDrop, AColumnCardUncoversTheCardUnderItWhereAReserveCardLiesToo) {
+  // At an outer height of 210 the first reserve card lies at Left 165, Top 30: exactly where column 3's
+  // second card lies. Moving column 3's third card turns that second card over and leaves the reserve alone.
+  Game g(1700000000, 210);
+  g.Deal();
+  Table& t = g.table;
+  LayOut(t, {{"9C"}, {"10D"}, {"JS", "5S*", "7H"}, {"8H"}}, {"QD"});
+  const int s5 = SlotOf(t, "5S"), qd = SlotOf(t, "QD");
+  ASSERT_EQ(PlaceOf(t, s5), (Place{165, 30, 3}));
+  ASSERT_EQ(PlaceOf(t, qd), (Place{165, 30, 9}));
+  const Card reserve_before = t.cards[qd];
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8H"));
+  EXPECT_FALSE(t.cards[s5].back_up);
+  EXPECT_TRUE(t.cards[s5].ontop);
+  EXPECT_EQ(t.cards[s5].picture, FacePicture(1, 5));
+  EXPECT_EQ(t.cards[qd], reserve_before);
 }
 
 TEST(DragDrop, AFaceDownCardThatFitsArrivesFaceDown) {
@@ -122,36 +138,35 @@ TEST(DragDrop, AFaceDownCardThatFitsArrivesFaceDown) {
   g.player.DragAndDrop(c7, SlotOf(t, "8C"));
   EXPECT_EQ(PlaceOf(t, c7), (Place{90, 30, 2}));
   EXPECT_TRUE(t.cards[c7].back_up);
-  EXPECT_EQ(t.cards[c7].image.picture, kBackPicture);
+  EXPECT_EQ(t.cards[c7].picture, kBackPicture);
   EXPECT_EQ(PlaceOf(t, SlotOf(t, "2H")), (Place{90, 45, 2}));
 }
 
-TEST(DragDrop, UndoRestoresEverythingButTheStackingOrder) {
+TEST(DragDrop, UndoRestoresTheCardsButNotHowTheyAreDrawn) {
   Game g(1700000000);
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"4S", "9H"}, {"8H", "3C"}, {"10H"}}, {"2D"});
   const auto before = t.cards;
-  const int moves_before = t.num_moves;
+  const int moves_before = t.count.num_moves;
   const int h9 = SlotOf(t, "9H");
   g.player.DragAndDrop(h9, SlotOf(t, "10H"));
-  ASSERT_TRUE(t.undo_enabled);
-  ASSERT_NE(t.num_moves_caption, "Number of Moves: " + std::to_string(moves_before));
+  ASSERT_TRUE(t.course.undo_enabled);
+  ASSERT_NE(t.count.num_moves, moves_before);
+  const auto images_after_drop = t.images;
   // A resize between the move and the undo: the reserve card returns to where it was saved.
-  t.window_height = 600;
+  t.window.height = 600;
   t.FormResize();
   g.player.UndoClick();
-  for (int i = 0; i < kCardSlots; ++i) {
+  for (int i = 0; i < kSlotCount; ++i) {
     SCOPED_TRACE("slot " + std::to_string(i));
-    EXPECT_EQ(PlaceOf(t, i), PlaceOf(before, i));
-    EXPECT_EQ(t.cards[i].ontop, before[i].ontop);
-    EXPECT_EQ(t.cards[i].back_up, before[i].back_up);
-    EXPECT_EQ(t.cards[i].image.picture, before[i].image.picture);
+    EXPECT_EQ(t.cards[i], before[i]);
+    EXPECT_EQ(t.images[i].z, images_after_drop[i].z);  // the moved cards stay drawn on top
   }
-  EXPECT_EQ(t.num_moves, moves_before);
-  EXPECT_EQ(t.num_moves_caption, "Number of Moves: " + std::to_string(moves_before));
-  EXPECT_FALSE(t.undo_enabled);
-  EXPECT_EQ(t.game_state, GameState::kInProgress);
+  EXPECT_EQ(t.count.num_moves, moves_before);
+  EXPECT_EQ(ControlsOf(t).num_moves_caption, "Number of Moves: " + std::to_string(moves_before));
+  EXPECT_FALSE(t.course.undo_enabled);
+  EXPECT_EQ(t.course.game_state, GameState::kInProgress);
 }
 
 TEST(DragDrop, TheWinningMoveEndsTheGameOnce) {
@@ -165,14 +180,14 @@ TEST(DragDrop, TheWinningMoveEndsTheGameOnce) {
              {"AH"}});
   g.player.DragAndDrop(SlotOf(t, "AH"), SlotOf(t, "KH"));
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"You Win!"});
-  EXPECT_EQ(t.results.wins, 1);
-  EXPECT_EQ(t.results.losses, 0);
-  EXPECT_EQ(t.game_state, GameState::kOver);
-  EXPECT_FALSE(t.undo_enabled);
+  EXPECT_EQ(t.course.results.wins, 1);
+  EXPECT_EQ(t.course.results.losses, 0);
+  EXPECT_EQ(t.course.game_state, GameState::kOver);
+  EXPECT_FALSE(t.course.undo_enabled);
   // Play goes on after the end, but cannot end the game again.
   g.player.DragAndDrop(SlotOf(t, "KH"), 58);
   EXPECT_EQ(g.host.messages.size(), 1u);
-  EXPECT_TRUE(t.undo_enabled);
+  EXPECT_TRUE(t.course.undo_enabled);
 }
 
 TEST(DragDrop, TheLastUsefulMoveLosesTheGame) {
@@ -182,8 +197,8 @@ TEST(DragDrop, TheLastUsefulMoveLosesTheGame) {
   LayOut(t, {{"9D"}, {"5C"}, {"3D"}, {"2H"}, {"QS"}, {"JC"}, {"4S"}, {"7H"}}, {"JS"});
   g.player.DragAndDrop(SlotOf(t, "JS"), SlotOf(t, "QS"));
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
-  EXPECT_EQ(t.results.losses, 1);
-  EXPECT_FALSE(t.undo_enabled);
+  EXPECT_EQ(t.course.results.losses, 1);
+  EXPECT_FALSE(t.course.undo_enabled);
 }
 
 TEST(DragDrop, DragFeedbackFollowsShowValid) {

@@ -1,10 +1,22 @@
 // Counting moves, the King discount, the listing, the hint's pick and the win test.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "test_support.h"
 
 namespace vantrel::testing {
 namespace {
+
+// The counted moves of the last count, as the listing and the command line's report describe them.
+std::vector<MoveEntry> CountedMoves(const Table& t) {
+  std::vector<MoveEntry> moves;
+  for (const LegalDrop& d : t.count.drops) {
+    if (d.counted) moves.push_back(t.Describe(d));
+  }
+  return moves;
+}
 
 // The four complete piles in columns 1..4, King at the head.
 void LayOutWon(Table& t) {
@@ -14,27 +26,21 @@ void LayOutWon(Table& t) {
              {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H", "AH"}});
 }
 
-TEST(Enumeration, FreshDealListsMovesOntoUppermostFaceUpCardsOnly) {
+TEST(Enumeration, FreshDealCountsTheFaceUpCardsDropsOntoUppermostCards) {
   for (std::uint32_t seed = 1700000000; seed < 1700000050; ++seed) {
     Game g(seed);
     g.Deal();
     const Table& t = g.table;
-    EXPECT_EQ(t.moves.count, t.raw_moves);
-    for (const MoveEntry& e : t.moves) {
-      const Card& moved = t.cards[e.slot];
-      EXPECT_FALSE(moved.back_up) << "seed " << seed;
-      EXPECT_EQ(moved.number, e.moved_number);
-      if (e.target_number == kBlankNumber) continue;
-      int target = -1;
-      for (int i = 0; i < kCardSlots; ++i) {
-        if (t.cards[i].number == e.target_number && t.cards[i].suit == e.target_suit) target = i;
-      }
-      ASSERT_GE(target, 0);
-      EXPECT_TRUE(t.cards[target].ontop);
-      EXPECT_LE(t.cards[target].col, 8);
-      EXPECT_TRUE(t.IsValidMove(target, e.slot));
+    int counted = 0;
+    for (const LegalDrop& d : t.count.drops) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " drop " + std::to_string(d.moved));
+      EXPECT_EQ(d.counted, !t.cards[d.moved].back_up);
+      EXPECT_TRUE(IsBlankSpot(d.target) || (t.cards[d.target].ontop && t.cards[d.target].col <= 8));
+      EXPECT_TRUE(t.IsValidMove(d.target, d.moved));
+      counted += d.counted ? 1 : 0;
     }
-    EXPECT_EQ(t.num_moves_caption, "Number of Moves: " + std::to_string(t.num_moves));
+    EXPECT_EQ(counted, t.count.raw_moves);
+    EXPECT_EQ(ControlsOf(t).num_moves_caption, "Number of Moves: " + std::to_string(t.count.num_moves));
   }
 }
 
@@ -45,11 +51,13 @@ TEST(Enumeration, ListsInSlotOrderWithTheListingText) {
   LayOut(t, {{"8H"}, {"7H"}, {"KS"}, {}, {"9C"}, {"6H*", "8C"}, {}, {"QS"}}, {"JS"});
   // In slot order of the receiving card: 8H takes 7H; KS takes QS, then goes to columns 4 and 7; 9C takes
   // 8C; QS takes the reserve's JS. The reserve card itself receives nothing.
-  EXPECT_EQ(t.raw_moves, 6);
-  EXPECT_EQ(t.num_moves, 6);
+  EXPECT_EQ(t.count.raw_moves, 6);
+  EXPECT_EQ(t.count.num_moves, 6);
   EXPECT_EQ(t.MovesListing(), "Possible Moves:\n\n7H,8H   QS,KS   KS,BLANK   KS,BLANK   8C,9C   JS,QS   ");
-  EXPECT_EQ(t.moves[2], (MoveEntry{13, 1, 14, 5, SlotOf(t, "KS")}));
-  EXPECT_EQ(t.moves[5], (MoveEntry{11, 1, 12, 1, kReserveFirst}));
+  const std::vector<MoveEntry> moves = CountedMoves(t);
+  ASSERT_EQ(moves.size(), 6u);
+  EXPECT_EQ(moves[2], (MoveEntry{13, 1, 14, 5, SlotOf(t, "KS")}));
+  EXPECT_EQ(moves[5], (MoveEntry{11, 1, 12, 1, kReserveFirst}));
   t.ShowMovesBtnClick();
   ASSERT_EQ(g.host.messages.size(), 1u);
   EXPECT_EQ(g.host.messages[0], t.MovesListing());
@@ -61,14 +69,14 @@ TEST(Enumeration, KingsThatOnlyChangeColumnsCountAsNoMoves) {
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"9D"}, {"5C"}, {"KS"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}});
-  EXPECT_EQ(t.raw_moves, 1);
-  EXPECT_EQ(t.num_moves, 0);
-  EXPECT_EQ(t.num_moves_caption, "Number of Moves: 0");
+  EXPECT_EQ(t.count.raw_moves, 1);
+  EXPECT_EQ(t.count.num_moves, 0);
+  EXPECT_EQ(ControlsOf(t).num_moves_caption, "Number of Moves: 0");
   EXPECT_EQ(t.MovesListing(), "Possible Moves:\n\nKS,BLANK   ");
-  EXPECT_FALSE(t.FindMoves(kCountOnly));
+  EXPECT_FALSE(t.FindMoves());
   // A King lower in a column is worth moving: the count stands.
   LayOut(t, {{"9D", "KS"}, {"5C"}, {"QD"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}});
-  EXPECT_EQ(t.num_moves, 1);
+  EXPECT_EQ(t.count.num_moves, 1);
 }
 
 TEST(Enumeration, AReserveKingAtTheHeadsHeightIsNoHead) {
@@ -77,11 +85,11 @@ TEST(Enumeration, AReserveKingAtTheHeadsHeightIsNoHead) {
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"9D"}, {"5C"}, {"3D"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}}, {"KH"});
-  ASSERT_EQ(t.cards[kReserveFirst].image.top, kHeadTop);
+  ASSERT_EQ(t.cards[kReserveFirst].top, kHeadTop);
   // The reserve King may still go to the empty column: one real move, and the game goes on.
-  EXPECT_EQ(t.raw_moves, 1);
-  EXPECT_EQ(t.num_moves, 1);
-  EXPECT_TRUE(t.FindMoves(kCountOnly));
+  EXPECT_EQ(t.count.raw_moves, 1);
+  EXPECT_EQ(t.count.num_moves, 1);
+  EXPECT_TRUE(t.FindMoves());
 }
 
 TEST(Enumeration, TheWonLayoutAndAlmostWonOnes) {
@@ -89,10 +97,9 @@ TEST(Enumeration, TheWonLayoutAndAlmostWonOnes) {
   g.Deal();
   Table& t = g.table;
   LayOutWon(t);
-  EXPECT_EQ(t.raw_moves, 16);
-  EXPECT_EQ(t.num_moves, 0);
+  EXPECT_EQ(t.count.raw_moves, 16);
+  EXPECT_EQ(t.count.num_moves, 0);
   EXPECT_TRUE(t.CheckWin());
-  EXPECT_EQ(t.drag_list.count, 12);
 
   // Three piles and the fourth column from the King down to the two of hearts, the Ace elsewhere.
   LayOut(t, {{"KS", "QS", "JS", "10S", "9S", "8S", "7S", "6S", "5S", "4S", "3S", "2S", "AS"},
@@ -103,9 +110,9 @@ TEST(Enumeration, TheWonLayoutAndAlmostWonOnes) {
   EXPECT_FALSE(t.CheckWin());
   // The right count is not enough: a pile out of order is no pile.
   LayOutWon(t);
-  std::swap(t.cards[SlotOf(t, "5H")].image.top, t.cards[SlotOf(t, "4H")].image.top);
-  t.FindMoves(kCountOnly);
-  EXPECT_EQ(t.raw_moves, 16);
+  std::swap(t.cards[SlotOf(t, "5H")].top, t.cards[SlotOf(t, "4H")].top);
+  t.FindMoves();
+  EXPECT_EQ(t.count.raw_moves, 16);
   EXPECT_FALSE(t.CheckWin());
 }
 
@@ -115,31 +122,41 @@ TEST(Enumeration, FaceDownCardsAreNeverListedAndNothingIsCut) {
   Table& t = g.table;
   LayOut(t, {{"8H"}, {"7H*"}, {"KS"}, {"KC"}, {"KD"}, {"KH"}});
   // Two empty columns, four face-up Kings: 8 King moves, all at heads, so the count is 0.
-  EXPECT_EQ(t.raw_moves, 8);
-  EXPECT_EQ(t.num_moves, 0);
+  EXPECT_EQ(t.count.raw_moves, 8);
+  EXPECT_EQ(t.count.num_moves, 0);
   // Five empty columns and four Kings that are not heads: more than twenty moves, all kept.
   LayOut(t, {{"5D", "KS", "KC", "KD", "KH"}, {"9C"}, {"2S"}});
-  EXPECT_EQ(t.raw_moves, 20);
+  EXPECT_EQ(t.count.raw_moves, 20);
   LayOut(t, {{"5D", "KS", "KC", "KD", "KH"}, {"9C"}});
-  EXPECT_EQ(t.raw_moves, 24);
-  EXPECT_EQ(t.moves.count, 24);
-  EXPECT_EQ(t.num_moves, 24);
-  EXPECT_EQ(t.num_moves_caption, "Number of Moves: 24");
+  EXPECT_EQ(t.count.raw_moves, 24);
+  EXPECT_EQ(CountedMoves(t).size(), 24u);
+  EXPECT_EQ(t.count.num_moves, 24);
+  EXPECT_EQ(ControlsOf(t).num_moves_caption, "Number of Moves: 24");
 }
 
-TEST(Enumeration, HintHidesTheCardOfAPickedMove) {
-  Game g(1700000000);
-  g.Deal();
-  Table& t = g.table;
-  ASSERT_GT(t.num_moves, 0);
-  t.FindMoves(kGiveHint);
-  Random r;
-  r.Seed(1700000000);
-  const int expected = t.moves[r.Below(t.moves.count)].slot;
-  EXPECT_EQ(t.hint_card, expected);
-  EXPECT_FALSE(t.cards[expected].image.visible);
-  EXPECT_TRUE(t.timer_enabled);
-  EXPECT_TRUE(g.host.timer_running);
+TEST(Enumeration, HintHidesTheCardOfACountedMoveChosenByTheClock) {
+  // The same second picks the same card; the card is one a counted move moves.
+  auto hinted = [](std::uint32_t second, bool* blinking) {
+    Game g(1700000000);
+    g.Deal();
+    g.host.SetNow(second);
+    g.table.GiveHintClick();
+    const Table& t = g.table;
+    bool counted = false;
+    for (const LegalDrop& d : t.count.drops) counted |= d.counted && d.moved == t.course.hint_card;
+    EXPECT_TRUE(counted) << "second " << second;
+    *blinking = !t.images[t.course.hint_card].visible && t.ui.hint_blinking && g.host.timer_running;
+    return t.course.hint_card;
+  };
+  std::set<int> picked;
+  for (std::uint32_t second = 1700000000; second < 1700000040; ++second) {
+    bool blinking = false;
+    const int card = hinted(second, &blinking);
+    EXPECT_TRUE(blinking);
+    EXPECT_EQ(hinted(second, &blinking), card);
+    picked.insert(card);
+  }
+  EXPECT_GT(picked.size(), 1u);  // the clock does choose
 }
 
 }  // namespace

@@ -18,21 +18,15 @@ std::vector<std::pair<int, int>> Identities(const Table& t) {
 void DealWithMoves(Game& g) {
   g.host.SetNow(1700000000);
   g.Deal();
-  ASSERT_GT(g.table.num_moves, 0);
+  ASSERT_GT(g.table.count.num_moves, 0);
 }
 
-// Plays the first drop onto a blank spot (a move onto the top of some column, or a King to an empty one) that
-// the rule accepts; false when there is none.
+// Plays the first drop the game accepts; false when there is none.
 bool PlayAnyMove(Game& g) {
-  for (int m = 0; m < kCardSlots; ++m) {
-    for (int t = kBlankFirst; t < kSlotCount; ++t) {
-      if (g.table.IsValidMove(t, m)) {
-        g.player.DragAndDrop(m, t);
-        return true;
-      }
-    }
-  }
-  return false;
+  const LegalDrops drops = g.table.ListLegalDrops();
+  if (drops.count == 0) return false;
+  g.player.DragAndDrop(drops[0].moved, drops[0].target);
+  return true;
 }
 
 TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
@@ -42,7 +36,7 @@ TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
   h.Deal();
   EXPECT_EQ(Identities(g.table), Identities(h.table));
   const auto first = Identities(g.table);
-  EXPECT_EQ(g.table.game_state, GameState::kInProgress);
+  EXPECT_EQ(g.table.course.game_state, GameState::kInProgress);
   EXPECT_TRUE(g.host.questions.empty());
 
   // Play a move, then Redo at another second: same identities, fresh layout, one abandoned game.
@@ -52,8 +46,8 @@ TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
   ASSERT_EQ(g.host.questions.size(), 1u);
   EXPECT_EQ(g.host.questions[0], "Are you sure you want to start a new game?");
   EXPECT_EQ(Identities(g.table), first);
-  EXPECT_EQ(g.table.results.losses, 1);
-  for (int i = 0; i < kColumnSlots; ++i) EXPECT_EQ(g.table.cards[i].image.top, (i / 8) * 15 + 15);
+  EXPECT_EQ(g.table.course.results.losses, 1);
+  for (int i = 0; i < kColumnSlots; ++i) EXPECT_EQ(g.table.cards[i].top, (i / 8) * 15 + 15);
 
   // New reshuffles with the clock.
   g.table.NewClick(DealCommand::kNew);
@@ -66,30 +60,30 @@ TEST(GameFlow, OnlyYesAbandonsAGame) {
   Game g;
   DealWithMoves(g);
   const auto before = Identities(g.table);
-  g.table.hints_left = 1;
+  g.table.course.hints_left = 1;
   g.host.QueueAnswer(false);  // No, Esc or closing the question
   g.host.SetNow(1800000000);
   g.table.NewClick(DealCommand::kNew);
   EXPECT_EQ(Identities(g.table), before);
-  EXPECT_EQ(g.table.results, Results{});
-  EXPECT_EQ(g.table.hints_left, 1);
-  EXPECT_EQ(g.table.game_state, GameState::kInProgress);
+  EXPECT_EQ(g.table.course.results, Results{});
+  EXPECT_EQ(g.table.course.hints_left, 1);
+  EXPECT_EQ(g.table.course.game_state, GameState::kInProgress);
   // Over, a game deals again without asking.
   g.table.NoMoreMoves();
   g.table.NewClick(DealCommand::kNew);
   EXPECT_EQ(g.host.questions.size(), 1u);
-  EXPECT_EQ(g.table.results.losses, 1);
-  EXPECT_EQ(g.table.hints_left, 3);
-  EXPECT_EQ(g.table.give_hint_caption, "Give &Hint (3)");
+  EXPECT_EQ(g.table.course.results.losses, 1);
+  EXPECT_EQ(g.table.course.hints_left, 3);
+  EXPECT_EQ(ControlsOf(g.table).give_hint_caption, "Give &Hint (3)");
 }
 
 TEST(GameFlow, ADealNeverKeepsUndo) {
   Game g;
   DealWithMoves(g);
   // Play until a move leaves Undo enabled (one that turns nothing over).
-  while (!g.table.undo_enabled) ASSERT_TRUE(PlayAnyMove(g));
+  while (!g.table.course.undo_enabled) ASSERT_TRUE(PlayAnyMove(g));
   g.table.NewClick(DealCommand::kRedo);
-  EXPECT_FALSE(g.table.undo_enabled);
+  EXPECT_FALSE(g.table.course.undo_enabled);
 }
 
 TEST(GameFlow, ThreeHintsThenNoHintsLeft) {
@@ -99,17 +93,17 @@ TEST(GameFlow, ThreeHintsThenNoHintsLeft) {
   for (int n = 2; n >= 0; --n) {
     g.host.SetNow(1700000100 + static_cast<std::uint32_t>(n));
     t.GiveHintClick();
-    EXPECT_EQ(t.hints_left, n);
-    EXPECT_EQ(t.give_hint_caption, "Give &Hint (" + std::to_string(n) + ")");
-    EXPECT_FALSE(t.cards[t.hint_card].image.visible);
+    EXPECT_EQ(t.course.hints_left, n);
+    EXPECT_EQ(ControlsOf(t).give_hint_caption, "Give &Hint (" + std::to_string(n) + ")");
+    EXPECT_FALSE(t.images[t.course.hint_card].visible);
     t.TimerTimer();
-    EXPECT_TRUE(t.cards[t.hint_card].image.visible);
+    EXPECT_TRUE(t.images[t.course.hint_card].visible);
     EXPECT_FALSE(g.host.timer_running);
   }
   t.GiveHintClick();
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"No hints left!"});
-  EXPECT_EQ(t.give_hint_caption, "Give &Hint (0)");
-  for (const Card& c : t.cards) EXPECT_TRUE(c.image.visible);
+  EXPECT_EQ(ControlsOf(t).give_hint_caption, "Give &Hint (0)");
+  for (const Image& image : t.images) EXPECT_TRUE(image.visible);
 }
 
 TEST(GameFlow, ANewHintEndsTheRunningBlink) {
@@ -117,17 +111,17 @@ TEST(GameFlow, ANewHintEndsTheRunningBlink) {
   for (std::uint32_t second = 1700000000; second < 1700000400; ++second) {
     Game g(1700000000);
     g.Deal();
-    if (g.table.moves.count < 2) continue;
+    if (g.table.count.raw_moves < 2) continue;
     g.host.SetNow(second);
     g.table.GiveHintClick();
-    const int first = g.table.hint_card;
+    const int first = g.table.course.hint_card;
     g.host.SetNow(second + 1);
     g.table.GiveHintClick();
-    if (g.table.hint_card == first) continue;
-    EXPECT_TRUE(g.table.cards[first].image.visible) << "the first hinted card stays hidden";
-    EXPECT_FALSE(g.table.cards[g.table.hint_card].image.visible);
+    if (g.table.course.hint_card == first) continue;
+    EXPECT_TRUE(g.table.images[first].visible) << "the first hinted card stays hidden";
+    EXPECT_FALSE(g.table.images[g.table.course.hint_card].visible);
     g.table.TimerTimer();
-    for (const Card& c : g.table.cards) EXPECT_TRUE(c.image.visible);
+    for (const Image& image : g.table.images) EXPECT_TRUE(image.visible);
     return;
   }
   FAIL() << "no pair of different hints found";
@@ -138,12 +132,12 @@ TEST(GameFlow, HintsAndListingDoNothingBeforeADealOrWithoutMoves) {
   g.table.GiveHintClick();
   g.table.ShowMovesBtnClick();
   EXPECT_TRUE(g.host.messages.empty());
-  EXPECT_EQ(g.table.hints_left, 3);
+  EXPECT_EQ(g.table.course.hints_left, 3);
   g.Deal();
   LayOut(g.table, {{"9D"}, {"5C"}, {"KS"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}});
-  ASSERT_EQ(g.table.num_moves, 0);
+  ASSERT_EQ(g.table.count.num_moves, 0);
   g.table.GiveHintClick();
-  EXPECT_EQ(g.table.hints_left, 3);
+  EXPECT_EQ(g.table.course.hints_left, 3);
   EXPECT_FALSE(g.host.timer_running);
 }
 
@@ -155,14 +149,14 @@ TEST(GameFlow, EndsOfGamesAndStreaks) {
   t.NoMoreMoves();  // a further end is ignored
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
   EXPECT_EQ(g.host.beeps, 1);
-  EXPECT_EQ(t.game_state, GameState::kOver);
+  EXPECT_EQ(t.course.game_state, GameState::kOver);
   t.YouWin();
-  EXPECT_EQ(t.results.wins, 0);
+  EXPECT_EQ(t.course.results.wins, 0);
   g.Deal();
   t.YouWin();
   EXPECT_EQ(g.host.messages.back(), "You Win!");
-  EXPECT_EQ(t.results, (Results{1, 1, kStreakWins, 1, 1, 1}));
-  EXPECT_FALSE(t.undo_enabled);
+  EXPECT_EQ(t.course.results, (Results{1, 1, kStreakWins, 1, 1, 1}));
+  EXPECT_FALSE(t.course.undo_enabled);
 
   Results r;
   RecordResult(r, r.losses, kStreakLosses);
@@ -182,11 +176,11 @@ TEST(GameFlow, ADealWithoutMovesIsLostAtOnce) {
   // The deal of this second offers nothing; it ends before the player can touch it.
   Game g(1700009524);
   g.Deal();
-  EXPECT_EQ(g.table.num_moves, 0);
-  EXPECT_EQ(g.table.game_state, GameState::kOver);
+  EXPECT_EQ(g.table.count.num_moves, 0);
+  EXPECT_EQ(g.table.course.game_state, GameState::kOver);
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
   EXPECT_EQ(g.host.beeps, 1);
-  EXPECT_EQ(g.table.results, (Results{0, 1, kStreakLosses, 1, 0, 1}));
+  EXPECT_EQ(g.table.course.results, (Results{0, 1, kStreakLosses, 1, 0, 1}));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The text forms of drops and plain decimals, as a user might mistype them.
+#include "table/move_text.h"
+
 #include <gtest/gtest.h>
 
 #include "table/card_names.h"
-#include "table/move_text.h"
+#include "table/decimal_text.h"
 
 namespace vantrel {
 namespace {

@@ -12,31 +12,30 @@ TEST(Peek, TheStatusTextAndTheRaisedCard) {
   Table& t = g.table;
   LayOut(t, {{"2C*", "9H", "5S", "4D", "3C"}, {"6D"}}, {"JH"});
   const int h9 = SlotOf(t, "9H");
-  const std::int64_t z_before = t.cards[h9].image.z;
+  const std::int64_t z_before = t.images[h9].z;
   g.player.CardClickDown(h9, MouseButton::kRight);
-  EXPECT_EQ(t.status_text, "ontop = false, back_up = false, col = 1, card_num = " + std::to_string(h9) +
-                               ", number = 9, suit = 4");
+  EXPECT_EQ(t.ui.status_text, "ontop = false, back_up = false, col = 1, card_num = " + std::to_string(h9) +
+                                  ", number = 9, suit = 4");
   EXPECT_TRUE(t.cards[h9].raised);
   EXPECT_EQ(t.StackingOrder().back(), h9);
-  EXPECT_GT(t.cards[h9].image.z, z_before);
+  EXPECT_GT(t.images[h9].z, z_before);
   // The release, anywhere the window hears it, puts the riders back over it in their order.
   g.player.CardClickUp(MouseButton::kRight);
-  EXPECT_EQ(t.status_text, "");
+  EXPECT_EQ(t.ui.status_text, "");
   EXPECT_FALSE(t.cards[h9].raised);
   const auto order = t.StackingOrder();
   EXPECT_EQ(order[kSlotCount - 3], SlotOf(t, "5S"));
   EXPECT_EQ(order[kSlotCount - 2], SlotOf(t, "4D"));
   EXPECT_EQ(order[kSlotCount - 1], SlotOf(t, "3C"));
-  EXPECT_EQ(t.drag_list.count, 3);
 
   // A face-down card tells its real identity and is not raised; nor is an uppermost or a reserve card.
   const int c2 = SlotOf(t, "2C");
   g.player.CardClickDown(c2, MouseButton::kRight);
-  EXPECT_EQ(t.status_text, "ontop = false, back_up = true, col = 1, card_num = " + std::to_string(c2) +
-                               ", number = 2, suit = 2");
+  EXPECT_EQ(t.ui.status_text, "ontop = false, back_up = true, col = 1, card_num = " + std::to_string(c2) +
+                                  ", number = 2, suit = 2");
   const int jh = SlotOf(t, "JH");
   g.player.CardClickDown(jh, MouseButton::kRight);
-  EXPECT_EQ(t.status_text.rfind("ontop = true, back_up = false, col = 9, ", 0), 0u);
+  EXPECT_EQ(t.ui.status_text.rfind("ontop = true, back_up = false, col = 9, ", 0), 0u);
   g.player.CardClickDown(SlotOf(t, "3C"), MouseButton::kRight);
   for (const Card& c : t.cards) EXPECT_FALSE(c.raised);
   // Left and middle buttons never peek.
@@ -44,7 +43,7 @@ TEST(Peek, TheStatusTextAndTheRaisedCard) {
   g.player.CardClickDown(h9, MouseButton::kLeft);
   g.player.CardClickDown(h9, MouseButton::kMiddle);
   g.player.CardClickUp(MouseButton::kLeft);
-  EXPECT_EQ(t.status_text, "");
+  EXPECT_EQ(t.ui.status_text, "");
   EXPECT_FALSE(t.cards[h9].raised);
 }
 
@@ -63,36 +62,35 @@ TEST(Peek, EachReleaseRestoresTheHighestRaisedCard) {
   EXPECT_FALSE(t.cards[d8].raised);
   g.player.UnpeekCard();
   EXPECT_FALSE(t.cards[h9].raised);
-  EXPECT_GT(t.cards[SlotOf(t, "5S")].image.z, t.cards[h9].image.z);
+  EXPECT_GT(t.images[SlotOf(t, "5S")].z, t.images[h9].z);
 }
 
 TEST(Options, ChecksToggleWhatTheyGovern) {
   Game g;
   g.Deal();
   Table& t = g.table;
-  const Card blank_before = t.cards[55];
+  const Image blank_before = t.images[55];
   g.player.ShowNumberClick();
-  EXPECT_FALSE(t.show_number);
-  EXPECT_FALSE(t.num_moves_visible);
+  EXPECT_FALSE(t.options.show_number);
+  EXPECT_FALSE(ControlsOf(t).num_moves_visible);
   g.player.ShowNumberClick();
-  EXPECT_TRUE(t.num_moves_visible);
+  EXPECT_TRUE(ControlsOf(t).num_moves_visible);
 
   g.player.UseTransparencyClick();
-  EXPECT_FALSE(t.use_transparency);
-  for (int i = 0; i < kCardSlots; ++i) EXPECT_FALSE(t.cards[i].image.transparent);
-  EXPECT_TRUE(t.cards[55].image.transparent);  // blank spots and the outline keep theirs
-  EXPECT_TRUE(t.outline.transparent);
+  EXPECT_FALSE(t.options.use_transparency);
+  for (int i = 0; i < kCardSlots; ++i) EXPECT_FALSE(t.images[i].transparent);
+  EXPECT_TRUE(t.images[55].transparent);  // blank spots keep theirs
   g.player.UseTransparencyClick();
-  for (int i = 0; i < kCardSlots; ++i) EXPECT_TRUE(t.cards[i].image.transparent);
+  for (int i = 0; i < kCardSlots; ++i) EXPECT_TRUE(t.images[i].transparent);
 
   g.player.ShowValidClick();
-  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(t.cards[i].image.drag_cursor, t.cr_hand_pointer);
-  EXPECT_EQ(t.cards[55].image.drag_cursor, blank_before.image.drag_cursor);
+  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(t.images[i].drag_cursor, t.cr_hand_pointer);
+  EXPECT_EQ(t.images[55].drag_cursor, blank_before.drag_cursor);
 
-  EXPECT_FALSE(t.show_moves_enabled);
+  EXPECT_FALSE(t.options.cheats);
   g.player.EnableCheatsClick();
   g.player.EnableCheatsClick();
-  EXPECT_TRUE(t.show_moves_enabled);
+  EXPECT_TRUE(t.options.cheats);
 }
 
 TEST(Options, QuickHelpIsTheSameInEveryState) {

@@ -10,29 +10,17 @@
 namespace vantrel::testing {
 namespace {
 
-// The drops a player can make: every card onto every column (its blank spot stands for the whole column:
-// the drop lands on the column's uppermost card, or on the empty column). The reserve takes nothing.
-std::vector<Drop> LegalDrops(const Table& t) {
-  std::vector<Drop> drops;
-  for (int m = 0; m < kCardSlots; ++m) {
-    for (int b = kBlankFirst; b < kSlotCount; ++b) {
-      if (t.IsValidMove(b, m)) drops.push_back({m, b});
-    }
-  }
-  return drops;
-}
-
 // Replays the deal and the prefix from scratch at every node: the table is never copied, so the count also
 // proves that replays are exact.
 long Perft(std::uint32_t seed, int height, std::vector<Drop>& prefix, int depth) {
   Game g(seed, height);
   g.Deal();
   for (const Drop& d : prefix) g.player.DragAndDrop(d.moved, d.target);
-  const std::vector<Drop> drops = LegalDrops(g.table);
-  if (depth == 1) return static_cast<long>(drops.size());
+  const LegalDrops drops = g.table.ListLegalDrops();
+  if (depth == 1) return drops.count;
   long total = 0;
-  for (const Drop& d : drops) {
-    prefix.push_back(d);
+  for (const LegalDrop& d : drops) {
+    prefix.push_back({d.moved, d.target});
     total += Perft(seed, height, prefix, depth - 1);
     prefix.pop_back();
   }

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<int> Tops(const Table& t, const ColumnList& list) {
   std::vector<int> tops;
-  for (int slot : list) tops.push_back(t.cards[slot].image.top);
+  for (int slot : list) tops.push_back(t.cards[slot].top);
   return tops;
 }
 
@@ -35,15 +35,15 @@ TEST(Rule, CardsAboveHasNoCapacityLimitAndSurvivesABrokenChain) {
   for (int i = 40; i < kCardSlots; ++i) t.cards[i].col = 0;
   for (int i = 0; i < 40; ++i) {
     t.cards[i].col = 1;
-    t.cards[i].image.left = 15;
-    t.cards[i].image.top = 15 + 15 * i;
+    t.cards[i].left = 15;
+    t.cards[i].top = 15 + 15 * i;
   }
   const ColumnList all = t.CardsAbove(52);
   ASSERT_EQ(all.count, 40);
   for (int i = 0; i < 40; ++i) EXPECT_EQ(all[i], i);
   EXPECT_EQ(t.CardsAbove(0).count, 39);
   // A gap in the chain: every card still listed once, in order of height.
-  t.cards[5].image.top = 1000;
+  t.cards[5].top = 1000;
   const ColumnList gap = t.CardsAbove(52);
   ASSERT_EQ(gap.count, 40);
   EXPECT_EQ(gap[39], 5);

@@ -51,18 +51,18 @@ void LayOut(Table& table, std::initializer_list<std::initializer_list<const char
     card.col = col;
     card.raised = false;
     card.ontop = false;
-    card.image.left = left;
-    card.image.top = top;
-    card.image.visible = true;
-    card.image.picture = card.back_up ? kBackPicture : face;
-    table.BringToFront(card.image);
+    card.left = left;
+    card.top = top;
+    table.images[slot].visible = true;
+    card.picture = card.back_up ? kBackPicture : face;
+    table.BringToFront(slot);
     return card;
   };
   // Reserve cards keep the reserve slots, so the game knows they uncover nothing when moved.
   int place_index = 0;
   for (const char* text : reserve) {
     Card& card = place(text, kReserveFirst + place_index, 9 + place_index, place_index * kColumnStep + 165,
-                       table.window_height - kReserveFromBottom);
+                       table.window.height - kReserveFromBottom);
     card.ontop = true;
     ++place_index;
   }
@@ -87,9 +87,10 @@ void LayOut(Table& table, std::initializer_list<std::initializer_list<const char
     if (used[face]) continue;
     const std::string name = std::string(RankName(face % 13 + 1)) + std::string(SuitLetter(face / 13 + 1)) + "*";
     const int slot = free_slot();
-    place(name, slot, 0, -1000, -1000 - slot * kRowStep).image.visible = false;
+    place(name, slot, 0, -1000, -1000 - slot * kRowStep);
+    table.images[slot].visible = false;
   }
-  table.FindMoves(kCountOnly);
+  table.FindMoves();
 }
 
 }  // namespace vantrel::testing

@@ -7,6 +7,7 @@
 
 #include "interaction/interaction.h"
 #include "platform/scripted_host.h"
+#include "table/controls.h"
 #include "table/table.h"
 
 namespace vantrel::testing {
@@ -14,7 +15,7 @@ namespace vantrel::testing {
 // A table, its player and the host that records what they show.
 struct Game {
   explicit Game(std::uint32_t now = 1700000000, int height = kDesignHeight) : host(now), table(host), player(table) {
-    table.window_height = height;
+    table.window.height = height;
     table.FormResize();
   }
   void Deal() { table.NewClick(DealCommand::kNew); }

@@ -106,20 +106,30 @@ void Face(QPainter& p, double m) {
   p.drawLine(QPointF(m - 1.3, 19.4), QPointF(m + 1.3, 19.4));
 }
 
+// A rod held at the side: a sword's blade, a staff.
+void Rod(QPainter& p, const QColor& colour, const QRectF& rect) {
+  p.setPen(QPen(kInk, 0.6));
+  p.setBrush(colour);
+  p.drawRect(rect);
+}
+
+// Hair round the head, then the face over it.
+void HairAndFace(QPainter& p, double m, const QColor& hair, double hair_centre, double rx, double ry) {
+  p.setPen(QPen(kInk, 0.6));
+  p.setBrush(hair);
+  p.drawEllipse(QPointF(m, hair_centre), rx, ry);
+  Face(p, m);
+}
+
 void King(QPainter& p, const Palette& c, double w) {
   const double m = w / 2;
   // Sword behind the shoulder.
-  p.setPen(QPen(kInk, 0.6));
-  p.setBrush(kGrey);
-  p.drawRect(QRectF(w - 8.2, 3, 2.4, 30));
+  Rod(p, kGrey, QRectF(w - 8.2, 3, 2.4, 30));
   p.setBrush(kGold);
   p.drawRect(QRectF(w - 10.5, 31, 7, 2));
   Robe(p, c, w, Garment::kKing);
   // Hair and beard.
-  p.setPen(QPen(kInk, 0.6));
-  p.setBrush(kWhite);
-  p.drawEllipse(QPointF(m, 16), 7, 7);
-  Face(p, m);
+  HairAndFace(p, m, kWhite, 16, 7, 7);
   QPainterPath beard;
   beard.moveTo(m - 5, 17);
   beard.quadTo(m - 5, 25, m, 26);
@@ -178,16 +188,11 @@ void Queen(QPainter& p, const Palette& c, double w) {
 void Jack(QPainter& p, const Palette& c, double w) {
   const double m = w / 2;
   // A staff at the side.
-  p.setPen(QPen(kInk, 0.6));
-  p.setBrush(QColor(150, 96, 40));
-  p.drawRect(QRectF(4.5, 6, 2, 28));
+  Rod(p, QColor(150, 96, 40), QRectF(4.5, 6, 2, 28));
   Fill(p, QPolygonF({{5.5, 1}, {8.5, 6.5}, {2.5, 6.5}}), kGrey);
   Robe(p, c, w, Garment::kJack);
   // Short hair.
-  p.setPen(QPen(kInk, 0.6));
-  p.setBrush(kGold);
-  p.drawEllipse(QPointF(m, 15.5), 6.6, 6.0);
-  Face(p, m);
+  HairAndFace(p, m, kGold, 15.5, 6.6, 6.0);
   // A flat cap with a brim and a long feather sweeping back.
   QPainterPath feather;
   feather.moveTo(m + 3, 7);

@@ -22,6 +22,7 @@
 #include "solver/verdict_file.h"
 #include "solver_args.h"
 #include "summary.h"
+#include "table/decimal_text.h"
 
 namespace vantrel::census {
 namespace {

@@ -47,28 +47,15 @@ void Json::Separate() {
   if (need_comma_) out_ += ", ";
 }
 
-Json& Json::BeginObject() {
+Json& Json::Open(char bracket) {
   Separate();
-  out_ += '{';
+  out_ += bracket;
   need_comma_ = false;
   return *this;
 }
 
-Json& Json::EndObject() {
-  out_ += '}';
-  need_comma_ = true;
-  return *this;
-}
-
-Json& Json::BeginArray() {
-  Separate();
-  out_ += '[';
-  need_comma_ = false;
-  return *this;
-}
-
-Json& Json::EndArray() {
-  out_ += ']';
+Json& Json::Close(char bracket) {
+  out_ += bracket;
   need_comma_ = true;
   return *this;
 }
@@ -81,45 +68,23 @@ Json& Json::Key(std::string_view key) {
   return *this;
 }
 
-Json& Json::Value(std::string_view text) {
+Json& Json::Element(std::string_view text) {
   Separate();
-  out_ += JsonQuote(text);
+  out_ += text;
   need_comma_ = true;
   return *this;
 }
 
-Json& Json::Value(long long number) {
-  Separate();
-  out_ += std::to_string(number);
-  need_comma_ = true;
-  return *this;
-}
-
-Json& Json::Value(unsigned long long number) {
-  Separate();
-  out_ += std::to_string(number);
-  need_comma_ = true;
-  return *this;
-}
+Json& Json::Value(std::string_view text) { return Element(JsonQuote(text)); }
+Json& Json::Value(long long number) { return Element(std::to_string(number)); }
+Json& Json::Value(unsigned long long number) { return Element(std::to_string(number)); }
+Json& Json::Value(bool flag) { return Element(flag ? "true" : "false"); }
 
 Json& Json::Value(double number) {
-  Separate();
-  if (std::isfinite(number)) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", number);
-    out_ += buf;
-  } else {
-    out_ += "null";
-  }
-  need_comma_ = true;
-  return *this;
-}
-
-Json& Json::Value(bool flag) {
-  Separate();
-  out_ += flag ? "true" : "false";
-  need_comma_ = true;
-  return *this;
+  if (!std::isfinite(number)) return Element("null");
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.6g", number);
+  return Element(buf);
 }
 
 Json& Json::Newline() {

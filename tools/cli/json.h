@@ -8,10 +8,10 @@ namespace vantrel::cli {
 
 class Json {
  public:
-  Json& BeginObject();
-  Json& EndObject();
-  Json& BeginArray();
-  Json& EndArray();
+  Json& BeginObject() { return Open('{'); }
+  Json& EndObject() { return Close('}'); }
+  Json& BeginArray() { return Open('['); }
+  Json& EndArray() { return Close(']'); }
   Json& Key(std::string_view key);
   Json& Value(std::string_view text);
   Json& Value(const char* text) { return Value(std::string_view(text)); }
@@ -27,6 +27,10 @@ class Json {
 
  private:
   void Separate();
+  Json& Open(char bracket);
+  // One value as its text: after a comma where one is due.
+  Json& Element(std::string_view text);
+  Json& Close(char bracket);
   std::string out_;
   bool need_comma_ = false;
   bool after_key_ = false;

@@ -9,13 +9,15 @@
 #include "interaction/interaction.h"
 #include "json.h"
 #include "platform/scripted_host.h"
+#include "solver_args.h"
+#include "table/controls.h"
+#include "table/decimal_text.h"
 #include "table/move_text.h"
 #include "table/table.h"
 
 namespace vantrel::cli {
 namespace {
 
-constexpr std::uint64_t kMaxSeed = 4294967295u;
 constexpr std::uint64_t kMaxHeight = 2147483647u;
 
 struct UndoAction {};
@@ -30,9 +32,7 @@ struct PlayArgs {
 PlayArgs ParsePlayArgs(std::span<const std::string_view> args, bool allow_actions) {
   PlayArgs parsed;
   if (args.empty()) throw MissingArgument("SEED");
-  const auto seed = ParseDecimal(args[0], kMaxSeed);
-  if (!seed) throw BadArgument(args[0], "SEED is a whole number 0..4294967295");
-  parsed.seed = static_cast<std::uint32_t>(*seed);
+  parsed.seed = ParseSeed(args[0]);
   std::size_t next = 1;
   if (args.size() > 1 && args[1] == "--height") {
     if (args.size() < 3) throw MissingArgument("H after --height");
@@ -59,19 +59,22 @@ std::string Report(const PlayArgs& args, const Table& t, const platform::Scripte
   Json j;
   j.BeginObject();
   j.Key("seed").Value(static_cast<unsigned long long>(args.seed)).Key("height").Value(args.height);
-  j.Key("game_state").Value(static_cast<int>(t.game_state));
-  j.Key("num_moves").Value(t.num_moves).Key("raw_moves").Value(t.raw_moves);
+  j.Key("game_state").Value(static_cast<int>(t.course.game_state));
+  j.Key("num_moves").Value(t.count.num_moves).Key("raw_moves").Value(t.count.raw_moves);
   j.Newline().Key("moves").BeginArray();
-  for (const MoveEntry& e : t.moves) {
+  for (const LegalDrop& drop : t.count.drops) {
+    if (!drop.counted) continue;
+    const MoveEntry e = t.Describe(drop);
     j.BeginArray().Value(e.moved_number).Value(e.moved_suit).Value(e.target_number).Value(e.target_suit);
     j.Value(e.slot).EndArray();
   }
   j.EndArray();
-  j.Newline().Key("label").Value(t.num_moves_caption).Key("undo_enabled").Value(t.undo_enabled);
+  const Controls controls = ControlsOf(t);
+  j.Newline().Key("label").Value(controls.num_moves_caption).Key("undo_enabled").Value(controls.undo_enabled);
   j.Newline().Key("messages").BeginArray();
   for (const std::string& m : host.messages) j.Value(m);
   j.EndArray();
-  const Results& r = t.results;
+  const Results& r = t.course.results;
   j.Newline().Key("results").BeginObject();
   j.Key("wins").Value(r.wins).Key("losses").Value(r.losses).Key("streak_kind").Value(r.streak_kind);
   j.Key("streak_count").Value(r.streak_count).Key("win_streak").Value(r.win_streak);
@@ -82,7 +85,7 @@ std::string Report(const PlayArgs& args, const Table& t, const platform::Scripte
     j.Newline().BeginObject();
     j.Key("slot").Value(i).Key("suit").Value(c.suit).Key("number").Value(c.number);
     j.Key("back_up").Value(c.back_up).Key("ontop").Value(c.ontop).Key("col").Value(c.col);
-    j.Key("left").Value(c.image.left).Key("top").Value(c.image.top).Key("visible").Value(c.image.visible);
+    j.Key("left").Value(c.left).Key("top").Value(c.top).Key("visible").Value(t.images[i].visible);
     j.EndObject();
   }
   j.EndArray().EndObject();
@@ -94,13 +97,13 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
   platform::ScriptedHost host(parsed.seed);
   Table table(host);
   Interaction player(table);
-  table.window_height = parsed.height;
+  table.window.height = parsed.height;
   table.FormResize();
   table.NewClick(DealCommand::kNew);
   for (const Action& action : parsed.actions) {
     if (const Drop* drop = std::get_if<Drop>(&action)) {
       player.DragAndDrop(drop->moved, drop->target);
-    } else if (table.undo_enabled) {  // a disabled menu item does nothing
+    } else if (table.course.undo_enabled) {  // a disabled menu item does nothing
       player.UndoClick();
     }
   }

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "commands.h"
-#include "table/move_text.h"
+#include "table/decimal_text.h"
 
 namespace vantrel::cli {
 

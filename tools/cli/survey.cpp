@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -78,7 +79,7 @@ SurveyArgs ParseSurveyArgs(std::span<const std::string_view> args) {
 
 std::string Duration(double seconds) {
   if (!(seconds >= 0) || seconds > 1e7) return "?";
-  const long s = static_cast<long>(seconds + 0.5);
+  const long s = std::lround(seconds);
   char buf[32];
   if (s >= 3600) {
     std::snprintf(buf, sizeof buf, "%ldh%02ldm", s / 3600, s / 60 % 60);
