@@ -95,7 +95,7 @@ int TablePlaces::Next(int slot, Step step) const {
       return slot;
     case Step::kDown:
       if (reserve) return slot;
-      if (at.row + 1 < static_cast<int>(lane.size())) return lane[static_cast<std::size_t>(at.row + 1)];
+      if (at.row + 1 < static_cast<int>(lane.size())) return lane[static_cast<std::size_t>(at.row) + 1];
       if (!Lane(kReserveLane).empty()) {
         const std::vector<int>& row = Lane(kReserveLane);
         return *std::min_element(row.begin(), row.end(), [this, left](int a, int b) {
