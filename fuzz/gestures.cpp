@@ -115,7 +115,8 @@ void CheckInvariants(const Table& t, bool dealt) {
   }
   if (t.count.num_moves != Recount(t)) Broken("the move count differs from a recount", t.count.num_moves);
   // Moves stay possible once a game has ended and may enable Undo again; before the first deal it cannot be.
-  if (t.course.undo_enabled && t.course.game_state == GameState::kNoDeal) Broken("Undo enabled before a deal");
+  if (t.course.undo_enabled && t.course.game_state == GameState::kNoDeal)
+    Broken("Undo enabled before a deal");
   if (t.course.hint_card < 0 || t.course.hint_card >= kSlotCount)
     Broken("the hint card out of range", t.course.hint_card);
   if (t.course.hints_left < 0 || t.course.hints_left > kStartingHints)
@@ -144,8 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Table table(host);
   Interaction player(table);
   bool dealt = false;
-  int source = -1;                             // the drag under way
-  UndoCopy before_drop{};                      // the layout before the last drop that can be undone
+  int source = -1;         // the drag under way
+  UndoCopy before_drop{};  // the layout before the last drop that can be undone
   bool undo_known = false;
   std::size_t at = 2;
   auto next = [&]() -> unsigned { return at < size ? data[at++] : 0u; };

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "view/card_pictures.h"
 #include "platform/error.h"
+#include "view/card_pictures.h"
 
 namespace {
 

@@ -3,17 +3,15 @@
 // each program, over several runs: the time from process start until its window is mapped, the time from an
 // F2 key press until the window's picture has stopped changing (the dealt table fully painted), and its
 // memory (resident 1 s after start, and peak). Prints medians and ratios.
-#include "x_server.h"
-
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <X11/extensions/XTest.h>
-#include <sys/ipc.h>
-#include <sys/shm.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +26,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "x_server.h"
 
 extern char** environ;
 
@@ -50,7 +50,8 @@ std::uint64_t Hash(XImage* image) {
   std::uint64_t h = 1469598103934665603ull;
   const auto* bytes = reinterpret_cast<const unsigned char*>(image->data);
   const long size = static_cast<long>(image->bytes_per_line) * image->height;
-  for (long i = 0; i < size; i += 4) h = (h ^ (bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16)) * 1099511628211ull;
+  for (long i = 0; i < size; i += 4)
+    h = (h ^ (bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16)) * 1099511628211ull;
   return h;
 }
 
@@ -107,16 +108,19 @@ Sample RunOnce(Display* x, const std::string& program, const std::string& folder
   // The window's picture is read through shared memory: a read takes a fraction of a millisecond, so the
   // watching neither hides nor delays the painting it watches.
   XShmSegmentInfo shm{};
-  XImage* image = XShmCreateImage(x, attributes.visual, static_cast<unsigned>(attributes.depth), ZPixmap, nullptr,
-                                  &shm, static_cast<unsigned>(attributes.width), static_cast<unsigned>(attributes.height));
-  shm.shmid = shmget(IPC_PRIVATE, static_cast<std::size_t>(image->bytes_per_line) * image->height, IPC_CREAT | 0600);
+  XImage* image =
+      XShmCreateImage(x, attributes.visual, static_cast<unsigned>(attributes.depth), ZPixmap, nullptr, &shm,
+                      static_cast<unsigned>(attributes.width), static_cast<unsigned>(attributes.height));
+  shm.shmid =
+      shmget(IPC_PRIVATE, static_cast<std::size_t>(image->bytes_per_line) * image->height, IPC_CREAT | 0600);
   shm.shmaddr = image->data = static_cast<char*>(shmat(shm.shmid, nullptr, 0));
   shm.readOnly = False;
   XShmAttach(x, &shm);
   XSync(x, False);
   shmctl(shm.shmid, IPC_RMID, nullptr);
 
-  // F2, then watch the window until its picture stops changing; painted = when it first showed the final picture.
+  // F2, then watch the window until its picture stops changing; painted = when it first showed the final
+  // picture.
   std::vector<std::pair<double, std::uint64_t>> frames;
   const KeyCode f2 = XKeysymToKeycode(x, XK_F2);
   const auto pressed = Clock::now();
@@ -230,11 +234,13 @@ int main(int argc, char** argv) {
   const double paint = MedianOf(game_samples, &Sample::paint_ms);
   const double extra_mb =
       MedianOf(game_samples, &Sample::resident_mb) - MedianOf(bare_samples, &Sample::resident_mb);
-  std::printf("(the painting time is read from %d pictures in 400 ms, one every %.2f ms)\n", game_samples[0].frames,
-              400.0 / game_samples[0].frames);
-  std::printf("goals: mapped within 1.3x the bare window: %.2fx %s\n", mapped_ratio, mapped_ratio <= 1.3 ? "met" : "MISSED");
+  std::printf("(the painting time is read from %d pictures in 400 ms, one every %.2f ms)\n",
+              game_samples[0].frames, 400.0 / game_samples[0].frames);
+  std::printf("goals: mapped within 1.3x the bare window: %.2fx %s\n", mapped_ratio,
+              mapped_ratio <= 1.3 ? "met" : "MISSED");
   std::printf("       F2 to painted within 8 ms: %.1f ms %s\n", paint, paint <= 8 ? "met" : "MISSED");
-  std::printf("       resident within 10 MB of the bare window: %+.1f MB %s\n", extra_mb, extra_mb <= 10 ? "met" : "MISSED");
+  std::printf("       resident within 10 MB of the bare window: %+.1f MB %s\n", extra_mb,
+              extra_mb <= 10 ? "met" : "MISSED");
 
   char scaled_name[32];
   std::snprintf(scaled_name, sizeof scaled_name, "at scale %g", scale);

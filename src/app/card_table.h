@@ -8,12 +8,12 @@
 #include <functional>
 #include <memory>
 
-#include "view/card_pictures.h"
 #include "interaction/interaction.h"
-#include "view/table_view.h"
 #include "platform/host.h"
 #include "platform_qt/qt_host.h"
 #include "table/table.h"
+#include "view/card_pictures.h"
+#include "view/table_view.h"
 
 class QAction;
 class QCloseEvent;

@@ -10,9 +10,9 @@
 #include "app/card_table.h"
 #include "app/picture_folder.h"
 #include "app/termination_signals.h"
-#include "view/card_pictures.h"
 #include "platform_qt/exception_display.h"
 #include "stats_form/stats_form.h"
+#include "view/card_pictures.h"
 
 int main(int argc, char* argv[]) {
   // The pictures come from CARDS under the working folder; an installed game started elsewhere reads its own.

@@ -32,7 +32,8 @@ struct LabelPlace {
   int left;
   int top;
 };
-constexpr LabelPlace NumMovesLabelPlace(int client_width, int client_height, int label_width, int label_height) {
+constexpr LabelPlace NumMovesLabelPlace(int client_width, int client_height, int label_width,
+                                        int label_height) {
   constexpr int kDesignMiddle = 265 + 96 / 2;
   constexpr int kDesignClientWidth = kDesignWidth - kFrameWidth;
   const int middle = MulDiv(kDesignMiddle, client_width, kDesignClientWidth);

@@ -1,7 +1,7 @@
 // The right-button peek: the slot's details in the status bar, and a covered face-up card drawn whole.
-#include "interaction/interaction.h"
-
 #include <string>
+
+#include "interaction/interaction.h"
 
 namespace vantrel {
 namespace {

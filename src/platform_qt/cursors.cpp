@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QString>
 
-#include "platform_qt/cursor_art.h"
 #include "platform/error.h"
+#include "platform_qt/cursor_art.h"
 #include "platform_qt/resources.h"
 #include "table/card.h"
 

@@ -8,7 +8,7 @@
 namespace vantrel {
 namespace {
 
-constexpr std::array<std::string_view, 14> kRankNames = {"A", "2", "3", "4",  "5", "6", "7",
+constexpr std::array<std::string_view, 14> kRankNames = {"A", "2", "3",  "4", "5", "6", "7",
                                                          "8", "9", "10", "J", "Q", "K", "BLANK"};
 constexpr std::array<std::string_view, 5> kSuitLetters = {"S", "C", "D", "H", ""};
 

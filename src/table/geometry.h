@@ -3,9 +3,9 @@
 
 namespace vantrel {
 
-inline constexpr int kSlotCount = 60;    // 52 cards and 8 blank spots
-inline constexpr int kCardSlots = 52;    // slots 0..51 hold cards
-inline constexpr int kColumnSlots = 48;  // slots 0..47 are dealt into the columns
+inline constexpr int kSlotCount = 60;     // 52 cards and 8 blank spots
+inline constexpr int kCardSlots = 52;     // slots 0..51 hold cards
+inline constexpr int kColumnSlots = 48;   // slots 0..47 are dealt into the columns
 inline constexpr int kReserveFirst = 48;  // slots 48..51 are the reserve row
 inline constexpr int kBlankFirst = 52;    // slots 52..59 are the blank spots, one per column
 

@@ -8,11 +8,11 @@ inline constexpr int kStreakLosses = 2;
 
 struct Results {
   int wins = 0;
-  int losses = 0;                    // abandoned games included
-  int streak_kind = kStreakWins;     // the current streak: 1 wins, 2 losses
-  int streak_count = 0;              // its length
-  int win_streak = 0;                // the longest streak of wins
-  int lose_streak = 0;               // the longest streak of losses
+  int losses = 0;                 // abandoned games included
+  int streak_kind = kStreakWins;  // the current streak: 1 wins, 2 losses
+  int streak_count = 0;           // its length
+  int win_streak = 0;             // the longest streak of wins
+  int lose_streak = 0;            // the longest streak of losses
 
   bool operator==(const Results&) const = default;
 };

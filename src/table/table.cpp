@@ -9,7 +9,18 @@ namespace {
 // Slots dealt face down: three in columns 1 and 8, two in 2 and 7, one in 3 and 6.
 constexpr bool DealtFaceDown(int slot) {
   switch (slot) {
-    case 0: case 1: case 2: case 5: case 6: case 7: case 8: case 9: case 14: case 15: case 16: case 23:
+    case 0:
+    case 1:
+    case 2:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 14:
+    case 15:
+    case 16:
+    case 23:
       return true;
     default:
       return false;

@@ -110,9 +110,10 @@ QImage ReadCardBitmap(const QString& path) {
   if (data.isEmpty()) Fail(path, QStringLiteral("the file is empty"));
   if (static_cast<std::size_t>(data.size()) > kLargestCardFile) {
     // A picture of another size says so; anything else is too long to be a card picture.
-    const DecodedBitmap header = DecodeCardBitmap(std::span(reinterpret_cast<const unsigned char*>(data.constData()),
-                                                            static_cast<std::size_t>(data.size())));
-    if (header.refusal.find(" pixels, not ") != std::string::npos) Fail(path, QString::fromStdString(header.refusal));
+    const DecodedBitmap header = DecodeCardBitmap(std::span(
+        reinterpret_cast<const unsigned char*>(data.constData()), static_cast<std::size_t>(data.size())));
+    if (header.refusal.find(" pixels, not ") != std::string::npos)
+      Fail(path, QString::fromStdString(header.refusal));
     Fail(path, QStringLiteral("the file is longer than a picture of 71 x 96 pixels can be (%1 bytes at most)")
                    .arg(kLargestCardFile));
   }

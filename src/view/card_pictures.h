@@ -9,8 +9,8 @@
 #include <map>
 #include <memory>
 
-#include "view/sharp_pictures.h"
 #include "table/card.h"
+#include "view/sharp_pictures.h"
 
 namespace vantrel {
 

@@ -11,8 +11,8 @@
 #include <array>
 #include <cmath>
 
-#include "view/card_pictures.h"
 #include "table/geometry.h"
+#include "view/card_pictures.h"
 
 namespace vantrel {
 

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "table/card_names.h"
 #include "view/card_pictures.h"
 #include "view/picture_scales.h"
-#include "table/card_names.h"
 
 namespace vantrel {
 namespace {

@@ -12,10 +12,10 @@
 #include <functional>
 #include <vector>
 
-#include "view/card_pictures.h"
 #include "interaction/interaction.h"
-#include "view/table_keys.h"
 #include "table/table.h"
+#include "view/card_pictures.h"
+#include "view/table_keys.h"
 
 namespace vantrel {
 

@@ -1,7 +1,11 @@
 // Xvfb, xdotool and screenshots for the end-to-end tests.
 #include "x_session.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -9,11 +13,7 @@
 #include <QScreen>
 #include <QThread>
 #include <csignal>
-#include <fcntl.h>
 #include <cstdio>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 // Xlib last: its macros (Bool, None, Status...) would clash with Qt's names.
 #include <X11/Xlib.h>
@@ -26,8 +26,8 @@ QString XDoTool(const QStringList& args) {
   QProcess xdotool;
   xdotool.start(QStringLiteral("xdotool"), args);
   const bool done = xdotool.waitForFinished(10000);
-  EXPECT_TRUE(done && xdotool.exitCode() == 0) << "xdotool " << args.join(' ').toStdString() << ": "
-                                               << xdotool.readAllStandardError().toStdString();
+  EXPECT_TRUE(done && xdotool.exitCode() == 0)
+      << "xdotool " << args.join(' ').toStdString() << ": " << xdotool.readAllStandardError().toStdString();
   return QString::fromLocal8Bit(xdotool.readAllStandardOutput());
 }
 
@@ -95,7 +95,8 @@ void CloseWindow(unsigned long window) {
 }
 
 QRect WindowGeometry(unsigned long window) {
-  const QString shell = XDoTool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
+  const QString shell =
+      XDoTool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
   QRect rect;
   for (const QString& line : shell.split('\n')) {
     const QStringList kv = line.split('=');
@@ -115,7 +116,8 @@ Game::Game(const QString& folder, unsigned clock, const QString& config_home, co
            double scale) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("VANTREL_CLOCK"), QString::number(clock));
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_home.isEmpty() ? own_config_home_.path() : config_home);
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+             config_home.isEmpty() ? own_config_home_.path() : config_home);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
   process_.setProcessEnvironment(env);

@@ -2,14 +2,15 @@
 // started with a fixed clock, real key presses and mouse drags through xdotool, and screenshots.
 #pragma once
 
+#include <sys/types.h>
+
 #include <QImage>
-#include <functional>
 #include <QProcess>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <sys/types.h>
+#include <functional>
 
 namespace vantrel::e2e {
 

@@ -335,7 +335,8 @@ TEST(Cli, InterruptedSurveyPrintsTheSummarySoFar) {
     const long long count = Number(run.out, "count");
     EXPECT_GT(count, 0);
     EXPECT_LT(count, 100000000);
-    EXPECT_EQ(Number(run.out, "winnable") + Number(run.out, "unwinnable") + Number(run.out, "unknown"), count);
+    EXPECT_EQ(Number(run.out, "winnable") + Number(run.out, "unwinnable") + Number(run.out, "unknown"),
+              count);
     EXPECT_EQ(static_cast<long long>(Lines(csv).size()), count + 1);
     EXPECT_NE(run.err.find("interrupted"), std::string::npos);
     std::filesystem::remove(csv);

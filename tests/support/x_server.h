@@ -1,8 +1,9 @@
 // A private X server (Xvfb) for the end-to-end tests and the start-up benchmark.
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+
+#include <string>
 
 namespace vantrel::testing {
 

@@ -10,8 +10,8 @@
 #include <set>
 #include <vector>
 
-#include "view/table_view.h"
 #include "ui_support.h"
+#include "view/table_view.h"
 
 namespace vantrel::uitest {
 namespace {

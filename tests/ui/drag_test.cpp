@@ -11,8 +11,8 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "view/table_view.h"
 #include "ui_support.h"
+#include "view/table_view.h"
 
 namespace vantrel::uitest {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "interaction/table_places.h"
 #include "table/controls.h"
-#include "view/table_view.h"
 #include "ui_support.h"
+#include "view/table_view.h"
 
 namespace vantrel::uitest {
 namespace {

@@ -7,8 +7,8 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "view/card_pictures.h"
 #include "ui_support.h"
+#include "view/card_pictures.h"
 
 namespace vantrel::uitest {
 namespace {
@@ -130,11 +130,14 @@ TEST(Options, HelpShowsTheQuickHelpInEveryState) {
   w->Help->trigger();
   ASSERT_EQ(w.host.messages.size(), 2u);
   EXPECT_EQ(w.host.messages[0], w.host.messages[1]);
-  EXPECT_EQ(w.host.messages[0],
-            "Quick Help:\n\nStack the cards in descending, same suit order. You have\nto move the whole column (ie; "
-            "all cards under the card\nyou're moving too). Only Kings can be played on blank spots.\nClick \"Give "
-            "Hint\" in the Options menu to get an idea. The\ngame is won when there are four piles, all King down to "
-            "Ace.");
+  EXPECT_EQ(
+      w.host.messages[0],
+      "Quick Help:\n\nStack the cards in descending, same suit order. You have\nto move the whole column "
+      "(ie; "
+      "all cards under the card\nyou're moving too). Only Kings can be played on blank spots.\nClick \"Give "
+      "Hint\" in the Options menu to get an idea. The\ngame is won when there are four piles, all King down "
+      "to "
+      "Ace.");
 }
 
 TEST(Hint, TheBlinkedCardDisappearsUntilTheTimerFires) {

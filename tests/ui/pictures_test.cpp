@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "view/card_pictures.h"
 #include "platform/error.h"
 #include "ui_support.h"
+#include "view/card_pictures.h"
 
 namespace vantrel::uitest {
 namespace {
@@ -49,10 +49,12 @@ struct Folder {
   QTemporaryDir dir;
 };
 
-void ExpectNamesFileAndFolder(const std::string& message, const Folder& f, const char* file, const char* reason) {
+void ExpectNamesFileAndFolder(const std::string& message, const Folder& f, const char* file,
+                              const char* reason) {
   SCOPED_TRACE(message);
   EXPECT_NE(message.find(std::string("\"") + file + "\""), std::string::npos);
-  EXPECT_NE(message.find(QDir::toNativeSeparators(f.Cards().absolutePath()).toStdString()), std::string::npos);
+  EXPECT_NE(message.find(QDir::toNativeSeparators(f.Cards().absolutePath()).toStdString()),
+            std::string::npos);
   EXPECT_NE(message.find(reason), std::string::npos);
 }
 
@@ -107,7 +109,8 @@ TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
        [](const Folder& f) { ASSERT_TRUE(QFile::resize(f.File("QS.BMP"), qint64{1} << 31)); },
        "longer than a picture of 71 x 96 pixels can be"},
       {"back", "BACK.BMP", [](const Folder& f) { QFile::remove(f.File("BACK.BMP")); }, "the file is missing"},
-      {"outline", "OUTLINE.BMP", [](const Folder& f) { f.Write("OUTLINE.BMP", "BM"); }, "not a Windows bitmap"},
+      {"outline", "OUTLINE.BMP", [](const Folder& f) { f.Write("OUTLINE.BMP", "BM"); },
+       "not a Windows bitmap"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -123,7 +126,8 @@ TEST(Pictures, ReadingAheadChangesNeitherThePicturesNorTheFailure) {
   PrefetchCardPictures(QDir(good.dir.path()));
   const CardPictures ahead(QDir(good.dir.path()));
   const CardPictures now(QDir(good.dir.path()));
-  for (int i = 0; i <= kBackPicture; ++i) EXPECT_EQ(ahead.Picture(i).toImage(), now.Picture(i).toImage()) << i;
+  for (int i = 0; i <= kBackPicture; ++i)
+    EXPECT_EQ(ahead.Picture(i).toImage(), now.Picture(i).toImage()) << i;
   EXPECT_EQ(ahead.Outline().toImage(), now.Outline().toImage());
 
   Folder damaged;

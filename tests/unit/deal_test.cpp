@@ -49,12 +49,15 @@ TEST(Deal, GoldenDealsPinTheShuffle) {
     std::uint32_t seed;
     const char* cards;
   } golden[] = {
-      {0, "8S JH KC 2D 3S 10S JD 2C AD 4S QC 6S 9S 2H 4C QS 6C 7S 8D AC 10D KH KD 5D 6H 6D 9H 3H 4D 5H 5C QH "
-          "8H 3D QD JC 9D 5S AS JS AH 10C 8C 4H 3C 7H 2S 9C 7D KS 7C 10H"},
-      {1700000000, "KC 6S AS JC 6H 7H JH 9D 5H KS 9S JD 4C AC 3S 10S 9H 5C QC QS JS 8C AD 10H QD 7C 9C 4S 8D 3C "
-                   "10D 8S 7S KH 5D 10C 2C AH 6C 7D 2H 3D 4H 3H 2S KD 6D 8H 5S 2D 4D QH"},
-      {4294967295u, "5S 2D 3S 3D 10D 6S 8S AH JH 2S QS 6C QD 5C 8C 7H JS KH JD 2H 7D 4C QC 6H KD AC 7S 9D 7C 6D "
-                    "AS 3H 10C 9S 5D 4H JC KC KS 2C 4D 10S 3C 8H QH 9H 10H 9C AD 5H 8D 4S"},
+      {0,
+       "8S JH KC 2D 3S 10S JD 2C AD 4S QC 6S 9S 2H 4C QS 6C 7S 8D AC 10D KH KD 5D 6H 6D 9H 3H 4D 5H 5C QH "
+       "8H 3D QD JC 9D 5S AS JS AH 10C 8C 4H 3C 7H 2S 9C 7D KS 7C 10H"},
+      {1700000000,
+       "KC 6S AS JC 6H 7H JH 9D 5H KS 9S JD 4C AC 3S 10S 9H 5C QC QS JS 8C AD 10H QD 7C 9C 4S 8D 3C "
+       "10D 8S 7S KH 5D 10C 2C AH 6C 7D 2H 3D 4H 3H 2S KD 6D 8H 5S 2D 4D QH"},
+      {4294967295u,
+       "5S 2D 3S 3D 10D 6S 8S AH JH 2S QS 6C QD 5C 8C 7H JS KH JD 2H 7D 4C QC 6H KD AC 7S 9D 7C 6D "
+       "AS 3H 10C 9S 5D 4H JC KC KS 2C 4D 10S 3C 8H QH 9H 10H 9C AD 5H 8D 4S"},
   };
   for (const auto& deal : golden) {
     Game g(deal.seed);
@@ -157,12 +160,12 @@ TEST(Deal, SlotAtFindsTheTopmostVisibleImage) {
   EXPECT_EQ(g.table.SlotAt(20, 20), -1);  // nothing is visible before the first deal
   g.Deal();
   const Table& t = g.table;
-  EXPECT_EQ(t.SlotAt(20, 20), 0);             // only the head's strip shows there
-  EXPECT_EQ(t.SlotAt(20, 100), 40);           // the last card of column 1 covers the rest
-  EXPECT_EQ(t.SlotAt(15 + 70, 15), 0);        // the right edge belongs to the image
-  EXPECT_EQ(t.SlotAt(15 + 71, 15), -1);       // the gap between columns is bare table
-  EXPECT_EQ(t.SlotAt(20, 5), 52);             // above the head only the blank spot lies
-  EXPECT_EQ(t.SlotAt(170, 300), 48);          // the reserve row
+  EXPECT_EQ(t.SlotAt(20, 20), 0);        // only the head's strip shows there
+  EXPECT_EQ(t.SlotAt(20, 100), 40);      // the last card of column 1 covers the rest
+  EXPECT_EQ(t.SlotAt(15 + 70, 15), 0);   // the right edge belongs to the image
+  EXPECT_EQ(t.SlotAt(15 + 71, 15), -1);  // the gap between columns is bare table
+  EXPECT_EQ(t.SlotAt(20, 5), 52);        // above the head only the blank spot lies
+  EXPECT_EQ(t.SlotAt(170, 300), 48);     // the reserve row
   EXPECT_EQ(t.SlotAt(620, 300), -1);
 }
 

@@ -53,11 +53,11 @@ TEST(DragDrop, RefusedDropsChangeNothing) {
   LayOut(t, {{"7H"}, {"8D"}, {"KS", "QS"}}, {"6H"});
   const auto before = t.cards;
   const int undo_before = t.course.undo_enabled;
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8D"));   // another suit
-  g.player.DragAndDrop(SlotOf(t, "QS"), SlotOf(t, "KS"));   // its own column
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "6H"));   // a reserve card
-  g.player.DragAndDrop(SlotOf(t, "7H"), 59);                // an empty column takes only Kings
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "7H"));   // itself
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8D"));  // another suit
+  g.player.DragAndDrop(SlotOf(t, "QS"), SlotOf(t, "KS"));  // its own column
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "6H"));  // a reserve card
+  g.player.DragAndDrop(SlotOf(t, "7H"), 59);               // an empty column takes only Kings
+  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "7H"));  // itself
   for (int i = 0; i < kSlotCount; ++i) {
     EXPECT_EQ(PlaceOf(t, i), PlaceOf(before, i));
     EXPECT_EQ(t.cards[i].ontop, before[i].ontop);

@@ -100,11 +100,12 @@ TEST(Options, QuickHelpIsTheSameInEveryState) {
   g.player.HelpClick();
   ASSERT_EQ(g.host.messages.size(), 2u);
   EXPECT_EQ(g.host.messages[0], g.host.messages[1]);
-  EXPECT_EQ(g.host.messages[0],
-            "Quick Help:\n\nStack the cards in descending, same suit order. You have\nto move the whole column "
-            "(ie; all cards under the card\nyou're moving too). Only Kings can be played on blank spots.\nClick "
-            "\"Give Hint\" in the Options menu to get an idea. The\ngame is won when there are four piles, all "
-            "King down to Ace.");
+  EXPECT_EQ(
+      g.host.messages[0],
+      "Quick Help:\n\nStack the cards in descending, same suit order. You have\nto move the whole column "
+      "(ie; all cards under the card\nyou're moving too). Only Kings can be played on blank spots.\nClick "
+      "\"Give Hint\" in the Options menu to get an idea. The\ngame is won when there are four piles, all "
+      "King down to Ace.");
 }
 
 }  // namespace

@@ -21,9 +21,9 @@ TEST(Rule, CardsAboveListsTheColumnNearestFirst) {
   const ColumnList above = t.CardsAbove(2);  // the head of column 3
   EXPECT_EQ(Tops(t, above), (std::vector<int>{30, 45, 60, 75, 90}));
   EXPECT_EQ(std::vector<int>(above.begin(), above.end()), (std::vector<int>{10, 18, 26, 34, 42}));
-  EXPECT_TRUE(t.CardsAbove(42).empty());   // the uppermost card
-  EXPECT_TRUE(t.CardsAbove(49).empty());   // a reserve card never carries anything
-  EXPECT_EQ(t.CardsAbove(54).count, 6);    // a blank spot lists its whole column
+  EXPECT_TRUE(t.CardsAbove(42).empty());  // the uppermost card
+  EXPECT_TRUE(t.CardsAbove(49).empty());  // a reserve card never carries anything
+  EXPECT_EQ(t.CardsAbove(54).count, 6);   // a blank spot lists its whole column
   EXPECT_EQ(t.CardsAbove(54)[0], 2);
 }
 
@@ -55,14 +55,14 @@ TEST(Rule, DropsAsAPlayerWouldTryThem) {
   g.Deal();
   Table& t = g.table;
   LayOut(t,
-         {{"3C", "8H"},      // 1: the eight of hearts uppermost
-          {"7H"},            // 2
-          {"8D"},            // 3
-          {"9S*", "7S"},     // 4: seven of spades over a face-down nine
-          {"KD"},            // 5
-          {},                // 6: empty
-          {"QC", "10S"},     // 7
-          {"4C*", "8S*"}},   // 8: face-down eight of spades uppermost
+         {{"3C", "8H"},     // 1: the eight of hearts uppermost
+          {"7H"},           // 2
+          {"8D"},           // 3
+          {"9S*", "7S"},    // 4: seven of spades over a face-down nine
+          {"KD"},           // 5
+          {},               // 6: empty
+          {"QC", "10S"},    // 7
+          {"4C*", "8S*"}},  // 8: face-down eight of spades uppermost
          {"JD", "2C"});
   const int h7 = SlotOf(t, "7H"), h8 = SlotOf(t, "8H"), c3 = SlotOf(t, "3C");
   const int s7 = SlotOf(t, "7S"), s8 = SlotOf(t, "8S"), kd = SlotOf(t, "KD");

@@ -85,7 +85,8 @@ void LayOut(Table& table, std::initializer_list<std::initializer_list<const char
   }
   for (int face = 0; face < kCardSlots; ++face) {
     if (used[face]) continue;
-    const std::string name = std::string(RankName(face % 13 + 1)) + std::string(SuitLetter(face / 13 + 1)) + "*";
+    const std::string name =
+        std::string(RankName(face % 13 + 1)) + std::string(SuitLetter(face / 13 + 1)) + "*";
     const int slot = free_slot();
     place(name, slot, 0, -1000, -1000 - slot * kRowStep);
     table.images[slot].visible = false;

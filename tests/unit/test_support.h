@@ -14,7 +14,8 @@ namespace vantrel::testing {
 
 // A table, its player and the host that records what they show.
 struct Game {
-  explicit Game(std::uint32_t now = 1700000000, int height = kDesignHeight) : host(now), table(host), player(table) {
+  explicit Game(std::uint32_t now = 1700000000, int height = kDesignHeight)
+      : host(now), table(host), player(table) {
     table.window.height = height;
     table.FormResize();
   }

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "court_art.h"
-#include "view/picture_scales.h"
 #include "suit_shapes.h"
+#include "view/picture_scales.h"
 
 namespace vantrel::cardgen {
 namespace {
@@ -105,7 +105,7 @@ void DrawPip(QPainter& painter, int suit, double cx, double cy, double width, do
 }
 
 QString RankText(int number) {
-  static const std::array<const char*, 13> kRanks = {"A", "2", "3", "4", "5", "6", "7",
+  static const std::array<const char*, 13> kRanks = {"A", "2", "3",  "4", "5", "6", "7",
                                                      "8", "9", "10", "J", "Q", "K"};
   return QString::fromLatin1(kRanks[static_cast<std::size_t>(number - 1)]);
 }
@@ -278,8 +278,8 @@ QImage DrawBack(double scale) {
   painter.setBrush(QColor(200, 214, 244));
   for (double y = 4 + kStep / 2; y < kHeight; y += kStep) {
     for (double x = kWidth / 2.0 - 7 * kStep; x < kWidth; x += kStep) {
-      painter.drawEllipse(QPointF(x, y + (std::fmod((x - kWidth / 2.0) / kStep + 70, 2.0) == 1 ? kStep / 2 : 0)),
-                          0.9, 0.9);
+      painter.drawEllipse(
+          QPointF(x, y + (std::fmod((x - kWidth / 2.0) / kStep + 70, 2.0) == 1 ? kStep / 2 : 0)), 0.9, 0.9);
     }
   }
   painter.setClipping(false);

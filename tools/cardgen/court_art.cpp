@@ -1,6 +1,6 @@
 // Court figures: each half shows a bust (face, hair, headwear, robe and an attribute); the lower half is the
-// upper one turned round, as on a double-headed card. King: crown, beard and sword. Queen: tiara, long hair and
-// a flower. Jack: feathered cap and a staff.
+// upper one turned round, as on a double-headed card. King: crown, beard and sword. Queen: tiara, long hair
+// and a flower. Jack: feathered cap and a staff.
 #include "court_art.h"
 
 #include <QPainterPath>
@@ -74,12 +74,20 @@ void Robe(QPainter& p, const Palette& c, double w, Garment garment) {
   }
   if (garment == Garment::kKing) {
     // Ermine: white with black tails, across the shoulders.
-    Fill(p, QPolygonF({{4, 29}, {m - 9, 23.5}, {m + 9, 23.5}, {w - 4, 29}, {w - 5, 31.5}, {m + 8, 27}, {m - 8, 27},
-                       {5, 31.5}}),
+    Fill(p,
+         QPolygonF({{4, 29},
+                    {m - 9, 23.5},
+                    {m + 9, 23.5},
+                    {w - 4, 29},
+                    {w - 5, 31.5},
+                    {m + 8, 27},
+                    {m - 8, 27},
+                    {5, 31.5}}),
          kWhite);
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
-    for (double x = 7; x < w - 6; x += 4) p.drawEllipse(QPointF(x, x < m ? 29 - (x - 7) * 0.2 : 29 - (w - x - 7) * 0.2), 0.6, 0.9);
+    for (double x = 7; x < w - 6; x += 4)
+      p.drawEllipse(QPointF(x, x < m ? 29 - (x - 7) * 0.2 : 29 - (w - x - 7) * 0.2), 0.6, 0.9);
   } else {
     Fill(p, QPolygonF({{m - 8, 24}, {m + 8, 24}, {m + 4, 28}, {m - 4, 28}}), c.collar);
     if (garment == Garment::kQueen) {

@@ -10,9 +10,9 @@
 
 #include "card_art.h"
 #include "icon_file.h"
-#include "view/picture_scales.h"
 #include "table/card.h"
 #include "table/card_names.h"
+#include "view/picture_scales.h"
 
 namespace vantrel::cardgen {
 namespace {
@@ -35,7 +35,9 @@ QImage Picture(int index, double scale = 1) {
 }
 
 // The file name without the folder: "7H.BMP".
-QString BaseName(const std::string& relative) { return QFileInfo(QString::fromStdString(relative)).fileName(); }
+QString BaseName(const std::string& relative) {
+  return QFileInfo(QString::fromStdString(relative)).fileName();
+}
 
 bool Save(const QImage& image, const QDir& folder, const QString& name, const char* format) {
   const QString path = folder.filePath(name);
