@@ -50,7 +50,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   if (host == nullptr) {
     qt_host_ = std::make_unique<platform::QtHost>(this);
     host = qt_host_.get();
-    Timer = &qt_host_->hint_timer();
+    timer_ = &qt_host_->hint_timer();
   }
   host_ = host;
   setWindowTitle(QStringLiteral("Vantrel"));
@@ -98,62 +98,62 @@ void TCardTable::BuildMenus() {
     connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Command(handler); });
   };
 
-  Game = bar->addMenu(QStringLiteral("&Game"));
-  New = item(Game, QStringLiteral("&New"), QKeySequence(Qt::Key_F2));
-  New->setObjectName(QStringLiteral("New"));
-  Redo = item(Game, QStringLiteral("&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
-  Redo->setObjectName(QStringLiteral("Redo"));
-  StatsMenu = item(Game, QStringLiteral("Statistics"), QKeySequence(Qt::Key_F4));
-  N1 = Game->addSeparator();
-  Quit = item(Game, QStringLiteral("&Quit"), QKeySequence(Qt::Key_F10));
+  game_ = bar->addMenu(QStringLiteral("&Game"));
+  new_ = item(game_, QStringLiteral("&New"), QKeySequence(Qt::Key_F2));
+  new_->setObjectName(QStringLiteral("New"));
+  redo_ = item(game_, QStringLiteral("&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
+  redo_->setObjectName(QStringLiteral("Redo"));
+  stats_menu_ = item(game_, QStringLiteral("Statistics"), QKeySequence(Qt::Key_F4));
+  n1_ = game_->addSeparator();
+  quit_ = item(game_, QStringLiteral("&Quit"), QKeySequence(Qt::Key_F10));
 
-  Options = bar->addMenu(QStringLiteral("&Options"));
-  Undo = item(Options, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
-  Undo->setEnabled(false);
-  ShowValid = item(Options, QStringLiteral("Show &Valid Moves"), QKeySequence(Qt::CTRL | Qt::Key_V));
-  ShowValid->setCheckable(true);
-  ShowValid->setChecked(true);
-  ShowNumber = item(Options, QStringLiteral("Show &Number of Moves"), QKeySequence(Qt::CTRL | Qt::Key_N));
-  ShowNumber->setCheckable(true);
-  ShowNumber->setChecked(true);
-  GiveHint = item(Options, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  options_ = bar->addMenu(QStringLiteral("&Options"));
+  undo_ = item(options_, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
+  undo_->setEnabled(false);
+  show_valid_ = item(options_, QStringLiteral("Show &Valid Moves"), QKeySequence(Qt::CTRL | Qt::Key_V));
+  show_valid_->setCheckable(true);
+  show_valid_->setChecked(true);
+  show_number_ = item(options_, QStringLiteral("Show &Number of Moves"), QKeySequence(Qt::CTRL | Qt::Key_N));
+  show_number_->setCheckable(true);
+  show_number_->setChecked(true);
+  give_hint_ = item(options_, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
   // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
   // Qt, so the window carries the shortcut itself. It is in no drop-down: Qt's accessibility lists every
   // item of a drop-down, hidden or not, and a screen reader would read it out under Options.
-  EnableCheats = new QAction(QStringLiteral("Enable Cheats"), this);
-  EnableCheats->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  EnableCheats->setVisible(false);
-  auto* cheat = new QShortcut(EnableCheats->shortcut(), this);
-  connect(cheat, &QShortcut::activated, EnableCheats, &QAction::trigger);
+  enable_cheats_ = new QAction(QStringLiteral("Enable Cheats"), this);
+  enable_cheats_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  enable_cheats_->setVisible(false);
+  auto* cheat = new QShortcut(enable_cheats_->shortcut(), this);
+  connect(cheat, &QShortcut::activated, enable_cheats_, &QAction::trigger);
 
   // Help and Center are menu-bar items without a drop-down: a click runs them at once.
-  Help = new QAction(QStringLiteral("&Help"), this);
-  Help->setShortcut(QKeySequence(Qt::Key_F1));
-  bar->addAction(Help);
+  help_ = new QAction(QStringLiteral("&Help"), this);
+  help_->setShortcut(QKeySequence(Qt::Key_F1));
+  bar->addAction(help_);
 
-  Debug = bar->addMenu(QStringLiteral("Debug"));
-  UseTransparency = item(Debug, QStringLiteral("Use Transparency"), QKeySequence());
-  UseTransparency->setCheckable(true);
-  UseTransparency->setChecked(true);
+  debug_ = bar->addMenu(QStringLiteral("Debug"));
+  use_transparency_ = item(debug_, QStringLiteral("Use Transparency"), QKeySequence());
+  use_transparency_->setCheckable(true);
+  use_transparency_->setChecked(true);
 
-  Center = new QAction(QStringLiteral("&Center"), this);
-  bar->addAction(Center);
+  center_ = new QAction(QStringLiteral("&Center"), this);
+  bar->addAction(center_);
 
   // An open drop-down takes the keyboard; the items' shortcuts still work then.
-  for (QMenu* menu : {Game, Options, Debug}) menu->installEventFilter(this);
+  for (QMenu* menu : {game_, options_, debug_}) menu->installEventFilter(this);
 
-  on(New, [this] { table_->NewClick(DealCommand::kNew); });
-  on(Redo, [this] { table_->NewClick(DealCommand::kRedo); });
-  on(StatsMenu, [this] { StatsMenuClick(); });
-  on(Quit, [this] { QuitClick(); });
-  on(Undo, [this] { interaction_->UndoClick(); });
-  on(ShowValid, [this] { interaction_->ShowValidClick(); });
-  on(ShowNumber, [this] { interaction_->ShowNumberClick(); });
-  on(GiveHint, [this] { table_->GiveHintClick(); });
-  on(EnableCheats, [this] { interaction_->EnableCheatsClick(); });
-  on(Help, [this] { interaction_->HelpClick(); });
-  on(UseTransparency, [this] { interaction_->UseTransparencyClick(); });
-  on(Center, [this] { CenterClick(); });
+  on(new_, [this] { table_->NewClick(DealCommand::kNew); });
+  on(redo_, [this] { table_->NewClick(DealCommand::kRedo); });
+  on(stats_menu_, [this] { StatsMenuClick(); });
+  on(quit_, [this] { QuitClick(); });
+  on(undo_, [this] { interaction_->UndoClick(); });
+  on(show_valid_, [this] { interaction_->ShowValidClick(); });
+  on(show_number_, [this] { interaction_->ShowNumberClick(); });
+  on(give_hint_, [this] { table_->GiveHintClick(); });
+  on(enable_cheats_, [this] { interaction_->EnableCheatsClick(); });
+  on(help_, [this] { interaction_->HelpClick(); });
+  on(use_transparency_, [this] { interaction_->UseTransparencyClick(); });
+  on(center_, [this] { CenterClick(); });
 }
 
 void TCardTable::BuildControls() {
@@ -171,22 +171,22 @@ void TCardTable::BuildControls() {
   scroll_->setPalette(green);
   scroll_->viewport()->setAutoFillBackground(true);
 
-  NumMoves_lbl = new QLabel(client_);
-  NumMoves_lbl->setFont(font);
-  QPalette white = NumMoves_lbl->palette();
+  num_moves_lbl_ = new QLabel(client_);
+  num_moves_lbl_->setFont(font);
+  QPalette white = num_moves_lbl_->palette();
   white.setColor(QPalette::WindowText, Qt::white);
-  NumMoves_lbl->setPalette(white);
+  num_moves_lbl_->setPalette(white);
 
-  ShowMovesBtn = new QPushButton(QStringLiteral("Show All Moves"), client_);
-  ShowMovesBtn->setFont(font);
-  ShowMovesBtn->setEnabled(false);
-  ShowMovesBtn->setFocusPolicy(Qt::NoFocus);
-  connect(ShowMovesBtn, &QPushButton::clicked, this,
+  show_moves_btn_ = new QPushButton(QStringLiteral("Show All Moves"), client_);
+  show_moves_btn_->setFont(font);
+  show_moves_btn_->setEnabled(false);
+  show_moves_btn_->setFocusPolicy(Qt::NoFocus);
+  connect(show_moves_btn_, &QPushButton::clicked, this,
           [this] { Command([this] { table_->ShowMovesBtnClick(); }); });
 
-  SB = statusBar();
-  SB->setFont(font);
-  SB->setFixedHeight(kStatusBarHeight);
+  sb_ = statusBar();
+  sb_->setFont(font);
+  sb_->setFixedHeight(kStatusBarHeight);
 }
 
 void TCardTable::FormCreate() {
@@ -277,7 +277,7 @@ QSize TCardTable::OuterSize() const { return QSize(table_->window.width, table_-
 
 QSize TCardTable::MeasuredOuterSize() const {
   // The client area is what lies below the menu bar: the table and the status bar.
-  return QSize(client_->width() + kFrameWidth, client_->height() + SB->height() + kFrameHeight);
+  return QSize(client_->width() + kFrameWidth, client_->height() + sb_->height() + kFrameHeight);
 }
 
 void TCardTable::SetOuterSize(int width, int height) {
@@ -311,10 +311,10 @@ bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
 
 bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
   const QKeySequence pressed(key->keyCombination());
-  for (QAction* action :
-       {New, Redo, StatsMenu, Quit, Undo, ShowValid, ShowNumber, GiveHint, EnableCheats, Help}) {
+  for (QAction* action : {new_, redo_, stats_menu_, quit_, undo_, show_valid_, show_number_, give_hint_,
+                          enable_cheats_, help_}) {
     // A disabled item answers no shortcut; the hidden cheat switch, disabled by Qt while hidden, still does.
-    if (action->shortcut() != pressed || (!action->isEnabled() && action != EnableCheats)) continue;
+    if (action->shortcut() != pressed || (!action->isEnabled() && action != enable_cheats_)) continue;
     while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     action->trigger();
     return true;
@@ -336,35 +336,35 @@ void TCardTable::ClientResized() {
 
 void TCardTable::PlaceControls() {
   const int client_width = client_->width();
-  const int client_height = client_->height() + SB->height();
-  NumMoves_lbl->adjustSize();
+  const int client_height = client_->height() + sb_->height();
+  num_moves_lbl_->adjustSize();
   const LabelPlace label =
-      NumMovesLabelPlace(client_width, client_height, NumMoves_lbl->width(), NumMoves_lbl->height());
-  NumMoves_lbl->move(label.left, label.top);
-  NumMoves_lbl->raise();
+      NumMovesLabelPlace(client_width, client_height, num_moves_lbl_->width(), num_moves_lbl_->height());
+  num_moves_lbl_->move(label.left, label.top);
+  num_moves_lbl_->raise();
   const LabelPlace button = ShowMovesButtonPlace(client_width, client_height);
-  ShowMovesBtn->setGeometry(button.left, button.top, kButtonWidth, kButtonHeight);
-  ShowMovesBtn->raise();
+  show_moves_btn_->setGeometry(button.left, button.top, kButtonWidth, kButtonHeight);
+  show_moves_btn_->raise();
 }
 
 void TCardTable::SyncControls() {
   const Controls c = ControlsOf(*table_);
-  GiveHint->setText(Text(c.give_hint_caption));
-  Undo->setEnabled(c.undo_enabled);
-  ShowValid->setChecked(c.show_valid_checked);
-  ShowNumber->setChecked(c.show_number_checked);
-  UseTransparency->setChecked(c.use_transparency_checked);
-  ShowMovesBtn->setEnabled(c.show_moves_enabled);
+  give_hint_->setText(Text(c.give_hint_caption));
+  undo_->setEnabled(c.undo_enabled);
+  show_valid_->setChecked(c.show_valid_checked);
+  show_number_->setChecked(c.show_number_checked);
+  use_transparency_->setChecked(c.use_transparency_checked);
+  show_moves_btn_->setEnabled(c.show_moves_enabled);
   const QString caption = Text(c.num_moves_caption);
-  if (NumMoves_lbl->text() != caption) {
-    NumMoves_lbl->setText(caption);
+  if (num_moves_lbl_->text() != caption) {
+    num_moves_lbl_->setText(caption);
     PlaceControls();
   }
-  NumMoves_lbl->setVisible(c.num_moves_visible);
+  num_moves_lbl_->setVisible(c.num_moves_visible);
   if (c.status_text.empty()) {
-    SB->clearMessage();
+    sb_->clearMessage();
   } else {
-    SB->showMessage(Text(c.status_text));
+    sb_->showMessage(Text(c.status_text));
   }
   const Qt::ScrollBarPolicy bars = c.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
   scroll_->setHorizontalScrollBarPolicy(bars);

@@ -95,28 +95,29 @@ class TCardTable : public QMainWindow {
   TableView& view() { return *view_; }
   QScrollArea& scroll_area() { return *scroll_; }
 
-  // The menu bar, in its order.
-  QMenu* Game = nullptr;
-  QAction* New = nullptr;
-  QAction* Redo = nullptr;
-  QAction* StatsMenu = nullptr;
-  QAction* N1 = nullptr;
-  QAction* Quit = nullptr;
-  QMenu* Options = nullptr;
-  QAction* Undo = nullptr;
-  QAction* ShowValid = nullptr;
-  QAction* ShowNumber = nullptr;
-  QAction* GiveHint = nullptr;
-  QAction* EnableCheats = nullptr;
-  QAction* Help = nullptr;
-  QMenu* Debug = nullptr;
-  QAction* UseTransparency = nullptr;
-  QAction* Center = nullptr;
-  // The other controls.
-  QLabel* NumMoves_lbl = nullptr;
-  QStatusBar* SB = nullptr;
-  QPushButton* ShowMovesBtn = nullptr;
-  QTimer* Timer = nullptr;  // the hint's 700 ms timer; null when a test host stands in
+  // The controls, under the names the window's commands know them by; the window owns and sets them.
+  // The menu bar, in its order:
+  QMenu* Game() const { return game_; }
+  QAction* New() const { return new_; }
+  QAction* Redo() const { return redo_; }
+  QAction* StatsMenu() const { return stats_menu_; }
+  QAction* N1() const { return n1_; }
+  QAction* Quit() const { return quit_; }
+  QMenu* Options() const { return options_; }
+  QAction* Undo() const { return undo_; }
+  QAction* ShowValid() const { return show_valid_; }
+  QAction* ShowNumber() const { return show_number_; }
+  QAction* GiveHint() const { return give_hint_; }
+  QAction* EnableCheats() const { return enable_cheats_; }
+  QAction* Help() const { return help_; }
+  QMenu* Debug() const { return debug_; }
+  QAction* UseTransparency() const { return use_transparency_; }
+  QAction* Center() const { return center_; }
+  // The other controls:
+  QLabel* NumMoves_lbl() const { return num_moves_lbl_; }
+  QStatusBar* SB() const { return sb_; }
+  QPushButton* ShowMovesBtn() const { return show_moves_btn_; }
+  QTimer* Timer() const { return timer_; }  // the hint's 700 ms timer; null when a test host stands in
 
  protected:
   bool event(QEvent* event) override;
@@ -157,6 +158,26 @@ class TCardTable : public QMainWindow {
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;
+  QMenu* game_ = nullptr;
+  QAction* new_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* stats_menu_ = nullptr;
+  QAction* n1_ = nullptr;
+  QAction* quit_ = nullptr;
+  QMenu* options_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* show_valid_ = nullptr;
+  QAction* show_number_ = nullptr;
+  QAction* give_hint_ = nullptr;
+  QAction* enable_cheats_ = nullptr;
+  QAction* help_ = nullptr;
+  QMenu* debug_ = nullptr;
+  QAction* use_transparency_ = nullptr;
+  QAction* center_ = nullptr;
+  QLabel* num_moves_lbl_ = nullptr;
+  QStatusBar* sb_ = nullptr;
+  QPushButton* show_moves_btn_ = nullptr;
+  QTimer* timer_ = nullptr;
   int normal_outer_width_ = kDesignWidth;
   bool unattended_ = false;  // ending by a signal
 };

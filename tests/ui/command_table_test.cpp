@@ -31,27 +31,27 @@ struct Row {
 TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
   Window w;
   const Row rows[] = {
-      {"New", [](app::TCardTable& t) { return t.New; }, "&New", QKeySequence(Qt::Key_F2), true, true, false,
+      {"New", [](app::TCardTable& t) { return t.New(); }, "&New", QKeySequence(Qt::Key_F2), true, true, false,
        false},
-      {"Redo", [](app::TCardTable& t) { return t.Redo; }, "&Redo (no shuffle)", QKeySequence(Qt::Key_F3),
+      {"Redo", [](app::TCardTable& t) { return t.Redo(); }, "&Redo (no shuffle)", QKeySequence(Qt::Key_F3),
        true, true, false, false},
-      {"StatsMenu", [](app::TCardTable& t) { return t.StatsMenu; }, "Statistics", QKeySequence(Qt::Key_F4),
+      {"StatsMenu", [](app::TCardTable& t) { return t.StatsMenu(); }, "Statistics", QKeySequence(Qt::Key_F4),
        true, true, false, false},
-      {"Quit", [](app::TCardTable& t) { return t.Quit; }, "&Quit", QKeySequence(Qt::Key_F10), true, true,
+      {"Quit", [](app::TCardTable& t) { return t.Quit(); }, "&Quit", QKeySequence(Qt::Key_F10), true, true,
        false, false},
-      {"Undo", [](app::TCardTable& t) { return t.Undo; }, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U), false,
-       true, false, false},
-      {"ShowValid", [](app::TCardTable& t) { return t.ShowValid; }, "Show &Valid Moves",
+      {"Undo", [](app::TCardTable& t) { return t.Undo(); }, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U),
+       false, true, false, false},
+      {"ShowValid", [](app::TCardTable& t) { return t.ShowValid(); }, "Show &Valid Moves",
        QKeySequence(Qt::CTRL | Qt::Key_V), true, true, true, true},
-      {"ShowNumber", [](app::TCardTable& t) { return t.ShowNumber; }, "Show &Number of Moves",
+      {"ShowNumber", [](app::TCardTable& t) { return t.ShowNumber(); }, "Show &Number of Moves",
        QKeySequence(Qt::CTRL | Qt::Key_N), true, true, true, true},
-      {"GiveHint", [](app::TCardTable& t) { return t.GiveHint; }, "Give &Hint (3)",
+      {"GiveHint", [](app::TCardTable& t) { return t.GiveHint(); }, "Give &Hint (3)",
        QKeySequence(Qt::CTRL | Qt::Key_H), true, true, false, false},
-      {"Help", [](app::TCardTable& t) { return t.Help; }, "&Help", QKeySequence(Qt::Key_F1), true, true,
+      {"Help", [](app::TCardTable& t) { return t.Help(); }, "&Help", QKeySequence(Qt::Key_F1), true, true,
        false, false},
-      {"UseTransparency", [](app::TCardTable& t) { return t.UseTransparency; }, "Use Transparency",
+      {"UseTransparency", [](app::TCardTable& t) { return t.UseTransparency(); }, "Use Transparency",
        QKeySequence(), true, true, true, true},
-      {"Center", [](app::TCardTable& t) { return t.Center; }, "&Center", QKeySequence(), true, true, false,
+      {"Center", [](app::TCardTable& t) { return t.Center(); }, "&Center", QKeySequence(), true, true, false,
        false},
   };
   for (const Row& row : rows) {
@@ -66,11 +66,11 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
     EXPECT_EQ(action->isChecked(), row.checked);
   }
   // The cheat switch is never shown, nor listed to assistive technology: it is in no drop-down.
-  EXPECT_FALSE(w->Options->actions().contains(w->EnableCheats));
-  EXPECT_FALSE(w->EnableCheats->isVisible());
-  EXPECT_EQ(w->EnableCheats->text(), QStringLiteral("Enable Cheats"));
-  EXPECT_EQ(w->EnableCheats->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-  EXPECT_TRUE(w->N1->isSeparator());
+  EXPECT_FALSE(w->Options()->actions().contains(w->EnableCheats()));
+  EXPECT_FALSE(w->EnableCheats()->isVisible());
+  EXPECT_EQ(w->EnableCheats()->text(), QStringLiteral("Enable Cheats"));
+  EXPECT_EQ(w->EnableCheats()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  EXPECT_TRUE(w->N1()->isSeparator());
 }
 
 TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
@@ -78,12 +78,13 @@ TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
   QStringList bar;
   for (QAction* action : w->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "&Help", "Debug", "&Center"}));
-  EXPECT_EQ(w->Game->actions(), (QList<QAction*>{w->New, w->Redo, w->StatsMenu, w->N1, w->Quit}));
-  EXPECT_EQ(w->Options->actions(), (QList<QAction*>{w->Undo, w->ShowValid, w->ShowNumber, w->GiveHint}));
-  EXPECT_EQ(w->Debug->actions(), (QList<QAction*>{w->UseTransparency}));
+  EXPECT_EQ(w->Game()->actions(), (QList<QAction*>{w->New(), w->Redo(), w->StatsMenu(), w->N1(), w->Quit()}));
+  EXPECT_EQ(w->Options()->actions(),
+            (QList<QAction*>{w->Undo(), w->ShowValid(), w->ShowNumber(), w->GiveHint()}));
+  EXPECT_EQ(w->Debug()->actions(), (QList<QAction*>{w->UseTransparency()}));
   // Help and Center open no drop-down.
-  EXPECT_EQ(w->Help->menu(), nullptr);
-  EXPECT_EQ(w->Center->menu(), nullptr);
+  EXPECT_EQ(w->Help()->menu(), nullptr);
+  EXPECT_EQ(w->Center()->menu(), nullptr);
 }
 
 TEST(CommandTable, ShortcutsReachTheirHandlers) {
@@ -95,10 +96,10 @@ TEST(CommandTable, ShortcutsReachTheirHandlers) {
   ASSERT_FALSE(w.host.messages.empty());
   EXPECT_EQ(w.host.messages.back(), std::string(kQuickHelp));
   QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);
-  EXPECT_FALSE(w->NumMoves_lbl->isVisible());
-  EXPECT_FALSE(w->ShowNumber->isChecked());
+  EXPECT_FALSE(w->NumMoves_lbl()->isVisible());
+  EXPECT_FALSE(w->ShowNumber()->isChecked());
   QTest::keyClick(w.window.get(), Qt::Key_H, Qt::ControlModifier);
-  EXPECT_EQ(w->GiveHint->text(), QStringLiteral("Give &Hint (2)"));
+  EXPECT_EQ(w->GiveHint()->text(), QStringLiteral("Give &Hint (2)"));
   // F3 during a game asks first (the scripted host answers Yes) and deals the same cards again.
   const int first_suit = w.table().cards[20].suit;
   const int first_number = w.table().cards[20].number;
@@ -106,17 +107,17 @@ TEST(CommandTable, ShortcutsReachTheirHandlers) {
   EXPECT_EQ(w.host.questions.size(), 1u);
   EXPECT_EQ(w.table().cards[20].suit, first_suit);
   EXPECT_EQ(w.table().cards[20].number, first_number);
-  EXPECT_EQ(w->GiveHint->text(), QStringLiteral("Give &Hint (3)"));
+  EXPECT_EQ(w->GiveHint()->text(), QStringLiteral("Give &Hint (3)"));
 }
 
 TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   Window w;
   w.Deal();
-  EXPECT_FALSE(w->ShowMovesBtn->isEnabled());
+  EXPECT_FALSE(w->ShowMovesBtn()->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(w->ShowMovesBtn->isEnabled());
+  EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(w->ShowMovesBtn->isEnabled());
+  EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
 
   // Undo is disabled until a move: Ctrl+U then leaves the table alone.
   const Move move = FindValidMove(w.table());
@@ -128,10 +129,10 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   ASSERT_NE(top_before, top_after);
   // Only a move that turned no card over can be taken back.
   if (!w.table().course.undo_enabled) GTEST_SKIP() << "the first move of this deal turned a card over";
-  EXPECT_TRUE(w->Undo->isEnabled());
+  EXPECT_TRUE(w->Undo()->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
   EXPECT_EQ(w.table().cards[move.moved].top, top_before);
-  EXPECT_FALSE(w->Undo->isEnabled());
+  EXPECT_FALSE(w->Undo()->isEnabled());
   w->interaction().DragAndDrop(move.moved, move.target);
   w->interaction().UndoClick();  // the model's own undo, so the next Ctrl+U has nothing to take back
   w->Handle([] {});
@@ -143,10 +144,10 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
 TEST(CommandTable, ShowAllMovesButtonListsTheMovesOnceEnabled) {
   Window w;
   w.Deal();
-  QTest::mouseClick(w->ShowMovesBtn, Qt::LeftButton);
+  QTest::mouseClick(w->ShowMovesBtn(), Qt::LeftButton);
   const std::size_t shown = w.host.messages.size();
   QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
-  QTest::mouseClick(w->ShowMovesBtn, Qt::LeftButton);
+  QTest::mouseClick(w->ShowMovesBtn(), Qt::LeftButton);
   ASSERT_EQ(w.host.messages.size(), shown + 1);
   EXPECT_EQ(w.host.messages.back().rfind("Possible Moves:\n\n", 0), 0u);
 }
@@ -155,14 +156,14 @@ TEST(CommandTable, HelpAndCenterRunAtOnceFromTheMenuBarAndTheirAccelerators) {
   Window w;
   platform::SetPrimaryScreenSizeForTesting(QSize(1024, 768));
   QMenuBar* bar = w->menuBar();
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Help).center());
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Help()).center());
   ASSERT_EQ(w.host.messages.size(), 1u);
   EXPECT_EQ(w.host.messages[0], std::string(kQuickHelp));
   QTest::keyClick(w.window.get(), Qt::Key_H, Qt::AltModifier);
   EXPECT_EQ(w.host.messages.size(), 2u);
 
   w->move(3, 5);
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Center).center());
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Center()).center());
   EXPECT_EQ(w->pos(), QPoint(194, 154));
   w->move(3, 5);
   QTest::keyClick(w.window.get(), Qt::Key_C, Qt::AltModifier);
@@ -184,23 +185,23 @@ namespace {
 
 TEST(CommandTable, ShortcutsWorkWhileADropDownIsOpen) {
   Window w;
-  w->Game->popup(w->mapToGlobal(QPoint(0, 20)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Game));
-  QTest::keyClick(w->Game, Qt::Key_N, Qt::ControlModifier);  // an item of another drop-down
+  w->Game()->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Game()));
+  QTest::keyClick(w->Game(), Qt::Key_N, Qt::ControlModifier);  // an item of another drop-down
   EXPECT_FALSE(w.table().options.show_number);
-  w->Game->close();
-  w->Options->popup(w->mapToGlobal(QPoint(0, 20)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
-  QTest::keyClick(w->Options, Qt::Key_F2);
+  w->Game()->close();
+  w->Options()->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options()));
+  QTest::keyClick(w->Options(), Qt::Key_F2);
   EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // the drop-down closed
   // A disabled item still answers nothing, the hidden cheat switch does.
-  w->Options->popup(w->mapToGlobal(QPoint(0, 20)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
-  QTest::keyClick(w->Options, Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::activePopupWidget(), w->Options);
-  QTest::keyClick(w->Options, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(w->ShowMovesBtn->isEnabled());
+  w->Options()->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options()));
+  QTest::keyClick(w->Options(), Qt::Key_U, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), w->Options());
+  QTest::keyClick(w->Options(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
 }
 
 }  // namespace

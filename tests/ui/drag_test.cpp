@@ -91,7 +91,7 @@ TEST_F(DragFixture, ReleaseOverARefusingCardTheBareTableOrAnotherControlChangesN
   QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(620, 200));
   EXPECT_EQ(Layout(t), before);
   // Over the move label (it lies over the table): refused even though a valid card might lie beneath.
-  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl->mapTo(w.window.get(), QPoint(5, 5)));
+  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl()->mapTo(w.window.get(), QPoint(5, 5)));
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   QTest::mouseMove(view, label);
   EXPECT_EQ(view->TargetAt(view->mapToGlobal(label)), TableView::kElsewhere);
@@ -197,7 +197,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 34));
   QTest::mouseMove(view, GrabPoint(t, 34) + QPoint(20, 20));
   ASSERT_TRUE(view->dragging());
-  w->Undo->trigger();
+  w->Undo()->trigger();
   EXPECT_FALSE(view->dragging());
   QTest::mouseMove(view, column7);
   QTest::mouseRelease(view, Qt::LeftButton, {}, column7);

@@ -151,7 +151,7 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
   // A command ends a hold as it ends a drag.
   Press(w, Qt::Key_Space);
   ASSERT_GE(Play(w).held(), 0);
-  w->GiveHint->trigger();
+  w->GiveHint()->trigger();
   EXPECT_EQ(Play(w).held(), -1);
   EXPECT_FALSE(t.ui.dragging);
 }

@@ -30,40 +30,40 @@ TEST(Peek, RightButtonShowsTheDetailsRaisesACoveredFaceUpCardAndTheReleaseRestor
   const int slot = 27;
   ASSERT_FALSE(t.cards[slot].back_up);
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, slot));
-  EXPECT_EQ(w->SB->currentMessage().toStdString(), PeekText(t, slot));
+  EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, slot));
   EXPECT_TRUE(t.cards[slot].raised);
   EXPECT_EQ(t.SlotAt(GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), slot);  // drawn whole over its riders
   // The release over the bare table ends the peek as well.
   QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(620, 200));
-  EXPECT_TRUE(w->SB->currentMessage().isEmpty());
+  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
   EXPECT_FALSE(t.cards[slot].raised);
   EXPECT_EQ(t.SlotAt(GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), 43);
 
   // A face-down card tells its identity but stays where it is.
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 0));
-  EXPECT_EQ(w->SB->currentMessage().toStdString(), PeekText(t, 0));
-  EXPECT_NE(w->SB->currentMessage().indexOf(QStringLiteral("back_up = true")), -1);
+  EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, 0));
+  EXPECT_NE(w->SB()->currentMessage().indexOf(QStringLiteral("back_up = true")), -1);
   EXPECT_FALSE(t.cards[0].raised);
   QTest::mouseRelease(view, Qt::RightButton, {}, GrabPoint(t, 0));
-  EXPECT_TRUE(w->SB->currentMessage().isEmpty());
+  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
 
   // A reserve card: column 9 to 12.
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 50));
-  EXPECT_NE(w->SB->currentMessage().indexOf(QStringLiteral("col = 11")), -1);
+  EXPECT_NE(w->SB()->currentMessage().indexOf(QStringLiteral("col = 11")), -1);
   // A release over another control runs nothing: the text stays.
-  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl->mapTo(w.window.get(), QPoint(3, 3)));
+  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl()->mapTo(w.window.get(), QPoint(3, 3)));
   QTest::mouseRelease(view, Qt::RightButton, {}, label);
-  const QString peek = w->SB->currentMessage();
+  const QString peek = w->SB()->currentMessage();
   EXPECT_FALSE(peek.isEmpty());
   // Opening a menu and moving over its items sends status tips; the peek text stays all the same.
-  w->menuBar()->setActiveAction(w->Options->menuAction());
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options));
-  for (QAction* item : {w->Undo, w->ShowValid, w->GiveHint}) {
-    QTest::mouseMove(w->Options, w->Options->actionGeometry(item).center());
-    w->Options->setActiveAction(item);
+  w->menuBar()->setActiveAction(w->Options()->menuAction());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options()));
+  for (QAction* item : {w->Undo(), w->ShowValid(), w->GiveHint()}) {
+    QTest::mouseMove(w->Options(), w->Options()->actionGeometry(item).center());
+    w->Options()->setActiveAction(item);
   }
-  w->Options->close();
-  EXPECT_EQ(w->SB->currentMessage(), peek);
+  w->Options()->close();
+  EXPECT_EQ(w->SB()->currentMessage(), peek);
 }
 
 TEST(Peek, BlankSpotsAnswerNeitherPressNorRelease) {
@@ -75,24 +75,24 @@ TEST(Peek, BlankSpotsAnswerNeitherPressNorRelease) {
   const QPoint blank(t.cards[52].left + 30, 300);
   ASSERT_EQ(t.SlotAt(blank.x(), blank.y()), 52);
   QTest::mousePress(view, Qt::RightButton, {}, blank);
-  EXPECT_TRUE(w->SB->currentMessage().isEmpty());
+  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 40));
   QTest::mouseRelease(view, Qt::RightButton, {}, blank);
-  EXPECT_FALSE(w->SB->currentMessage().isEmpty());
+  EXPECT_FALSE(w->SB()->currentMessage().isEmpty());
 }
 
 TEST(Options, ShowNumberHidesTheLabelWhichKeepsCounting) {
   Window w;
   w.Deal();
-  w->ShowNumber->trigger();
-  EXPECT_FALSE(w->NumMoves_lbl->isVisible());
-  EXPECT_FALSE(w->ShowNumber->isChecked());
+  w->ShowNumber()->trigger();
+  EXPECT_FALSE(w->NumMoves_lbl()->isVisible());
+  EXPECT_FALSE(w->ShowNumber()->isChecked());
   const Move move = FindValidMove(w.table());
   w->interaction().DragAndDrop(move.moved, move.target);
   w->Handle([] {});
-  w->ShowNumber->trigger();
-  EXPECT_TRUE(w->NumMoves_lbl->isVisible());
-  EXPECT_EQ(w->NumMoves_lbl->text().toStdString(),
+  w->ShowNumber()->trigger();
+  EXPECT_TRUE(w->NumMoves_lbl()->isVisible());
+  EXPECT_EQ(w->NumMoves_lbl()->text().toStdString(),
             "Number of Moves: " + std::to_string(w.table().count.num_moves));
 }
 
@@ -106,28 +106,28 @@ TEST(Options, TransparencyOffDrawsTheWholePicture) {
     return w->view().grab().toImage().pixelColor(corner);
   };
   EXPECT_EQ(colour(), QColor(0, 128, 0));
-  w->UseTransparency->trigger();
-  EXPECT_FALSE(w->UseTransparency->isChecked());
+  w->UseTransparency()->trigger();
+  EXPECT_FALSE(w->UseTransparency()->isChecked());
   EXPECT_EQ(colour(), QColor::fromRgb(kTransparentColour));
-  w->UseTransparency->trigger();
+  w->UseTransparency()->trigger();
   EXPECT_EQ(colour(), QColor(0, 128, 0));
 }
 
 TEST(Options, ShowValidSetsTheDragCursorOfEveryCard) {
   Window w;
-  w->ShowValid->trigger();
-  EXPECT_FALSE(w->ShowValid->isChecked());
+  w->ShowValid()->trigger();
+  EXPECT_FALSE(w->ShowValid()->isChecked());
   for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().images[i].drag_cursor, kCursorHandPointer);
-  w->ShowValid->trigger();
-  EXPECT_TRUE(w->ShowValid->isChecked());
+  w->ShowValid()->trigger();
+  EXPECT_TRUE(w->ShowValid()->isChecked());
   for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().images[i].drag_cursor, kCursorHandPoint);
 }
 
 TEST(Options, HelpShowsTheQuickHelpInEveryState) {
   Window w;
-  w->Help->trigger();
+  w->Help()->trigger();
   w.Deal();
-  w->Help->trigger();
+  w->Help()->trigger();
   ASSERT_EQ(w.host.messages.size(), 2u);
   EXPECT_EQ(w.host.messages[0], w.host.messages[1]);
   EXPECT_EQ(
@@ -143,7 +143,7 @@ TEST(Options, HelpShowsTheQuickHelpInEveryState) {
 TEST(Hint, TheBlinkedCardDisappearsUntilTheTimerFires) {
   Window w;
   w.Deal();
-  w->GiveHint->trigger();
+  w->GiveHint()->trigger();
   const int hinted = w.table().course.hint_card;
   EXPECT_FALSE(w.table().images[hinted].visible);
   EXPECT_TRUE(w.host.timer_running);

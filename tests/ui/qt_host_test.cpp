@@ -88,14 +88,14 @@ TEST(QtHost, TheWindowWiresTheTimerToTheHint) {
   qputenv(platform::kClockVariable, "1700000000");
   app::TCardTable window(nullptr, GameDir());
   qunsetenv(platform::kClockVariable);
-  ASSERT_NE(window.Timer, nullptr);
-  window.New->trigger();
-  window.GiveHint->trigger();
+  ASSERT_NE(window.Timer(), nullptr);
+  window.New()->trigger();
+  window.GiveHint()->trigger();
   const int hinted = window.table().course.hint_card;
   EXPECT_FALSE(window.table().images[hinted].visible);
-  EXPECT_TRUE(window.Timer->isActive());
+  EXPECT_TRUE(window.Timer()->isActive());
   QTRY_VERIFY_WITH_TIMEOUT(window.table().images[hinted].visible, 3000);
-  EXPECT_FALSE(window.Timer->isActive());
+  EXPECT_FALSE(window.Timer()->isActive());
 }
 
 }  // namespace

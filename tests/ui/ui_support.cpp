@@ -47,7 +47,7 @@ Window::~Window() {
 }
 
 void Window::Deal() {
-  window->New->trigger();
+  window->New()->trigger();
   QCoreApplication::processEvents();
 }
 

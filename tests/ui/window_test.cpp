@@ -46,7 +46,7 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
   Window w;
   EXPECT_EQ(w->OuterSize(), QSize(635, 460));
   EXPECT_EQ(w->centralWidget()->width() + 8, 635);
-  EXPECT_EQ(w->centralWidget()->height() + w->SB->height() + 46, 460);
+  EXPECT_EQ(w->centralWidget()->height() + w->SB()->height() + 46, 460);
   EXPECT_EQ(w.table().window.height, 460);
   EXPECT_EQ(w.table().window.blank_height, 364);
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Vantrel"));
@@ -66,9 +66,9 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].top, 420);
   // The label and the button follow the bottom edge: 25 and 21 pixels above it.
   const int client_bottom = 600 - 46;
-  EXPECT_EQ(w->NumMoves_lbl->geometry().bottom() + 1, client_bottom - 25);
-  EXPECT_EQ(w->ShowMovesBtn->geometry().bottom() + 1, client_bottom - 21);
-  EXPECT_EQ(w->ShowMovesBtn->geometry().right() + 1, 627 - 8);
+  EXPECT_EQ(w->NumMoves_lbl()->geometry().bottom() + 1, client_bottom - 25);
+  EXPECT_EQ(w->ShowMovesBtn()->geometry().bottom() + 1, client_bottom - 21);
+  EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, 627 - 8);
 
   // A reserve card moved into a column keeps its place; the others follow.
   Table& t = w.table();
@@ -107,18 +107,18 @@ TEST(Window, MaximisedWindowLeftEdgeIsCentredForItsFormerWidth) {
 
 TEST(Window, ControlsHaveTheirDesignLook) {
   Window w;
-  EXPECT_EQ(w->NumMoves_lbl->text(), QStringLiteral("Number of Moves: 0"));
-  EXPECT_EQ(w->NumMoves_lbl->palette().color(QPalette::WindowText), QColor(Qt::white));
-  EXPECT_EQ(w->NumMoves_lbl->font().pointSize(), 8);
-  EXPECT_EQ(w->SB->font().pointSize(), 8);
-  EXPECT_EQ(w->ShowMovesBtn->font().pointSize(), 8);
+  EXPECT_EQ(w->NumMoves_lbl()->text(), QStringLiteral("Number of Moves: 0"));
+  EXPECT_EQ(w->NumMoves_lbl()->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(w->NumMoves_lbl()->font().pointSize(), 8);
+  EXPECT_EQ(w->SB()->font().pointSize(), 8);
+  EXPECT_EQ(w->ShowMovesBtn()->font().pointSize(), 8);
   EXPECT_EQ(app::FormFont().pointSize(), 8);
-  EXPECT_EQ(w->ShowMovesBtn->text(), QStringLiteral("Show All Moves"));
-  EXPECT_EQ(w->ShowMovesBtn->size(), QSize(91, 25));
-  EXPECT_FALSE(w->ShowMovesBtn->isEnabled());
-  EXPECT_EQ(w->SB->height(), 19);
-  EXPECT_TRUE(w->SB->currentMessage().isEmpty());
-  EXPECT_EQ(w->Timer, nullptr);  // a scripted host stands in for the desktop: it has no timer
+  EXPECT_EQ(w->ShowMovesBtn()->text(), QStringLiteral("Show All Moves"));
+  EXPECT_EQ(w->ShowMovesBtn()->size(), QSize(91, 25));
+  EXPECT_FALSE(w->ShowMovesBtn()->isEnabled());
+  EXPECT_EQ(w->SB()->height(), 19);
+  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
+  EXPECT_EQ(w->Timer(), nullptr);  // a scripted host stands in for the desktop: it has no timer
   // The table is green where no card lies.
   const QImage table = w->view().grab().toImage();
   EXPECT_EQ(table.pixelColor(5, 5), QColor(0, 128, 0));
@@ -147,8 +147,8 @@ TEST(Window, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(shown_text, QStringLiteral("the statistics could not be written"));
   EXPECT_EQ(shown_title, QStringLiteral("Vantrel"));
   // What the handler changed before failing stays changed and is shown.
-  EXPECT_EQ(w->SB->currentMessage(), QStringLiteral("changed before the failure"));
-  w->New->trigger();
+  EXPECT_EQ(w->SB()->currentMessage(), QStringLiteral("changed before the failure"));
+  w->New()->trigger();
   EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
 }
 
