@@ -95,7 +95,7 @@ class TCardTable : public QMainWindow {
   TableView& view() { return *view_; }
   QScrollArea& scroll_area() { return *scroll_; }
 
-  // The controls, under the names the window's commands know them by; the window owns and sets them.
+  // The controls, under the names the window's commands know them by; only the window sets them.
   // The menu bar, in its order:
   QMenu* Game() const { return game_; }
   QAction* New() const { return new_; }
