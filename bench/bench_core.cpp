@@ -42,6 +42,7 @@ using vantrel::DealCommand;
 using vantrel::Interaction;
 using vantrel::LegalDrop;
 using vantrel::LegalDrops;
+using vantrel::Position;
 using vantrel::Table;
 using vantrel::platform::ScriptedHost;
 
@@ -59,7 +60,7 @@ LegalDrops ByMovedSlot(const Table& table) {
   LegalDrops drops = table.ListLegalDrops();
   std::sort(
       drops.drops.begin(), drops.drops.begin() + drops.count, [&](const LegalDrop& a, const LegalDrop& b) {
-        return std::pair(a.moved, table.cards[a.target].col) < std::pair(b.moved, table.cards[b.target].col);
+        return std::pair(a.moved, table.card(a.target).col) < std::pair(b.moved, table.card(b.target).col);
       });
   return drops;
 }
@@ -127,19 +128,19 @@ void BM_CardsAboveAndIsValidMove(benchmark::State& state) {
 }
 BENCHMARK(BM_CardsAboveAndIsValidMove);
 
-// One whole drop (the move, FindMoves, CheckWin), restoring the slots before each; the restore is a plain
-// copy of the slot array and part of the time.
+// One whole drop (the move, FindMoves, CheckWin), restoring the position before each; the restore is a plain
+// copy of the position and part of the time.
 void BM_WholeDrop(benchmark::State& state) {
   ScriptedHost host(kSeed);
   Table table(host);
   Interaction player(table);
   table.NewClick(DealCommand::kNew);
   const LegalDrop drop = FirstDrop(table);
-  const auto saved = table.cards;
+  const Position saved = table.position;
   long signature = 0;
   const long start = g_allocations.load();
   for (auto _ : state) {
-    table.cards = saved;
+    table.position = saved;
     player.DragAndDrop(drop.moved, drop.target);
     signature += table.count.num_moves;
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "interaction/interaction.h"
+#include "interaction/layout.h"
 #include "platform/scripted_host.h"
 #include "table/table.h"
 
@@ -20,37 +21,6 @@ namespace {
   std::abort();
 }
 
-// The move count as the rule defines it, counted here without the enumeration: every face-up card that may go
-// onto the uppermost face-up card of another column, and every face-up King into every empty column; none
-// when the only moves are Kings already heading columns moved to empty ones.
-int Recount(const Table& t) {
-  std::array<bool, 9> occupied{};
-  for (int i = 0; i < kCardSlots; ++i) {
-    if (IsTableColumn(t.cards[i].col)) occupied[static_cast<std::size_t>(t.cards[i].col)] = true;
-  }
-  int empty = 0;
-  for (int col = 1; col <= 8; ++col) empty += occupied[static_cast<std::size_t>(col)] ? 0 : 1;
-  int moves = 0;
-  int kings_at_head = 0;
-  for (int p = 0; p < kCardSlots; ++p) {
-    const Card& target = t.cards[p];
-    if (target.back_up) continue;
-    if (target.number == 13) {
-      moves += empty;
-      if (target.top == kHeadTop && IsTableColumn(target.col)) ++kings_at_head;
-    }
-    if (!target.ontop || target.number < 2 || target.col >= 9) continue;
-    for (int m = 0; m < kCardSlots; ++m) {
-      const Card& moved = t.cards[m];
-      if (!moved.back_up && moved.suit == target.suit && moved.number + 1 == target.number &&
-          moved.col != target.col) {
-        ++moves;
-      }
-    }
-  }
-  return kings_at_head * empty == moves ? 0 : moves;
-}
-
 // The listed drops are exactly those the rule accepts on a column (each column's blank spot standing for it),
 // each landing where a drop on that column lands, and the count's share of them the face-up cards' drops.
 void CheckLegalDrops(const Table& t) {
@@ -60,7 +30,7 @@ void CheckLegalDrops(const Table& t) {
       Broken("a drop out of range");
     if (listed[drop.moved][drop.target]) Broken("a drop listed twice", drop.moved);
     listed[drop.moved][drop.target] = true;
-    if (drop.counted != !t.cards[drop.moved].back_up) Broken("a drop counted wrongly", drop.moved);
+    if (drop.counted != !t.card(drop.moved).back_up) Broken("a drop counted wrongly", drop.moved);
   }
   for (int m = 0; m < kCardSlots; ++m) {
     for (int b = kBlankFirst; b < kSlotCount; ++b) {
@@ -74,11 +44,11 @@ void CheckLegalDrops(const Table& t) {
   }
 }
 
-void CheckInvariants(const Table& t, bool dealt) {
+void CheckInvariants(const Table& t, const Layout& layout, bool dealt) {
   if (!dealt) return;
   std::array<bool, 52> seen{};
   for (int i = 0; i < kCardSlots; ++i) {
-    const Card& c = t.cards[i];
+    const Card c = t.card(i);
     if (c.suit < 1 || c.suit > 4 || c.number < 1 || c.number > 13) Broken("a card out of range", i);
     const int face = FacePicture(c.suit, c.number);
     if (seen[static_cast<std::size_t>(face)]) Broken("a card twice", face);
@@ -94,10 +64,10 @@ void CheckInvariants(const Table& t, bool dealt) {
     at_row.fill(-1);
     int rows = 0;
     for (int i = 0; i < kCardSlots; ++i) {
-      const Card& c = t.cards[i];
-      if (c.col != col) continue;
-      const int row = (c.top - kHeadTop) / kRowStep;
-      if (c.top < kHeadTop || (c.top - kHeadTop) % kRowStep != 0 || row >= kCardSlots) {
+      if (t.card(i).col != col) continue;
+      const SlotPlace place = layout.PlaceOf(t, i);
+      const int row = (place.top - kHeadTop) / kRowStep;
+      if (place.top < kHeadTop || (place.top - kHeadTop) % kRowStep != 0 || row >= kCardSlots) {
         Broken("a card off its column's rows", i);
       }
       if (at_row[static_cast<std::size_t>(row)] >= 0) Broken("two cards in one place", i);
@@ -108,12 +78,16 @@ void CheckInvariants(const Table& t, bool dealt) {
       const int i = at_row[static_cast<std::size_t>(row)];
       if (i < 0) Broken("a gap in a column", col);
       const bool last = row == rows - 1;
-      if (t.cards[i].ontop != last) Broken("ontop is not the column's last card", i);
-      if (last && t.cards[i].back_up) Broken("a face-down card lies uncovered", i);
-      if (t.cards[at_row[0]].left != t.cards[i].left) Broken("a column out of line", i);
+      if (t.card(i).ontop != last) Broken("ontop is not the column's last card", i);
+      if (last && t.card(i).back_up) Broken("a face-down card lies uncovered", i);
+      if (layout.PlaceOf(t, at_row[0]).left != layout.PlaceOf(t, i).left) Broken("a column out of line", i);
     }
   }
-  if (t.count.num_moves != Recount(t)) Broken("the move count differs from a recount", t.count.num_moves);
+  // The count is the listed drops of face-up cards, less the King discount.
+  int counted = 0;
+  for (const LegalDrop& drop : t.count.drops) counted += drop.counted ? 1 : 0;
+  if (t.count.raw_moves != counted) Broken("the move count differs from the listed drops", t.count.raw_moves);
+  if (t.count.num_moves != counted && t.count.num_moves != 0) Broken("a discount that is not all or nothing");
   // Moves stay possible once a game has ended and may enable Undo again; before the first deal it cannot be.
   if (t.course.undo_enabled && t.course.game_state == GameState::kNoDeal)
     Broken("Undo enabled before a deal");
@@ -128,11 +102,13 @@ void CheckInvariants(const Table& t, bool dealt) {
   }
 }
 
-// The card slots, all that Undo restores.
-struct Layout {
-  UndoCopy cards;
-  explicit Layout(const Table& t) { std::copy_n(t.cards.begin(), kCardSlots, cards.begin()); }
-  bool operator==(const Layout& other) const = default;
+// The slots as the position shows them: all that Undo restores.
+struct Snapshot {
+  std::array<Card, kCardSlots> cards;
+  explicit Snapshot(const Table& t) {
+    for (int i = 0; i < kCardSlots; ++i) cards[static_cast<std::size_t>(i)] = t.card(i);
+  }
+  bool operator==(const Snapshot& other) const = default;
 };
 
 }  // namespace
@@ -145,8 +121,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Table table(host);
   Interaction player(table);
   bool dealt = false;
-  int source = -1;         // the drag under way
-  UndoCopy before_drop{};  // the layout before the last drop that can be undone
+  Layout layout;
+  int source = -1;  // the drag under way
+  std::array<Card, kCardSlots> before_drop{};  // the slots before the last drop that can be undone
   bool undo_known = false;
   std::size_t at = 2;
   auto next = [&]() -> unsigned { return at < size ? data[at++] : 0u; };
@@ -166,25 +143,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int target = op == 2 ? kBareTable : static_cast<int>(arg % kSlotCount);
         if (target != kBareTable && player.CardDragOver(target, source)) {
           const int landing = table.LandingSlot(target);
-          const Card onto = table.cards[landing];
           const ColumnList riders = table.CardsAbove(source);
           const bool valid = table.IsValidMove(target, source);
-          const Layout layout(table);
+          const Snapshot snapshot(table);
           player.CardDragDrop(target, source);
-          if (!valid && !(Layout(table) == layout)) Broken("a refused drop changed the table", source);
+          if (!valid && !(Snapshot(table) == snapshot)) Broken("a refused drop changed the table", source);
           if (valid) {
-            const Card& moved = table.cards[source];
-            const bool on_next = moved.suit == onto.suit && moved.number + 1 == onto.number;
-            const bool king_to_empty = IsBlankSpot(landing) && moved.number == 13;
-            if (!on_next && !king_to_empty) Broken("a drop the rule refuses", source);
-            int top = moved.top;
+            // The card lands on the landing slot's card (a blank spot: at the head), its riders on it in order.
+            const Card moved = table.card(source);
+            const int landed_on = IsBlankSpot(landing) ? 0 : layout.PlaceOf(table, landing).top;
+            if (layout.PlaceOf(table, source).top != landed_on + kRowStep || moved.col != table.card(landing).col) {
+              Broken("a card that did not land where it was dropped", source);
+            }
+            int top = layout.PlaceOf(table, source).top;
             for (int rider : riders) {
               top += kRowStep;
-              if (table.cards[rider].top != top || table.cards[rider].col != moved.col) {
+              if (layout.PlaceOf(table, rider).top != top || table.card(rider).col != moved.col) {
                 Broken("a rider left behind", rider);
               }
             }
-            before_drop = layout.cards;
+            before_drop = snapshot.cards;
             undo_known = true;
           }
         }
@@ -195,8 +173,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 3:  // Undo, as the menu item allows it
         if (table.course.undo_enabled) {
           player.UndoClick();
-          Layout restored(table);
-          Layout expected(table);
+          Snapshot restored(table);
+          Snapshot expected(table);
           expected.cards = before_drop;
           if (undo_known && !(restored == expected))
             Broken("Undo did not restore the layout before the drop");
@@ -237,14 +215,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (table.options.cheats) table.ShowMovesBtnClick();
         break;
       case 15:  // a window height from far too small to far too tall
-        table.window.height = static_cast<int>(arg * 5);
-        table.FormResize();
+        layout = Layout(static_cast<int>(arg * 5));
         break;
       default:
         player.HelpClick();
         break;
     }
-    CheckInvariants(table, dealt);
+    CheckInvariants(table, layout, dealt);
     host.messages.clear();
   }
   return 0;

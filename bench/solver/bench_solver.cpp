@@ -15,7 +15,7 @@ namespace {
 
 using vantrel::solver::DealResult;
 using vantrel::solver::Limits;
-using vantrel::solver::Position;
+using vantrel::Position;
 using vantrel::solver::Result;
 using vantrel::solver::Solver;
 using vantrel::solver::Verdict;

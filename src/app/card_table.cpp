@@ -58,7 +58,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   BuildControls();
 
   // Then the table: 60 slots for the design size, all hidden; then the pictures, read once.
-  table_ = std::make_unique<Table>(*host_, kDesignWidth, kDesignHeight);
+  table_ = std::make_unique<Table>(*host_, kDesignHeight);
   interaction_ = std::make_unique<Interaction>(*table_);
   pictures_ = std::make_unique<CardPictures>(working_folder);
   view_ = new TableView(*table_, *interaction_, *pictures_);
@@ -198,7 +198,7 @@ void TCardTable::FormCreate() {
 void TCardTable::FormShow() {}
 
 void TCardTable::FormResize() {
-  Handle([this] { table_->FormResize(); });
+  Handle([this] { view_->SetWindowHeight(outer_size_.height()); });
 }
 
 void TCardTable::CenterClick() {
@@ -273,7 +273,7 @@ void TCardTable::Command(const std::function<void()>& handler) {
   Handle(handler);
 }
 
-QSize TCardTable::OuterSize() const { return QSize(table_->window.width, table_->window.height); }
+QSize TCardTable::OuterSize() const { return outer_size_; }
 
 QSize TCardTable::MeasuredOuterSize() const {
   // The client area is what lies below the menu bar: the table and the status bar.
@@ -328,9 +328,8 @@ void TCardTable::ClientResized() {
   PlaceControls();
   const QSize outer = MeasuredOuterSize();
   if (!isMaximized()) normal_outer_width_ = outer.width();
-  if (outer.width() == table_->window.width && outer.height() == table_->window.height) return;
-  table_->window.width = outer.width();
-  table_->window.height = outer.height();
+  if (outer == outer_size_) return;
+  outer_size_ = outer;
   FormResize();
 }
 

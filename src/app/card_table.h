@@ -178,6 +178,7 @@ class TCardTable : public QMainWindow {
   QStatusBar* sb_ = nullptr;
   QPushButton* show_moves_btn_ = nullptr;
   QTimer* timer_ = nullptr;
+  QSize outer_size_{kDesignWidth, kDesignHeight};  // the outer size as the game counts it
   int normal_outer_width_ = kDesignWidth;
   bool unattended_ = false;  // ending by a signal
 };

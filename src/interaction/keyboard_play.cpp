@@ -37,11 +37,11 @@ void KeyboardPlay::PickOrDrop() {
   }
   const int source = held_;
   held_ = -1;
-  const int column_before = table_.cards[source].col;
+  const int column_before = table_.card(source).col;
   if (interaction_.CardDragOver(focus_, source)) interaction_.CardDragDrop(focus_, source);
   interaction_.CardEndDrag();
   // A drop that was taken put the card in the target's column: the focus goes with it.
-  if (table_.cards[source].col != column_before) focus_ = source;
+  if (table_.card(source).col != column_before) focus_ = source;
 }
 
 void KeyboardPlay::Hide() {

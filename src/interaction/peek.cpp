@@ -1,4 +1,5 @@
 // The right-button peek: the slot's details in the status bar, and a covered face-up card drawn whole.
+#include <bit>
 #include <string>
 
 #include "interaction/interaction.h"
@@ -19,7 +20,7 @@ void Interaction::CardClickUp(MouseButton button) {
 }
 
 void Interaction::PeekCard(int i) {
-  Card& card = table_.cards[i];
+  const Card card = table_.card(i);
   std::string text = "ontop = ";
   text += BoolText(card.ontop);
   text += ", back_up = ";
@@ -30,19 +31,18 @@ void Interaction::PeekCard(int i) {
   text += ", suit = " + std::to_string(card.suit);
   table_.ui.status_text = std::move(text);
   if (i < kCardSlots && !card.ontop && !card.back_up) {
-    card.raised = true;
+    table_.ui.raised |= std::uint64_t{1} << i;
     table_.BringToFront(i);
   }
 }
 
 void Interaction::UnpeekCard() {
   table_.ui.status_text.clear();
-  for (int i = kCardSlots - 1; i >= 0; --i) {
-    if (!table_.cards[i].raised) continue;
-    table_.cards[i].raised = false;
-    for (int rider : table_.CardsAbove(i)) table_.BringToFront(rider);
-    return;
-  }
+  // Each release restores the highest raised card (two presses may come without a release between them).
+  if (table_.ui.raised == 0) return;
+  const int raised = 63 - std::countl_zero(table_.ui.raised);
+  table_.ui.raised &= ~(std::uint64_t{1} << raised);
+  for (int rider : table_.CardsAbove(raised)) table_.BringToFront(rider);
 }
 
 }  // namespace vantrel

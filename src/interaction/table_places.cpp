@@ -8,6 +8,8 @@
 #include <queue>
 #include <string_view>
 
+#include "interaction/layout.h"
+
 namespace vantrel {
 namespace {
 
@@ -16,6 +18,12 @@ constexpr std::array<std::string_view, 13> kRankWords = {
 constexpr std::array<std::string_view, 4> kSuitWords = {"Spades", "Clubs", "Diamonds", "Hearts"};
 
 constexpr int BlankSpotOf(int column) { return kBlankFirst + column - 1; }
+
+// A slot's left edge; the window's height moves the reserve row up and down, never sideways.
+int LeftOf(const Table& table, int slot) { return Layout().PlaceOf(table, slot).left; }
+
+// The row a column card lies in, 0 for its column's head.
+int RowOf(const Table& table, int slot) { return table.position.row_of(table.position.card_at(slot)); }
 
 }  // namespace
 
@@ -44,10 +52,10 @@ TablePlaces::TablePlaces(const Table& table) : table_(table), lanes_(kLanes) {
   }
   std::vector<int>& reserve = lanes_[kReserveLane];
   for (int slot = 0; slot < kCardSlots; ++slot) {
-    if (table.cards[slot].col > 8 && OnTable(table, slot)) reserve.push_back(slot);
+    if (table.card(slot).col > 8 && OnTable(table, slot)) reserve.push_back(slot);
   }
   std::sort(reserve.begin(), reserve.end(),
-            [&table](int a, int b) { return table.cards[a].col < table.cards[b].col; });
+            [&table](int a, int b) { return table.card(a).col < table.card(b).col; });
 }
 
 std::vector<int> TablePlaces::All() const {
@@ -73,8 +81,8 @@ int TablePlaces::NearestColumn(int left) const {
   int best = -1;
   for (int lane = 0; lane < kReserveLane; ++lane) {
     if (Lane(lane).empty()) continue;
-    const int distance = std::abs(table_.cards[Lane(lane).front()].left - left);
-    if (best < 0 || distance < std::abs(table_.cards[Lane(best).front()].left - left)) best = lane;
+    const int distance = std::abs(ColumnLeft(lane + 1) - left);
+    if (best < 0 || distance < std::abs(ColumnLeft(best + 1) - left)) best = lane;
   }
   return best;
 }
@@ -83,7 +91,7 @@ int TablePlaces::Next(int slot, Step step) const {
   const Place at = Find(slot);
   if (at.lane < 0) return slot;
   const std::vector<int>& lane = Lane(at.lane);
-  const int left = table_.cards[slot].left;
+  const int left = LeftOf(table_, slot);
   const bool reserve = at.lane == kReserveLane;
   switch (step) {
     case Step::kUp:
@@ -99,7 +107,7 @@ int TablePlaces::Next(int slot, Step step) const {
       if (!Lane(kReserveLane).empty()) {
         const std::vector<int>& row = Lane(kReserveLane);
         return *std::min_element(row.begin(), row.end(), [this, left](int a, int b) {
-          return std::abs(table_.cards[a].left - left) < std::abs(table_.cards[b].left - left);
+          return std::abs(LeftOf(table_, a) - left) < std::abs(LeftOf(table_, b) - left);
         });
       }
       return slot;
@@ -150,12 +158,12 @@ int TablePlaces::First() const {
 
 int TablePlaces::Nearest(int slot) const {
   if (slot < 0) return First();
-  const int col = table_.cards[slot].col;
+  const int col = table_.card(slot).col;
   if (IsTableColumn(col)) {
     const std::vector<int>& lane = Lane(col - 1);
     if (!lane.empty()) {
       // The row the slot held by its place on the table: a blank spot stood for the column's first card.
-      const int row = IsBlankSpot(slot) ? 0 : (table_.cards[slot].top - kHeadTop) / kRowStep;
+      const int row = IsBlankSpot(slot) ? 0 : RowOf(table_, slot);
       return lane[static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(lane.size()) - 1))];
     }
   }
@@ -164,7 +172,7 @@ int TablePlaces::Nearest(int slot) const {
 
 std::string TablePlaces::Name(int slot) const {
   if (IsBlankSpot(slot)) return "empty column";
-  const Card& card = table_.cards[slot];
+  const Card card = table_.card(slot);
   if (card.back_up) return "face-down card";
   if (card.number < 1 || card.number > 13 || card.suit < 1 || card.suit > 4) return "card";
   std::string name(kRankWords[static_cast<std::size_t>(card.number - 1)]);
@@ -174,12 +182,12 @@ std::string TablePlaces::Name(int slot) const {
 }
 
 std::string TablePlaces::Description(int slot) const {
-  const Card& card = table_.cards[slot];
+  const Card card = table_.card(slot);
   if (card.col > 8) return "reserve row, place " + std::to_string(card.col - 8);
   std::string text = "column " + std::to_string(card.col);
   if (IsBlankSpot(slot)) return text;
   const Place at = Find(slot);
-  const int row = at.lane >= 0 ? at.row : (card.top - kHeadTop) / kRowStep;
+  const int row = at.lane >= 0 ? at.row : RowOf(table_, slot);
   return text + ", row " + std::to_string(row + 1);
 }
 

@@ -12,235 +12,191 @@
 #include <bit>
 
 namespace vantrel::solver {
-namespace {
 
-// Whether the card lies where no drop can take it from again.
-bool Settled(const Position& p, int card) {
-  const int col = p.column_of(card);
-  if (col == kInReserve) return false;
-  const int row = p.row_of(card);
-  if (IsKing(card)) return row == 0;
-  return row > 0 && p.at(col, row - 1) == card + 1;
-}
+DeadEndProof::DeadEndProof(const Position& p) { dead_ = !Collect(p) || !Close(); }
 
-int Above(const Position& p, int card) {
-  const int col = p.column_of(card);
-  if (col == kInReserve) return kNoCard;
-  const int row = p.row_of(card) + 1;
-  return row < p.height(col) ? p.at(col, row) : kNoCard;
-}
-
-int Below(const Position& p, int card) {
-  const int col = p.column_of(card);
-  if (col == kInReserve || p.row_of(card) == 0) return kNoCard;
-  return p.at(col, p.row_of(card) - 1);
-}
-
-// "One of `among` must be dropped before `card`."
-struct Choice {
-  int card;
-  std::uint64_t among;
-};
-
-class Demands {
- public:
-  explicit Demands(const Position& p) {
-    for (int card = 0; card < kDeck; ++card) {
-      if (!Settled(p, card)) open_ |= Bit(card);
-    }
-  }
-
-  std::uint64_t open() const { return open_; }
-  bool Before(int x, int y) const { return (before_[y] & Bit(x)) != 0; }
-  const std::array<std::uint64_t, kDeck>& all() const { return before_; }
-
-  // Records "x before y" before the closure is taken.
-  void Demand(int x, int y) { before_[y] |= Bit(x); }
-
-  // Takes the transitive closure; false if some card must come before itself. The direct demands are few
-  // (two or three per card), so a depth-first walk that closes each card after its predecessors is
-  // cheaper than closing over every pair.
-  bool Close() {
-    std::array<std::uint8_t, kDeck> state{};  // 0 not reached, 1 being closed, 2 closed
-    std::array<std::uint64_t, kDeck> direct = before_;
-    std::array<std::uint8_t, kDeck> stack;
-    std::array<std::uint64_t, kDeck> pending;  // the direct predecessors still to visit, per stack entry
-    for (std::uint64_t roots = open_; roots != 0; roots &= roots - 1) {
-      const int root = std::countr_zero(roots);
-      if (state[root] != 0) continue;
-      int depth = 0;
-      stack[0] = static_cast<std::uint8_t>(root);
-      pending[0] = direct[root];
-      state[root] = 1;
-      while (depth >= 0) {
-        const int y = stack[depth];
-        if (pending[depth] != 0) {
-          const int x = std::countr_zero(pending[depth]);
-          pending[depth] &= pending[depth] - 1;
-          if (state[x] == 1) return false;  // a circle
-          if (state[x] == 0) {
-            state[x] = 1;
-            ++depth;
-            stack[depth] = static_cast<std::uint8_t>(x);
-            pending[depth] = direct[x];
-          }
-        } else {
-          for (std::uint64_t xs = direct[y]; xs != 0; xs &= xs - 1)
-            before_[y] |= before_[std::countr_zero(xs)];
-          state[y] = 2;
-          --depth;
-        }
-      }
-    }
-    return true;
-  }
-
-  // Adds "x before y" to a closed set of demands, keeping it closed; false on a contradiction.
-  bool Add(int x, int y) {
-    if (Before(x, y)) return true;
-    if (x == y || Before(y, x)) return false;
-    const std::uint64_t gained = Bit(x) | before_[x];
-    for (std::uint64_t zs = open_; zs != 0; zs &= zs - 1) {
-      const int z = std::countr_zero(zs);
-      if (z == y || (before_[z] & Bit(y))) before_[z] |= gained;
-    }
-    return true;
-  }
-
- private:
-  std::uint64_t open_ = 0;
-  std::array<std::uint64_t, kDeck> before_{};  // before_[y]: the cards that must be dropped before y
-};
-
-// Where following the cards downward from one card leads at the moment `y` is dropped.
-struct Walk {
-  enum Kind { kReachesY, kElsewhere, kUndecided } kind;
-  int undecided = kNoCard;  // for kUndecided: the card whose turn relative to y decides the way on
-};
-
-// Follows the column downward from `card` as it will lie when `y` is dropped: a card dropped before y
-// lies on its next-higher card (a King heads a column), any other card still on the card it lies on now.
-Walk Descend(const Position& p, const Demands& d, int card, int y) {
-  for (int steps = 0; steps < 2 * kDeck && card != kNoCard; ++steps) {
-    if (card == y) return {Walk::kReachesY};
-    const bool dropped = (d.open() & Bit(card)) == 0 || d.Before(card, y);
-    const bool waits = d.Before(y, card);
-    if (dropped) {
-      if (IsKing(card)) return {Walk::kElsewhere};
-      card = card + 1;
-    } else if (waits) {
-      card = Below(p, card);
-    } else {
-      return {Walk::kUndecided, card};
-    }
-  }
-  return {Walk::kElsewhere};
-}
-
-}  // namespace
-
-bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before) {
-  Demands d(p);
-  const std::uint64_t open = d.open();
-  std::array<Choice, kDeck> choices;
-  int choice_count = 0;
-
-  int empty = 0;
-  std::uint64_t free_heads = 0;  // unsettled cards heading a column: dropping one empties its column
+bool DeadEndProof::Collect(const Position& p) {
+  // Each card's neighbours in its column, and which cards are settled: on their next-higher card, or a King
+  // heading a column, where no drop can take them from again. Bits rather than conditions where the cards
+  // decide, since no processor could learn their pattern.
+  std::array<std::uint64_t, kDeck> above{};  // the card lying on each card, as a bit (none: 0)
+  below_.fill(kNoCard);
+  std::uint64_t settled = 0;
+  std::uint64_t heads = 0;
+  unsigned empty = 0;
   for (int c = 0; c < kColumns; ++c) {
-    if (p.height(c) == 0) {
-      ++empty;
-    } else if (open & Bit(p.at(c, 0))) {
-      free_heads |= Bit(p.at(c, 0));
-    }
-  }
-
-  for (int card = 0; card < kDeck; ++card) {
-    if (IsKing(card)) {
-      // A face-down King turns over only when the card on it leaves; its own Queen never does, and a King
-      // must head its pile face up.
-      if (p.face_down(card)) {
-        const int above = Above(p, card);
-        if (above != kNoCard && (open & Bit(above)) == 0) return true;
-      }
-      // A King moves only to an empty column; with none, some column's head must go first.
-      if ((open & Bit(card)) && empty == 0) {
-        if (free_heads == 0) return true;
-        choices[choice_count++] = {card, free_heads};
-      }
+    const int h = p.height(c);
+    if (h == 0) {
+      empty |= 1u << c;
       continue;
     }
-    if ((open & Bit(card)) == 0) continue;
+    int lower = p.at(c, 0);
+    heads |= Bit(lower);
+    for (int row = 1; row < h; ++row) {
+      const int card = p.at(c, row);
+      below_[card] = static_cast<std::uint8_t>(lower);
+      above[lower] = Bit(card);
+      settled |= static_cast<std::uint64_t>(lower == card + 1) << card;
+      lower = card;
+    }
+  }
+  settled = (settled & ~kKings) | (heads & kKings);
+  open_ = ~settled & (Bit(kDeck) - 1);
+  const std::uint64_t free_heads = heads & open_;  // dropping one of these empties its column
+
+  for (int king = 12; king < kDeck; king += 13) {
+    // A face-down King turns over only when the card on it leaves; its own Queen never does, and a King
+    // must head its pile face up.
+    if (p.face_down(king) && above[king] != 0 && (open_ & above[king]) == 0) return false;
+    // A King moves only to an empty column; with none, some column's head must go first.
+    if ((open_ & Bit(king)) && empty == 0) {
+      if (free_heads == 0) return false;
+      choices_[choice_count_++] = {king, free_heads};
+    }
+  }
+  for (std::uint64_t cards = open_ & ~kKings; cards != 0; cards &= cards - 1) {
+    const int card = std::countr_zero(cards);
     const int target = card + 1;
     const int target_col = p.column_of(target);
-    if (target_col == kInReserve) {
-      d.Demand(target, card);  // nothing goes onto a reserve card: it must leave first
-      continue;
-    }
-    // The target must be uncovered, and only a drop of the card lying on it uncovers it.
-    const int above = Above(p, target);
-    if (above != kNoCard) d.Demand(above, card);
+    // Nothing goes onto a reserve card: it must leave first. Any other target must be uncovered, and only a
+    // drop of the card lying on it uncovers it.
+    before_[card] |= target_col >= kColumns ? Bit(target) : above[target];
     // Lying under its own target, the card must first be parted from it by a drop of one of the cards
     // between them, the target included.
-    if (target_col == p.column_of(card) && p.row_of(target) > p.row_of(card)) {
+    if (target_col < kColumns && target_col == p.column_of(card) && p.row_of(target) > p.row_of(card)) {
       std::uint64_t between = 0;
-      for (int row = p.row_of(card) + 1; row <= p.row_of(target); ++row)
-        between |= Bit(p.at(target_col, row));
-      between &= open;
-      if (between == 0) return true;
-      choices[choice_count++] = {card, between};
+      for (int row = p.row_of(card) + 1; row <= p.row_of(target); ++row) between |= Bit(p.at(target_col, row));
+      between &= open_;
+      if (between == 0) return false;
+      choices_[choice_count_++] = {card, between};
     }
   }
-  if (!d.Close()) return true;
+  return true;
+}
 
-  // Narrow the choices and follow every card's target down its future column until nothing more is
-  // learnt. Each new demand can only narrow further, so this ends.
+bool DeadEndProof::Close() {
+  // The transitive closure; false if some card must come before itself. The direct demands are few (two or
+  // three per card), so a depth-first walk that closes each card after its predecessors is cheaper than
+  // closing over every pair.
+  std::array<std::uint8_t, kDeck> state{};  // 0 not reached, 1 being closed, 2 closed
+  const std::array<std::uint64_t, kDeck> direct = before_;
+  std::array<std::uint8_t, kDeck> stack;
+  std::array<std::uint64_t, kDeck> pending;  // the direct predecessors still to visit, per stack entry
+  for (std::uint64_t roots = open_; roots != 0; roots &= roots - 1) {
+    const int root = std::countr_zero(roots);
+    if (state[root] != 0) continue;
+    int depth = 0;
+    stack[0] = static_cast<std::uint8_t>(root);
+    pending[0] = direct[root];
+    state[root] = 1;
+    while (depth >= 0) {
+      const int y = stack[depth];
+      if (pending[depth] != 0) {
+        const int x = std::countr_zero(pending[depth]);
+        pending[depth] &= pending[depth] - 1;
+        if (state[x] == 1) return false;  // a circle
+        if (state[x] == 0) {
+          state[x] = 1;
+          ++depth;
+          stack[depth] = static_cast<std::uint8_t>(x);
+          pending[depth] = direct[x];
+        }
+      } else {
+        for (std::uint64_t xs = direct[y]; xs != 0; xs &= xs - 1) before_[y] |= before_[std::countr_zero(xs)];
+        state[y] = 2;
+        --depth;
+      }
+    }
+  }
+  return true;
+}
+
+bool DeadEndProof::Add(int x, int y) {
+  // Adds "x before y" to the closed demands, keeping them closed; false on a contradiction.
+  if (Before(x, y)) return true;
+  if (x == y || Before(y, x)) return false;
+  const std::uint64_t gained = Bit(x) | before_[x];
+  for (std::uint64_t zs = open_; zs != 0; zs &= zs - 1) {
+    const int z = std::countr_zero(zs);
+    if (z == y || (before_[z] & Bit(y))) before_[z] |= gained;
+  }
+  return true;
+}
+
+// Follows the column downward from `card` as it will lie when `y` is dropped: a card dropped before y lies
+// on its next-higher card (a King heads a column), any other card still on the card it lies on now.
+DeadEndProof::Way DeadEndProof::Descend(int card, int y, int* undecided) const {
+  const std::uint64_t dropped_before_y = ~open_ | before_[y];
+  for (int steps = 0; steps < 2 * kDeck && card != kNoCard; ++steps) {
+    if (card == y) return Way::kReachesY;
+    if ((dropped_before_y >> card) & 1) {
+      if (IsKing(card)) return Way::kElsewhere;
+      card = card + 1;
+    } else if ((before_[card] >> y) & 1) {
+      card = below_[card];
+    } else {
+      *undecided = card;
+      return Way::kUndecided;
+    }
+  }
+  return Way::kElsewhere;
+}
+
+bool DeadEndProof::Narrow() {
+  // Narrow the choices and follow every card's target down its future column until nothing more is learnt.
+  // Each new demand can only narrow further, so this ends.
   bool changed = true;
   while (changed) {
     changed = false;
-    for (int i = 0; i < choice_count; ++i) {
-      Choice& choice = choices[i];
+    for (int i = 0; i < choice_count_; ++i) {
+      Choice& choice = choices_[i];
       const int y = choice.card;
       // A card that itself waits for y cannot be the one that goes before it.
       for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
         const int b = std::countr_zero(bs);
-        if (d.Before(y, b)) choice.among &= ~Bit(b);
+        if (Before(y, b)) choice.among &= ~Bit(b);
       }
-      if (choice.among == 0) return true;
+      if (choice.among == 0) return dead_ = true;
       // Whatever must precede every remaining candidate precedes y, the candidate itself when one is left.
       std::uint64_t common = ~std::uint64_t{0};
       for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
         const int b = std::countr_zero(bs);
-        common &= d.all()[b] | Bit(b);
+        common &= before_[b] | Bit(b);
       }
-      for (std::uint64_t xs = common & ~d.all()[y]; xs != 0; xs &= xs - 1) {
-        if (!d.Add(std::countr_zero(xs), y)) return true;
+      for (std::uint64_t xs = common & ~before_[y]; xs != 0; xs &= xs - 1) {
+        if (!Add(std::countr_zero(xs), y)) return dead_ = true;
         changed = true;
       }
     }
-    // When y is dropped its target must not lie above it in its column. Follow the target downward as
-    // the column will be then; reaching y is a contradiction, and where the way depends on one card's
-    // turn, that card's turn is forced.
-    for (std::uint64_t ys = open; ys != 0; ys &= ys - 1) {
+    // When y is dropped its target must not lie above it in its column. Follow the target downward as the
+    // column will be then; reaching y is a contradiction, and where the way depends on one card's turn,
+    // that card's turn is forced.
+    for (std::uint64_t ys = open_ & ~kKings; ys != 0; ys &= ys - 1) {
       const int y = std::countr_zero(ys);
-      if (IsKing(y)) continue;
-      const Walk walk = Descend(p, d, y + 1, y);
-      if (walk.kind == Walk::kReachesY) return true;
-      if (walk.kind != Walk::kUndecided) continue;
-      const int u = walk.undecided;
-      const bool if_dropped = !IsKing(u) && Descend(p, d, u + 1, y).kind == Walk::kReachesY;
-      const bool if_waiting = Descend(p, d, Below(p, u), y).kind == Walk::kReachesY;
-      if (if_dropped && if_waiting) return true;
+      int u = kNoCard;
+      const Way way = Descend(y + 1, y, &u);
+      if (way == Way::kReachesY) return dead_ = true;
+      if (way != Way::kUndecided) continue;
+      int ignored = kNoCard;
+      const bool if_dropped = !IsKing(u) && Descend(u + 1, y, &ignored) == Way::kReachesY;
+      const bool if_waiting = Descend(below_[u], y, &ignored) == Way::kReachesY;
+      if (if_dropped && if_waiting) return dead_ = true;
       if (if_dropped) {
-        if (!d.Add(y, u)) return true;
+        if (!Add(y, u)) return dead_ = true;
         changed = true;
       } else if (if_waiting) {
-        if (!d.Add(u, y)) return true;
+        if (!Add(u, y)) return dead_ = true;
         changed = true;
       }
     }
   }
-  if (before) *before = d.all();
+  return false;
+}
+
+bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before) {
+  DeadEndProof proof(p);
+  if (proof.dead() || proof.Narrow()) return true;
+  if (before) *before = proof.before();
   return false;
 }
 

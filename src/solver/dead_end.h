@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "solver/position.h"
+#include "table/position.h"
 
 namespace vantrel::solver {
 
@@ -16,5 +16,42 @@ namespace vantrel::solver {
 // When it proves nothing and `before` is given, (*before)[y] receives the cards found to have to be
 // dropped before y (for settled cards, none): the more cards wait for a drop, the more urgent it is.
 bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before = nullptr);
+
+// The same proof in two stages, for a search that wants the cheap one first. Constructing it collects the
+// direct demands and closes them, which proves most lost deals; Narrow() goes on to narrow the choices and
+// follow every card's target down its future column, which proves the rest ProvedDead proves.
+class DeadEndProof {
+ public:
+  explicit DeadEndProof(const Position& p);
+  bool dead() const { return dead_; }
+  // The second stage; true when it proves the position lost. Call it once, on a position not proved dead.
+  bool Narrow();
+  // The cards found to have to be dropped before each card, so far (meaningful while not dead).
+  const std::array<std::uint64_t, kDeck>& before() const { return before_; }
+
+ private:
+  struct Choice {  // "one of `among` must be dropped before `card`"
+    int card;
+    std::uint64_t among;
+  };
+  enum class Way { kReachesY, kElsewhere, kUndecided };
+
+  bool Before(int x, int y) const { return (before_[y] & Bit(x)) != 0; }
+  // Collects the direct demands; false when they already prove the position lost.
+  bool Collect(const Position& p);
+  // Takes the transitive closure; false if some card must come before itself.
+  bool Close();
+  bool Add(int x, int y);
+  // Where following the cards downward from `card` leads at the moment `y` is dropped; for kUndecided,
+  // *undecided is the card whose turn relative to y decides the way on.
+  Way Descend(int card, int y, int* undecided) const;
+
+  std::uint64_t open_ = 0;                      // the cards still to be dropped
+  std::array<std::uint64_t, kDeck> before_{};  // before_[y]: the cards that must be dropped before y
+  std::array<std::uint8_t, kDeck> below_{};    // the card each card lies on now, or kNoCard
+  std::array<Choice, kDeck> choices_{};
+  int choice_count_ = 0;
+  bool dead_ = false;
+};
 
 }  // namespace vantrel::solver

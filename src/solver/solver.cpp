@@ -2,6 +2,7 @@
 #include "solver/solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 
 #include "solver/dead_end.h"
@@ -13,19 +14,15 @@ double Now() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// How promising a drop looks; higher is tried first.
+// How promising a drop looks; higher is tried first: leaving the reserve row 4, turning a card over 16,
+// emptying a column 8, less a quarter of the card's row. (Without branches: see Position::Moves.)
 int Promise(const Position& p, Move m) {
-  int score = 0;
   const int from = p.column_of(m.card);
-  if (from == kInReserve) {
-    score += 4;
-  } else {
-    const int row = p.row_of(m.card);
-    if (row > 0 && p.face_down(p.at(from, row - 1))) score += 16;  // turns a card over
-    if (row == 0 && !IsKing(m.card)) score += 8;                   // empties a column
-    score -= row / 4;
-  }
-  return score;
+  const bool in_column = from < kColumns;
+  const int row = in_column ? p.row_of(m.card) : 0;
+  const bool turns = in_column && row > 0 && p.face_down(p.at(in_column ? from : 0, row > 0 ? row - 1 : 0));
+  const bool empties = in_column && row == 0 && !IsKing(m.card);
+  return (in_column ? 0 : 4) + (turns ? 16 : 0) + (empties ? 8 : 0) - row / 4;
 }
 
 }  // namespace
@@ -58,80 +55,132 @@ Result Solver::Solve(const Position& start) {
   next_check_ = 0;
   stopped_ = false;
   cancelled_ = false;
+  thorough_ = false;
   started_ = Now();
   path_length_ = 0;
 
   Result result;
   Position p = start;
-  const Outcome first = p.Judge();
+  MoveList moves;
+  p.Moves(moves);
+  const Outcome first = p.Judge(moves);
   bool won = first == Outcome::kWon;
-  if (first == Outcome::kGoesOn) won = Search(p, 0);
+  if (first == Outcome::kGoesOn) won = SearchRoot(p, moves);
   result.nodes = nodes_;
   result.seconds = Now() - started_;
   result.cancelled = cancelled_;
   result.table_bytes = table_.peak_bytes();
   if (won) {
     result.verdict = Verdict::kWinnable;
-    Position replay = start;
-    for (int k = 0; k < path_length_; ++k) {
-      result.moves.push_back(replay.ToDrop(path_[k]));
-      replay.Apply(path_[k]);
-    }
+    result.moves.assign(path_.begin(), path_.begin() + path_length_);
   } else {
     result.verdict = stopped_ ? Verdict::kUnknown : Verdict::kUnwinnable;
   }
   return result;
 }
 
-bool Solver::Search(Position& p, int depth) {
+void Solver::SetRootDemands(const std::array<std::uint64_t, kDeck>& before) {
+  // The demands found at the start hold for every line from it: a card that some card still open must
+  // precede cannot be dropped yet, at any depth. How many cards wait for a drop tells its urgency.
+  root_before_ = before;
+  root_waiting_.fill(0);
+  for (const std::uint64_t b : root_before_) {
+    for (std::uint64_t xs = b; xs != 0; xs &= xs - 1) ++root_waiting_[std::countr_zero(xs)];
+  }
+}
+
+bool Solver::SearchRoot(Position& p, const MoveList& moves) {
+  ++nodes_;
+  std::array<std::uint64_t, kDeck> before{};
+  if (limits_.prove_dead_ends && ProvedDead(p, &before)) return false;
+  SetRootDemands(before);
+  return Expand(p, moves, 0);
+}
+
+bool Solver::Search(Position& p, const MoveList& moves, int depth) {
   // The clock is read every thousand positions; the node limit holds exactly.
   if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
     next_check_ = nodes_ + 1024;
     if (ShouldStop()) return false;
   }
   ++nodes_;
-  // before[y]: the cards that must be dropped before y. A drop many cards wait for is urgent.
-  std::array<std::uint64_t, kDeck> before{};
-  if (limits_.prove_dead_ends && ProvedDead(p, &before)) {
-    table_.Insert(p.moved());
+  return Expand(p, moves, depth);
+}
+
+bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
+  // The drops worth making: a card that a card still open must precede cannot go yet, and a drop whose
+  // result was searched already is known by its key before it is made.
+  const std::uint64_t moved = p.moved();
+  // Most winnable deals are won along the first line tried: their positions are only ordered by the start's
+  // demands. Once a line has failed, every position is proved before it is expanded, and its own demands
+  // order its drops.
+  const std::array<std::uint8_t, kDeck>* waiting = &root_waiting_;
+  std::array<std::uint8_t, kDeck> own_waiting;
+  if (thorough_ && depth > 0 && limits_.prove_dead_ends) {
+    std::array<std::uint64_t, kDeck> before;
+    if (ProvedDead(p, &before)) {
+      table_.Insert(moved);
+      return false;
+    }
+    own_waiting.fill(0);
+    for (const std::uint64_t b : before) {
+      for (std::uint64_t xs = b; xs != 0; xs &= xs - 1) ++own_waiting[std::countr_zero(xs)];
+    }
+    waiting = &own_waiting;
+  }
+  std::array<Move, kColumns + 4> order;
+  int count = 0;
+  auto consider = [&](Move m, bool worth) {
+    if (worth && (root_before_[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card))) order[count++] = m;
+  };
+  for (unsigned cs = moves.fits; cs != 0; cs &= cs - 1) {
+    const int c = std::countr_zero(cs);
+    consider({moves.lower[c], static_cast<std::uint8_t>(c)}, true);
+  }
+  if (moves.empty != 0) {
+    // A King heading a column gains nothing by going to an empty one, and one empty column is as good as
+    // another: the first stands for all.
+    const auto first_empty = static_cast<std::uint8_t>(std::countr_zero(moves.empty));
+    for (int king = 12; king < kDeck; king += 13) {
+      consider({static_cast<std::uint8_t>(king), first_empty}, p.column_of(king) >= kColumns || p.row_of(king) != 0);
+    }
+  }
+  if (count == 0) {
+    table_.Insert(moved);
+    thorough_ = true;
     return false;
   }
-
-  MoveList moves;
-  p.Moves(moves, false);
-  std::array<int, kMaxMoves> score;
-  std::array<Move, kMaxMoves> order;
-  int count = 0;
-  for (const Move m : moves) {
-    // A drop's result is known by its key before it is made: skip those searched already.
-    const std::uint64_t child = p.moved() | Bit(m.card);
-    if (table_.Contains(child)) continue;
-    int waiting = 0;
-    for (const std::uint64_t b : before) waiting += static_cast<int>((b >> m.card) & 1);
-    const int s = Promise(p, m) + 8 * waiting;
-    int k = count++;
-    for (; k > 0 && score[k - 1] < s; --k) {
-      score[k] = score[k - 1];
-      order[k] = order[k - 1];
-    }
-    score[k] = s;
-    order[k] = m;
+  // The most urgent drop first (among equals the one found first); the next is picked only when one fails,
+  // and most positions never need a second.
+  // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the most
+  // urgent drop, the first found among equals; a drop tried is ranked below all.
+  constexpr int kPlaces = kColumns + 4;
+  std::array<int, kPlaces> rank;
+  for (int i = 0; i < count; ++i) {
+    const int urgency = count > 1 ? Promise(p, order[i]) + 8 * (*waiting)[order[i].card] : 0;
+    rank[i] = (urgency + 64) * kPlaces + (kPlaces - 1 - i);
   }
-
+  MoveList next;
   for (int k = 0; k < count; ++k) {
-    const Move m = order[k];
+    int top = rank[0];
+    for (int i = 1; i < count; ++i) top = std::max(top, rank[i]);
+    const int best = kPlaces - 1 - top % kPlaces;
+    rank[best] = -1;
+    const Move m = order[best];
+    path_[depth] = p.ToDrop(m);
     const Undo u = p.Apply(m);
-    path_[depth] = m;
-    const Outcome outcome = p.Judge();
+    p.MovesAfter(moves, u, next);
+    const Outcome outcome = p.Judge(next);
     if (outcome == Outcome::kWon) {
       path_length_ = depth + 1;
       return true;
     }
-    if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, depth + 1)) return true;
+    if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, next, depth + 1)) return true;
     p.Revert(u);
     if (stopped_) return false;
   }
-  table_.Insert(p.moved());
+  table_.Insert(moved);
+  thorough_ = true;
   return false;
 }
 

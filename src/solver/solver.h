@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "solver/position.h"
+#include "table/position.h"
 #include "solver/transposition_table.h"
 #include "table/move_text.h"
 
@@ -49,7 +49,10 @@ class Solver {
   const TranspositionTable& table() const { return table_; }
 
  private:
-  bool Search(Position& p, int depth);
+  // `moves` are the drops the game accepts in `p`, whose game goes on.
+  bool SearchRoot(Position& p, const MoveList& moves);
+  bool Search(Position& p, const MoveList& moves, int depth);
+  bool Expand(Position& p, const MoveList& moves, int depth);
   bool ShouldStop();
 
   Limits limits_;
@@ -58,8 +61,12 @@ class Solver {
   std::uint64_t next_check_ = 0;
   bool stopped_ = false;
   bool cancelled_ = false;
+  bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
-  std::array<Move, kDeck + 1> path_{};  // the drops that led to the position being searched
+  std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
+  std::array<std::uint8_t, kDeck> root_waiting_{};  // how many cards wait for each card at the start
+  void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
+  std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
   int path_length_ = 0;
 };
 

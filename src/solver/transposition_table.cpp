@@ -33,11 +33,12 @@ void TranspositionTable::Allocate(std::size_t capacity) {
   slots_ = std::make_unique<std::uint64_t[]>(capacity);  // zeroed
   capacity_ = capacity;
   size_ = 0;
+  filled_count_ = 0;
 }
 
 std::size_t TranspositionTable::Home(std::uint64_t entry) const { return Mix(entry) & (capacity_ - 1); }
 
-bool TranspositionTable::Contains(std::uint64_t key) const {
+bool TranspositionTable::Holds(std::uint64_t key) const {
   const std::uint64_t entry = key | kMarker;
   std::size_t i = Home(entry);
   for (int probe = 0; probe < kProbes; ++probe) {
@@ -57,6 +58,8 @@ bool TranspositionTable::Place(std::uint64_t entry, bool may_replace) {
     if (slots_[i] == 0) {
       slots_[i] = entry;
       ++size_;
+      if (filled_count_ < kRememberedSlots) filled_[filled_count_] = static_cast<std::uint32_t>(i);
+      ++filled_count_;
       return true;
     }
     i = (i + 1) & (capacity_ - 1);
@@ -94,10 +97,15 @@ void TranspositionTable::Clear() {
   if (capacity_ != start) {
     slots_.reset();
     Allocate(start);
+  } else if (filled_count_ <= kRememberedSlots) {
+    // Replacing never fills a free slot, so these are all the slots in use.
+    for (int k = 0; k < filled_count_; ++k) slots_[filled_[k]] = 0;
+    size_ = 0;
   } else {
     std::fill(slots_.get(), slots_.get() + capacity_, std::uint64_t{0});
     size_ = 0;
   }
+  filled_count_ = 0;
   replaced_ = 0;
   peak_bytes_ = bytes();
 }

@@ -1,6 +1,7 @@
 // The positions already searched without a win, kept in memory that never grows past a cap.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -16,7 +17,7 @@ class TranspositionTable {
   // `max_bytes` bounds the memory held at any moment, growing included (old and new arrays together).
   explicit TranspositionTable(std::size_t max_bytes);
 
-  bool Contains(std::uint64_t key) const;
+  bool Contains(std::uint64_t key) const { return size_ != 0 && Holds(key); }
   void Insert(std::uint64_t key);
   // Forgets everything and gives back the memory beyond the starting size.
   void Clear();
@@ -32,7 +33,10 @@ class TranspositionTable {
  private:
   static constexpr std::size_t kStartCapacity = std::size_t{1} << 12;
   static constexpr int kProbes = 16;
+  // Most searches store a handful of positions: Clear empties just their slots rather than the whole array.
+  static constexpr int kRememberedSlots = 64;
 
+  bool Holds(std::uint64_t key) const;
   void Allocate(std::size_t capacity);
   void Grow();
   bool Place(std::uint64_t entry, bool may_replace);
@@ -45,6 +49,8 @@ class TranspositionTable {
   std::size_t size_ = 0;
   std::size_t peak_bytes_ = 0;
   std::uint64_t replaced_ = 0;
+  std::array<std::uint32_t, kRememberedSlots> filled_{};  // the slots filled since the last Clear
+  int filled_count_ = 0;  // how many; past kRememberedSlots, Clear empties every slot
 };
 
 }  // namespace vantrel::solver

@@ -22,27 +22,20 @@ inline constexpr int kCursorHandPoint = -21;   // the stock pointing hand
 inline constexpr int kCursorHandPointer = 10;  // our own pointing hand ("HANDPOINTER")
 inline constexpr int kCursorHandGrab = 11;     // our own closed hand ("HANDGRAB")
 
-// One slot as a deal and the drops leave it: everything Undo restores. Records start zeroed: identities are
-// meaningless until the first deal resets them. `left` and `top` are the slot's place in client pixels;
-// the rule reads a card's row and column from them.
+// One slot as the game's state shows it, derived from the position: the card's identity (`suit`, `number`),
+// whether it lies face down (`back_up`) or uncovered (`ontop`), its column (`col`) and the picture it shows.
+// Before the first deal every slot is zero but for its column. Where a slot lies in pixels is the layout's
+// business (src/interaction/layout.h).
 struct Card {
   int suit = 0;    // 1..4: spades, clubs, diamonds, hearts
   int number = 0;  // 1..13: Ace..King
   bool back_up = false;
   bool ontop = false;
   int col = 0;  // 1..8 the columns, 9..12 the reserve places
-  bool raised = false;
   int picture = kNoPicture;
-  int left = 0;
-  int top = 0;
 
   bool operator==(const Card&) const = default;
 };
-
-// The 60 slots: 0..47 dealt into the columns, 48..51 the reserve row, 52..59 the blank spots.
-using Slots = std::array<Card, kSlotCount>;
-// The card slots as the last drop found them: the value Undo copies back.
-using UndoCopy = std::array<Card, kCardSlots>;
 
 // How a slot's picture is drawn and how it reacts to the pointer. Not part of the game's state: Undo leaves
 // it alone.
@@ -55,10 +48,5 @@ struct Image {
   int drag_cursor = kCursorDrag;
   std::int64_t z = 0;  // stacking rank: higher is drawn later, on top
 };
-
-// Whether the point lies on the image of a slot placed at the card's place.
-inline bool Covers(const Card& card, const Image& image, int x, int y) {
-  return x >= card.left && x < card.left + image.width && y >= card.top && y < card.top + image.height;
-}
 
 }  // namespace vantrel

@@ -10,13 +10,13 @@ void Table::NewClick(DealCommand command) {
     RecordResult(course.results, course.results.losses, kStreakLosses);  // an abandoned game counts as lost
   }
   const bool reshuffle = command == DealCommand::kNew || course.game_state == GameState::kNoDeal;
-  ResetCards(reshuffle);
-  if (reshuffle) Shuffle();
+  const Position dealt =
+      reshuffle ? Position::Deal(host_.NowSeconds()) : Position::Deal(position.dealt_cards());
   course.game_state = GameState::kInProgress;
   course.hints_left = kStartingHints;
   // Undo never reaches back into the previous game.
   course.undo_enabled = false;
-  DealLayout();
+  DealLayout(dealt);
   if (!FindMoves()) NoMoreMoves();
 }
 

@@ -8,11 +8,6 @@
 
 namespace vantrel {
 
-// The moves a won layout offers: its four Kings, each heading a column with its whole suit, may each go to
-// the four empty columns, 4 x 4 = 16 (the King discount then makes the count 0). Only layouts with exactly
-// this many counted moves are looked at closer by the win test.
-inline constexpr int kMovesOfAWin = 4 * 4;
-
 // One drop the game accepts: the card of slot `moved`, with every card lying on it, onto slot `target`.
 struct LegalDrop {
   int moved = 0;

@@ -1,5 +1,6 @@
-// The table: the 60 slots, the deal, the move rule, the legal drops, the course of a game and its results.
-// Plain data and rules; the window only shows it and feeds it input.
+// The table: the game's position and the 60 slots' pictures, the legal drops in the game's order, the course
+// of a game and its results. Plain data; the rule is the position's. The window only shows it and feeds it
+// input.
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@
 #include "table/geometry.h"
 #include "table/legal_drops.h"
 #include "table/move_entry.h"
+#include "table/position.h"
 #include "table/random.h"
 #include "table/results.h"
 
@@ -53,44 +55,31 @@ struct InterfaceState {
   bool dragging = false;       // a drag is under way: the scroll bars are off
   bool hint_blinking = false;  // the hinted card is hidden until the hint timer fires
   std::string status_text;     // what a peek shows in the status bar
-};
-
-// The window's outer size; the reserve row lies at height - 180.
-struct WindowSize {
-  int width = kDesignWidth;
-  int height = kDesignHeight;
-  int blank_height = 0;  // the blank spots' height: the client height at construction less 50
+  std::uint64_t raised = 0;    // the covered cards a peek draws whole, a bit a slot
 };
 
 class Table {
  public:
-  // Builds the 60 slots for a window of the given outer size: all hidden, placed as the geometry says,
-  // card slots with the hand cursor. Nothing is dealt.
-  explicit Table(platform::Host& host, int window_width = kDesignWidth, int window_height = kDesignHeight);
+  // Builds the 60 slots' pictures, all hidden, card slots with the hand cursor; the blank spots are as high as
+  // the client area of a window of `window_height` less 50. Nothing is dealt.
+  explicit Table(platform::Host& host, int window_height = kDesignHeight);
   Table(const Table&) = delete;
   Table& operator=(const Table&) = delete;
 
-  // --- the deal ---
-  void PositionCard(int slot);
-  void ResetCards(bool reset_identities);
-  void Shuffle();
-  void DealLayout();
-  // The window's outer height changed: the cards still in the reserve row follow the bottom edge.
-  void FormResize();
+  // --- the slots as the position shows them ---
+  Card card(int slot) const;
+  // The cards lying on a slot, nearest first: on a column card those above it, on a blank spot its whole
+  // column; none on a reserve card.
+  ColumnList CardsAbove(int slot) const;
+  // Where a drop on `sender` lands: a drop anywhere on a column lands on its uppermost card.
+  int LandingSlot(int sender) const { return position.LandingSlot(sender); }
+  bool IsValidMove(int target, int moved) const { return position.AcceptsDrop(target, moved); }
 
   // --- stacking order ---
   void BringToFront(int slot) { images[slot].z = ++front_z_; }
   void SendToBack(int slot) { images[slot].z = --back_z_; }
   // The slots back to front, the order in which they are drawn.
   std::array<int, kSlotCount> StackingOrder() const;
-  // The topmost visible slot image under the point, or -1 for the bare table.
-  int SlotAt(int x, int y) const;
-
-  // --- the rule (src/table/rule.cpp) ---
-  ColumnList CardsAbove(int slot) const;
-  // Where a drop on `sender` lands: a drop anywhere on a column lands on its uppermost card.
-  int LandingSlot(int sender) const;
-  bool IsValidMove(int target, int moved) const;
 
   // --- the legal drops, the count and the win test (src/table/enumeration.cpp) ---
   // Every drop the game accepts here, in the game's order: by the slot of the card receiving it, a King's
@@ -108,7 +97,7 @@ class Table {
   // Plays a drop of `moved` on `sender` if the rule accepts it: the card with its riders, the turn-over, the
   // undo copy, the count, the win and the loss. False (and nothing changed) when refused.
   bool PlayDrop(int sender, int moved);
-  // Puts the slots back as they were before the last drop and counts again; an undo never ends a game.
+  // Puts the position back as it was before the last drop and counts again; an undo never ends a game.
   void TakeBackDrop();
 
   // --- the course of a game (src/table/game_flow.cpp) ---
@@ -124,17 +113,18 @@ class Table {
   static constexpr int cr_hand_pointer = kCursorHandPointer;
   static constexpr int cr_hand_grab = kCursorHandGrab;
 
-  Slots cards;                           // the game's state: what a deal and the drops change
+  Position position;                     // the game's state: what a deal and the drops change
+  Position undo_position;                // the position before the last drop
   std::array<Image, kSlotCount> images;  // how each slot is drawn
-  UndoCopy undo_cards;                   // the card slots before the last drop
   CountedMoves count;                    // the last count
   GameCourse course;
   ViewOptions options;
   InterfaceState ui;
-  WindowSize window;
-  Random random;
+  Random random;  // the hint's generator
 
  private:
+  // Lays out a deal: the position, every picture shown, the cards stacked in slot order above the blank spots.
+  void DealLayout(const Position& dealt);
   // The hint: a counted drop picked at random from a generator seeded with the clock, its card hidden for a
   // blink.
   int PickHintCard();

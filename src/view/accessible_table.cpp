@@ -51,10 +51,10 @@ class AccessiblePlace : public QAccessibleInterface {
   QRect rect() const override {
     if (!view_) return {};
     const Table& table = view_->table();
-    const Card& card = table.cards[slot_];
+    const SlotPlace place = view_->layout().PlaceOf(table, slot_);
     const Image& image = table.images[slot_];
-    QRect shown(card.left, card.top, image.width, image.height);
-    if (IsBlankSpot(slot_)) shown = QRect(card.left, kHeadTop, kCardWidth, kCardHeight);
+    QRect shown(place.left, place.top, image.width, image.height);
+    if (IsBlankSpot(slot_)) shown = QRect(place.left, kHeadTop, kCardWidth, kCardHeight);
     // A covered card shows its strip only.
     else if (!table.CardsAbove(slot_).empty())
       shown.setHeight(kRowStep);
@@ -124,10 +124,11 @@ class AccessibleTable : public QAccessibleWidget {
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view()->mapFromGlobal(QPoint(x, y));
     const Table& table = view()->table();
-    int slot = table.SlotAt(at.x(), at.y());
+    const Layout& layout = view()->layout();
+    int slot = layout.SlotAt(table, at.x(), at.y());
     // Over an empty column the blank spot answers, as a drop there would land.
     for (int blank = kBlankFirst; slot < 0 && blank < kSlotCount; ++blank) {
-      if (Covers(table.cards[blank], table.images[blank], at.x(), at.y())) slot = blank;
+      if (layout.Covers(table, blank, at.x(), at.y())) slot = blank;
     }
     return slot >= 0 && TablePlaces(table).Contains(slot) ? Place(slot) : nullptr;
   }

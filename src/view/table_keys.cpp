@@ -52,8 +52,9 @@ void DrawFrame(QPainter& painter, const QRect& rect, Qt::PenStyle style, qreal w
 
 }  // namespace
 
-TableKeys::TableKeys(QWidget& view, const Table& table, Interaction& interaction, Runner run)
-    : view_(view), table_(table), play_(table, interaction), run_(std::move(run)) {}
+TableKeys::TableKeys(QWidget& view, const Table& table, const Layout& layout, Interaction& interaction,
+                     Runner run)
+    : view_(view), table_(table), layout_(layout), play_(table, interaction), run_(std::move(run)) {}
 
 bool TableKeys::KeyPress(const QKeyEvent& event) {
   PlayKey key{};
@@ -108,13 +109,13 @@ QRect TableKeys::GroupRect(int slot) const {
   if (slot < 0) return {};
   if (IsBlankSpot(slot)) {
     // An empty column: where a King dropped there lands.
-    return QRect(table_.cards[slot].left, kHeadTop, kCardWidth, kCardHeight);
+    return QRect(ColumnLeft(slot - kBlankFirst + 1), kHeadTop, kCardWidth, kCardHeight);
   }
   QRect rect;
   for (int s : Group(table_, slot)) {
-    const Card& card = table_.cards[s];
+    const SlotPlace place = layout_.PlaceOf(table_, s);
     const Image& image = table_.images[s];
-    rect |= QRect(card.left, card.top, image.width, image.height);
+    rect |= QRect(place.left, place.top, image.width, image.height);
   }
   return rect;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "interaction/keyboard_play.h"
+#include "interaction/layout.h"
 
 class QKeyEvent;
 class QPainter;
@@ -18,8 +19,8 @@ class TableKeys {
  public:
   using Runner = std::function<void(const std::function<void()>&)>;
 
-  // `view` shows `table`; `run` runs a handler of the game as the view runs the mouse's.
-  TableKeys(QWidget& view, const Table& table, Interaction& interaction, Runner run);
+  // `view` shows `table` as `layout` places it; `run` runs a handler of the game as the view runs the mouse's.
+  TableKeys(QWidget& view, const Table& table, const Layout& layout, Interaction& interaction, Runner run);
 
   // A key pressed on the table: true when it was one of the play keys (arrows, Space, Enter, Esc, with no
   // modifier but the keypad's) and the table holds something to play with.
@@ -51,6 +52,7 @@ class TableKeys {
 
   QWidget& view_;
   const Table& table_;
+  const Layout& layout_;
   KeyboardPlay play_;
   Runner run_;
   Look drawn_;

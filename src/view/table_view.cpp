@@ -17,10 +17,6 @@ namespace {
 
 constexpr double kGhostOpacity = 0.7;
 
-QRect RectOf(const Card& card, const Image& image) {
-  return QRect(card.left, card.top, image.width, image.height);
-}
-
 // Whether the slot shows a picture: visible, with a face or the back.
 bool ShowsPicture(const Card& card, const Image& image) {
   return image.visible && card.picture >= 0 && card.picture <= kBackPicture;
@@ -44,24 +40,38 @@ TableView::TableView(Table& table, Interaction& interaction, const CardPictures&
       table_(table),
       interaction_(interaction),
       pictures_(pictures),
-      keys_(*this, table, interaction, [this](const std::function<void()>& handler) { Run(handler); }) {
+      keys_(*this, table, layout_, interaction,
+            [this](const std::function<void()>& handler) { Run(handler); }) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted: the green, then the images
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);  // the keys of keyboard play
   accessible::Install();
   for (int i = 0; i < kSlotCount; ++i)
-    drawn_[static_cast<std::size_t>(i)] = Look(table_.cards[i], table_.images[i]);
+    drawn_[static_cast<std::size_t>(i)] = Look(i);
   run_ = [this](const std::function<void()>& handler) {
     handler();
     Sync();
   };
 }
 
-TableView::Drawn TableView::Look(const Card& card, const Image& image) {
+void TableView::SetWindowHeight(int window_height) {
+  layout_ = Layout(window_height);
+  Sync();
+}
+
+QRect TableView::RectOf(int slot) const {
+  const SlotPlace place = layout_.PlaceOf(table_, slot);
+  const Image& image = table_.images[slot];
+  return QRect(place.left, place.top, image.width, image.height);
+}
+
+TableView::Drawn TableView::Look(int slot) const {
+  const Card card = table_.card(slot);
+  const Image& image = table_.images[slot];
   Drawn look;
   look.shown = ShowsPicture(card, image);
   if (!look.shown) return look;  // an image that draws nothing looks the same wherever it lies
-  look.rect = RectOf(card, image);
+  look.rect = RectOf(slot);
   look.picture = card.picture;
   look.transparent = image.transparent;
   look.z = image.z;
@@ -72,7 +82,7 @@ QRegion TableView::Sync() {
   QRegion dirty;
   for (int i = 0; i < kSlotCount; ++i) {
     Drawn& before = drawn_[static_cast<std::size_t>(i)];
-    const Drawn now = Look(table_.cards[i], table_.images[i]);
+    const Drawn now = Look(i);
     if (now == before) continue;
     if (before.shown) dirty += before.rect;
     if (now.shown) dirty += now.rect;
@@ -91,8 +101,9 @@ QSize TableView::Extent() const {
   for (int i = 0; i < kSlotCount; ++i) {
     const Image& image = table_.images[i];
     if (!image.visible) continue;
-    right = std::max(right, table_.cards[i].left + image.width);
-    bottom = std::max(bottom, table_.cards[i].top + image.height);
+    const SlotPlace place = layout_.PlaceOf(table_, i);
+    right = std::max(right, place.left + image.width);
+    bottom = std::max(bottom, place.top + image.height);
   }
   return QSize(right, bottom);
 }
@@ -106,10 +117,10 @@ void TableView::paintEvent(QPaintEvent* event) {
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
   if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int slot : table_.StackingOrder()) {
-    const Card& card = table_.cards[slot];
+    const Card card = table_.card(slot);
     const Image& image = table_.images[slot];
     if (!ShowsPicture(card, image)) continue;
-    const QRect rect = RectOf(card, image);
+    const QRect rect = RectOf(slot);
     if (!region.intersects(rect)) continue;
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
@@ -144,7 +155,7 @@ int TableView::TargetAt(const QPoint& global) const {
   const QWidget* under = top->childAt(in_window);
   if (under == nullptr) under = top;
   if (under != this) return kElsewhere;  // the label, the button, the status bar, the menu
-  const int slot = table_.SlotAt(mapFromGlobal(global).x(), mapFromGlobal(global).y());
+  const int slot = layout_.SlotAt(table_, mapFromGlobal(global).x(), mapFromGlobal(global).y());
   return slot >= 0 ? slot : kBareTable;
 }
 
@@ -157,7 +168,7 @@ int TableView::DragCursorAt(const QPoint& global) const {
 void TableView::mousePressEvent(QMouseEvent* event) {
   keys_.MousePressed();
   const QPoint pos = event->position().toPoint();
-  const int slot = table_.SlotAt(pos.x(), pos.y());
+  const int slot = layout_.SlotAt(table_, pos.x(), pos.y());
   if (!IsCardSlot(slot)) return;  // the bare table and the blank spots answer no press
   if (event->button() == Qt::LeftButton) {
     if (!dragging()) StartDrag(slot, pos, event->globalPosition().toPoint());
@@ -212,7 +223,7 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   // The group is drawn once, opaque, so the translucent copy that follows the pointer shows each card
   // only once, the way the column shows them.
   ghost_rect_ = QRect();
-  for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s], table_.images[s]);
+  for (int s : ghost_) ghost_rect_ |= RectOf(s);
   // Drawn in the screen's own pixels, from the pictures made for them.
   const double ratio = devicePixelRatioF();
   ghost_picture_ = QPixmap(ghost_rect_.size() * ratio);
@@ -223,10 +234,9 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   std::sort(order.begin(), order.end(),
             [this](int a, int b) { return table_.images[a].z < table_.images[b].z; });
   for (int s : order) {
-    const Card& card = table_.cards[s];
-    const Image& image = table_.images[s];
-    if (!ShowsPicture(card, image)) continue;
-    painter.drawPixmap(RectOf(card, image).topLeft() - ghost_rect_.topLeft(),
+    const Card card = table_.card(s);
+    if (!ShowsPicture(card, table_.images[s])) continue;
+    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(),
                        pictures_.Picture(card.picture, ratio));
   }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
@@ -280,7 +290,7 @@ void TableView::MoveGhost(const QPoint& pos) {
 }
 
 void TableView::ShowHoverCursor(const QPoint& pos) {
-  const int slot = table_.SlotAt(pos.x(), pos.y());
+  const int slot = layout_.SlotAt(table_, pos.x(), pos.y());
   const int id = slot >= 0 ? table_.images[slot].cursor : kCursorDefault;
   setCursor(platform::CursorTable::Screen().Get(id));
 }

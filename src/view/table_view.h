@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "interaction/interaction.h"
+#include "interaction/layout.h"
 #include "table/table.h"
 #include "view/card_pictures.h"
 #include "view/table_keys.h"
@@ -36,6 +37,9 @@ class TableView : public QWidget {
   TableView(Table& table, Interaction& interaction, const CardPictures& pictures, QWidget* parent = nullptr);
 
   void SetRunner(Runner runner) { run_ = std::move(runner); }
+  // The window's outer height changed: the reserve row follows its bottom edge.
+  void SetWindowHeight(int window_height);
+  const Layout& layout() const { return layout_; }
 
   // Brings the screen up to date with the model: schedules a repaint of exactly the images whose look
   // changed since the last call (their old and new places), and returns that region.
@@ -76,7 +80,8 @@ class TableView : public QWidget {
     std::int64_t z = 0;
     bool operator==(const Drawn&) const = default;
   };
-  static Drawn Look(const Card& card, const Image& image);
+  Drawn Look(int slot) const;
+  QRect RectOf(int slot) const;
 
   void Run(const std::function<void()>& handler);
   // Schedules the repaint of `region` (a little more on screens of fractional scales).
@@ -95,6 +100,7 @@ class TableView : public QWidget {
   Interaction& interaction_;
   const CardPictures& pictures_;
   Runner run_;
+  Layout layout_;
   std::array<Drawn, kSlotCount> drawn_{};
 
   int drag_source_ = -1;

@@ -31,10 +31,11 @@ TEST_F(GameOnScreen, F2DealsEveryCardWhereTheModelPutsIt) {
   // Spelled out for the faces and backs: each card's uncovered strip shows its own picture.
   const QImage shot = TableShot();
   for (int slot = 0; slot < kCardSlots; ++slot) {
-    const Card& im = model_->table.cards[slot];
+    const Card im = model_->table.card(slot);
+    const SlotPlace place = PlaceOf(model_->table, slot);
     const QImage picture(QDir(GameDir()).filePath(QString::fromStdString(CardFileName(im.picture))));
     const QPoint probe = GrabPoint(model_->table, slot);
-    EXPECT_EQ(shot.pixel(probe), picture.pixel(probe - QPoint(im.left, im.top))) << "slot " << slot;
+    EXPECT_EQ(shot.pixel(probe), picture.pixel(probe - QPoint(place.left, place.top))) << "slot " << slot;
   }
   if (qEnvironmentVariableIsSet("VANTREL_E2E_SCREENSHOT")) {
     const QRect window = WindowGeometry(window_);

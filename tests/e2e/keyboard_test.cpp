@@ -48,7 +48,7 @@ class KeyboardOnScreen : public TableOnScreen {
       const Table& t = model_->table;
       QRect rect;
       for (int s : Group(t, slot)) {
-        const Card& card = t.cards[s];
+        const SlotPlace card = PlaceOf(t, s);
         const Image& image = t.images[s];
         rect |= IsBlankSpot(s) ? QRect(card.left, kHeadTop, kCardWidth, kCardHeight)
                                : QRect(card.left, card.top, image.width, image.height);
@@ -63,7 +63,7 @@ class KeyboardOnScreen : public TableOnScreen {
     int bottom = 0;
     const Table& t = model_->table;
     for (int s = 0; s < kSlotCount; ++s) {
-      if (t.images[s].visible) bottom = std::max(bottom, t.cards[s].top + t.images[s].height);
+      if (t.images[s].visible) bottom = std::max(bottom, PlaceOf(t, s).top + t.images[s].height);
     }
     return bottom + kFrameReach <= kTableHeight;
   }

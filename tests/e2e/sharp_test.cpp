@@ -60,13 +60,13 @@ class SharpOnScreen : public TableOnScreen {
   // A face-up number card that shows whole, and its place on the table.
   int WholeNumberCard() const {
     for (int slot = 40; slot < kCardSlots; ++slot) {
-      const Card& card = model_->table.cards[slot];
+      const Card card = model_->table.card(slot);
       if (!card.back_up && card.number >= 2 && card.number <= 10) return slot;
     }
     return -1;
   }
-  QRect PlaceOf(int slot) const {
-    const Card& card = model_->table.cards[slot];
+  QRect RectOf(int slot) const {
+    const SlotPlace card = e2e::PlaceOf(model_->table, slot);
     const Image& im = model_->table.images[slot];
     return QRect(card.left, card.top, im.width, im.height);
   }
@@ -82,7 +82,7 @@ TEST_F(SharpOnScreen, TheTableTheDraggedGroupAndTheHandAreDrawnForTheScale) {
   // pixel in blocks of 2 x 2.
   const int slot = WholeNumberCard();
   ASSERT_GE(slot, 0) << "no face-up number card shows whole in this deal";
-  const QRect place = PlaceOf(slot);
+  const QRect place = RectOf(slot);
   const QImage card = TableShot().copy(QRect(place.topLeft() * kScale, place.size() * kScale));
   std::map<QRgb, int> counts;
   for (int y = 0; y < card.height(); ++y) {
@@ -135,7 +135,7 @@ TEST_F(SharpOnScreen, TheTableTheDraggedGroupAndTheHandAreDrawnForTheScale) {
   QImage expected = Expected();
   {
     // The card lies uppermost, so it is the whole group.
-    const QImage group = CardPicture(model_->table.cards[slot].picture, kScale)
+    const QImage group = CardPicture(model_->table.card(slot).picture, kScale)
                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&expected);
     painter.setOpacity(0.7);

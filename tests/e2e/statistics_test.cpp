@@ -115,8 +115,8 @@ class StatisticsOnScreen : public TableOnScreen {
       ASSERT_FALSE(column.empty()) << "the target's column does not show";
       const QPoint release =
           top.VisiblePoint(*std::next(column.begin(), static_cast<long>(i % column.size())));
-      ASSERT_EQ(table.SlotAt(press.x(), press.y()), drop.moved);
-      ASSERT_TRUE(model_->player.CardDragOver(table.SlotAt(release.x(), release.y()), drop.moved));
+      ASSERT_EQ(Layout().SlotAt(table, press.x(), press.y()), drop.moved);
+      ASSERT_TRUE(model_->player.CardDragOver(Layout().SlotAt(table, release.x(), release.y()), drop.moved));
 
       Drag(press, release);
       model_->player.DragAndDrop(drop.moved, drop.target);

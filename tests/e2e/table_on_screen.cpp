@@ -105,18 +105,21 @@ const QImage& CardPicture(int picture, int scale, const QString& cards, const st
   return pictures[static_cast<std::size_t>(picture)];
 }
 
+SlotPlace PlaceOf(const Table& table, int slot) { return Layout().PlaceOf(table, slot); }
+
 QImage Render(const Table& table, int scale, const QString& cards, const std::set<int>& enlarged) {
   QImage image(kTableWidth * scale, kTableHeight * scale, QImage::Format_RGB32);
   image.fill(kGreen);
   for (int slot : table.StackingOrder()) {
-    const Card& card = table.cards[slot];
+    const Card card = table.card(slot);
+    const SlotPlace place = PlaceOf(table, slot);
     const Image& im = table.images[slot];
     if (!im.visible || card.picture < 0) continue;
     const QImage& picture = CardPicture(card.picture, scale, cards, enlarged);
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const QRgb pixel = picture.pixel(x, y);
-        const QPoint at(card.left * scale + x, card.top * scale + y);
+        const QPoint at(place.left * scale + x, place.top * scale + y);
         if (!image.rect().contains(at)) continue;
         if (qAlpha(pixel) == 255) {
           image.setPixel(at, pixel);
@@ -134,7 +137,7 @@ QImage Render(const Table& table, int scale, const QString& cards, const std::se
 }
 
 QPoint GrabPoint(const Table& table, int slot) {
-  const Card& card = table.cards[slot];
+  const SlotPlace card = PlaceOf(table, slot);
   const Image& image = table.images[slot];
   const bool covered = !table.CardsAbove(slot).empty();
   return QPoint(card.left + image.width / 2, card.top + (covered ? 7 : image.height / 2));
@@ -143,7 +146,7 @@ QPoint GrabPoint(const Table& table, int slot) {
 TopSlots::TopSlots(const Table& table) : slots_(static_cast<std::size_t>(kTableWidth * kComparedHeight), -1) {
   // Painted back to front, so each point ends with the topmost visible image, as Table::SlotAt finds it.
   for (int slot : table.StackingOrder()) {
-    const Card& card = table.cards[slot];
+    const SlotPlace card = PlaceOf(table, slot);
     const Image& im = table.images[slot];
     if (!im.visible) continue;
     for (int y = std::max(card.top, 0); y < std::min(card.top + im.height, kComparedHeight); ++y) {
@@ -238,7 +241,7 @@ int TableOnScreen::WaitForModel(const char* what) {
   const Table& table = model_->table;
   int bottom = 0;
   for (int i = 0; i < kSlotCount; ++i) {
-    if (table.images[i].visible) bottom = std::max(bottom, table.cards[i].top + table.images[i].height);
+    if (table.images[i].visible) bottom = std::max(bottom, PlaceOf(table, i).top + table.images[i].height);
   }
   const int bar = bottom > kTableHeight ? QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
   return WaitForScreen(Expected(), what, kTableWidth - bar);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "interaction/interaction.h"
+#include "interaction/layout.h"
 #include "platform/scripted_host.h"
 #include "table/move_text.h"
 #include "table/table.h"
@@ -37,6 +38,9 @@ struct Model {
   Table table{host};
   Interaction player{table};
 };
+
+// Where the game's window at its design size shows each slot.
+SlotPlace PlaceOf(const Table& table, int slot);
 
 // A deal that can be won and the drops that win it.
 struct WinningLine {

@@ -47,7 +47,7 @@ TEST(BruteForce, CraftedPositionsAgree) {
       continue;  // too few cards to fill the reserve row's slots as a real game would
     }
     SCOPED_TRACE(Describe(layout));
-    const solver::Position start = solver::Position::FromTable(game.table);
+    const Position start = game.table.position;
     const Result a = with_proofs.Solve(start);
     const Result b = without.Solve(start);
     bool exhausted = false;

@@ -67,18 +67,18 @@ TEST(Solve, VerdictsAgreeWithPlainSearch) {
   int compared_winnable = 0;
   for (int k = 0; k < 300; ++k) {
     const std::uint32_t deal = 1700000000u + rng() % 100000000u;
-    solver::Position p = solver::Position::Deal(deal);
+    Position p = Position::Deal(deal);
     const int steps = static_cast<int>(rng() % 40);
     std::string path;
-    for (int step = 0; step < steps && p.Judge() == solver::Outcome::kGoesOn; ++step) {
-      solver::MoveList moves;
-      p.Moves(moves, false);
-      if (moves.count == 0) break;
-      const solver::Move m = moves.moves[rng() % static_cast<unsigned>(moves.count)];
+    for (int step = 0; step < steps && p.Judge() == Outcome::kGoesOn; ++step) {
+      MoveList moves;
+      p.Moves(moves);
+      if (moves.size() == 0) break;
+      const Move m = moves[static_cast<int>(rng() % static_cast<unsigned>(moves.size()))];
       path += FormatDrop(p.ToDrop(m)) + " ";
       p.Apply(m);
     }
-    if (p.Judge() != solver::Outcome::kGoesOn) continue;
+    if (p.Judge() != Outcome::kGoesOn) continue;
     SCOPED_TRACE("deal " + std::to_string(deal) + " after " + path);
     const Result a = with_proofs.Solve(p);
     const Result b = without.Solve(p);
@@ -140,7 +140,7 @@ TEST(Solve, CraftedPositions) {
         game,
         {spades, clubs, diamonds, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H"}},
         {"AH"});
-    const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
+    const Result r = Solver(Limits{}).Solve(game.table.position);
     ASSERT_EQ(r.verdict, Verdict::kWinnable);
     ASSERT_EQ(r.moves.size(), 1u);
     ExpectReplayWins(game, r.moves);
@@ -156,7 +156,7 @@ TEST(Solve, CraftedPositions) {
                   {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
                   {"2H*", "AH"}});
     ASSERT_EQ(game.table.count.num_moves, 0);
-    const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
+    const Result r = Solver(Limits{}).Solve(game.table.position);
     EXPECT_EQ(r.verdict, Verdict::kUnwinnable);
     EXPECT_EQ(r.nodes, 0u);
   }
@@ -171,7 +171,7 @@ TEST(Solve, CraftedPositions) {
             {"KH*", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"},
             {"2H"}},
            {"AH"});
-    const Result r = Solver(Limits{}).Solve(solver::Position::FromTable(game.table));
+    const Result r = Solver(Limits{}).Solve(game.table.position);
     EXPECT_EQ(r.verdict, Verdict::kUnwinnable);
     EXPECT_LE(r.nodes, 1u);  // proved, not searched
     bool exhausted = false;

@@ -35,31 +35,6 @@ Parsed ParseCard(const std::string& text) {
   return card;
 }
 
-// The layout as the core holds it, with the columns in a fixed order, so that layouts differing only in
-// which column is which meet as one.
-std::string CoreKey(const Table& table) {
-  std::vector<std::string> columns(8);
-  std::vector<std::pair<int, int>> order;  // (top, slot) per column
-  for (int col = 1; col <= 8; ++col) {
-    order.clear();
-    for (int s = 0; s < kCardSlots; ++s) {
-      if (table.cards[s].col == col) order.emplace_back(table.cards[s].top, s);
-    }
-    std::sort(order.begin(), order.end());
-    for (const auto& [top, s] : order) {
-      const Card& c = table.cards[s];
-      columns[col - 1] += CardText(c.suit, c.number) + (c.back_up ? "*" : "") + " ";
-    }
-  }
-  std::sort(columns.begin(), columns.end());
-  std::string key;
-  for (const std::string& column : columns) key += "[" + column + "]";
-  for (int s = 0; s < kCardSlots; ++s) {
-    if (table.cards[s].col > 8) key += CardText(table.cards[s].suit, table.cards[s].number);
-  }
-  return key;
-}
-
 }  // namespace
 
 std::string CardText(int suit, int number) {
@@ -129,27 +104,24 @@ void LayOut(Game& game, const std::vector<std::vector<std::string>>& columns,
     if (p.slot < 0) p.slot = next_slot++;
   }
 
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    const Place& p = places[i];
-    Card& card = table.cards[p.slot];
-    card.suit = p.card.suit;
-    card.number = p.card.number;
-    card.back_up = p.card.face_down;
-    card.col = p.col;
-    card.raised = false;
-    table.images[p.slot].visible = true;
-    card.picture = card.back_up ? kBackPicture : FacePicture(card.suit, card.number);
+  std::array<std::vector<std::uint8_t>, kColumns> laid;
+  std::array<std::uint8_t, kReservePlaces> reserve_places;
+  reserve_places.fill(kNoCard);
+  std::array<std::uint8_t, kDeck> slots{};
+  std::uint64_t face_down = 0;
+  for (const Place& p : places) {
+    const auto code = static_cast<std::uint8_t>(CardCode(p.card.suit, p.card.number));
+    slots[code] = static_cast<std::uint8_t>(p.slot);
+    if (p.card.face_down) face_down |= Bit(code);
     if (p.col > 8) {
-      card.left = (p.slot % 8) * kColumnStep + 165;
-      card.top = table.window.height - kReserveFromBottom;
-      card.col = p.slot - 39;
-      card.ontop = true;
+      reserve_places[p.slot - kReserveFirst] = code;
     } else {
-      card.left = (p.col - 1) * kColumnStep + kFirstLeft;
-      card.top = kHeadTop + p.row * kRowStep;
-      card.ontop = i + 1 == places.size() || places[i + 1].col != p.col;
+      laid[p.col - 1].push_back(code);
     }
+    table.images[p.slot].visible = true;
   }
+  table.position = Position::Arrange(laid, reserve_places, face_down, slots);
+  if (const std::string why = table.position.WhyUnreachable(); !why.empty()) throw std::invalid_argument(why);
   table.course.game_state = GameState::kInProgress;
   table.FindMoves();
   if (table.count.num_moves == 0 && !table.CheckWin()) table.course.game_state = GameState::kOver;
@@ -201,19 +173,19 @@ bool BruteForceWinnable(Game& game, std::size_t limit, bool* exhausted) {
   if (table.course.game_state == GameState::kOver) return SaidYouWin(game.host);
   std::set<std::string> seen;
   struct Saved {
-    std::array<Card, kSlotCount> cards;
+    Position position;
     GameState state;
     std::size_t messages;
   };
   auto search = [&](auto&& self) -> bool {
-    if (!seen.insert(CoreKey(table)).second) return false;
+    if (!seen.insert(table.position.Canonical()).second) return false;
     if (seen.size() > limit) {
       *exhausted = true;
       return false;
     }
     const std::set<std::pair<int, int>> drops = CoreDrops(table);
     for (const auto& [m, t] : drops) {
-      const Saved saved{table.cards, table.course.game_state, game.host.messages.size()};
+      const Saved saved{table.position, table.course.game_state, game.host.messages.size()};
       DropThroughCore(game, {m, t});
       if (table.course.game_state == GameState::kOver) {
         if (SaidYouWin(game.host)) return true;
@@ -221,8 +193,9 @@ bool BruteForceWinnable(Game& game, std::size_t limit, bool* exhausted) {
         return true;
       }
       if (*exhausted) return false;
-      table.cards = saved.cards;
+      table.position = saved.position;
       table.course.game_state = saved.state;
+      table.FindMoves();
       game.host.messages.resize(saved.messages);
     }
     return false;

@@ -61,9 +61,9 @@ TEST(TranspositionTable, ForgettingNeverChangesAnAnswer) {
     Position p = Position::Deal(1702000000u + static_cast<std::uint32_t>(k));
     for (int step = 0; step < 12 && p.Judge() == Outcome::kGoesOn; ++step) {
       MoveList moves;
-      p.Moves(moves, false);
-      if (moves.count == 0) break;
-      p.Apply(moves.moves[rng() % static_cast<unsigned>(moves.count)]);
+      p.Moves(moves);
+      if (moves.size() == 0) break;
+      p.Apply(moves[static_cast<int>(rng() % static_cast<unsigned>(moves.size()))]);
     }
     if (p.Judge() != Outcome::kGoesOn) continue;
     const Result ra = a.Solve(p);

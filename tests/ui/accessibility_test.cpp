@@ -51,7 +51,7 @@ TEST(Accessibility, ADealtTableShowsItsCardsAndNeverAFaceDownCardsIdentity) {
   EXPECT_FALSE(all.contains(QStringLiteral("Cheat"), Qt::CaseInsensitive)) << "the hidden item is listed";
   int face_down = 0;
   for (int slot = 0; slot < kCardSlots; ++slot) {
-    const Card& card = t.cards[slot];
+    const Card card = t.card(slot);
     const QString name = QString::fromStdString(Spoken(card));
     if (card.back_up) {
       ++face_down;
@@ -71,7 +71,7 @@ TEST(Accessibility, ADealtTableShowsItsCardsAndNeverAFaceDownCardsIdentity) {
   const std::vector<int> order = {0, 8, 16, 24, 32, 40};  // column 1
   for (std::size_t i = 0; i < order.size(); ++i) {
     QAccessibleInterface* place = table->child(static_cast<int>(i));
-    const Card& card = t.cards[order[i]];
+    const Card card = t.card(order[i]);
     EXPECT_EQ(place->text(QAccessible::Name).toStdString(), card.back_up ? "face-down card" : Spoken(card));
     EXPECT_EQ(place->text(QAccessible::Description).toStdString(), "column 1, row " + std::to_string(i + 1));
     EXPECT_EQ(place->role(), QAccessible::ListItem);
@@ -83,7 +83,7 @@ TEST(Accessibility, ADealtTableShowsItsCardsAndNeverAFaceDownCardsIdentity) {
   for (int i = 0; i < 52; ++i) {
     const QAccessible::State state = table->child(i)->state();
     const bool is_43 =
-        table->child(i)->text(QAccessible::Name) == QString::fromStdString(Spoken(t.cards[43]));
+        table->child(i)->text(QAccessible::Name) == QString::fromStdString(Spoken(t.card(43)));
     EXPECT_EQ(state.focused, is_43) << i;
     EXPECT_EQ(state.selected, is_43) << i;
   }
@@ -91,7 +91,7 @@ TEST(Accessibility, ADealtTableShowsItsCardsAndNeverAFaceDownCardsIdentity) {
   // The child at a point is the card shown there.
   const QPoint strip = view.mapToGlobal(GrabPoint(t, 27));
   EXPECT_EQ(table->childAt(strip.x(), strip.y())->text(QAccessible::Name),
-            QString::fromStdString(Spoken(t.cards[27])));
+            QString::fromStdString(Spoken(t.card(27))));
 }
 
 }  // namespace

@@ -101,12 +101,10 @@ TEST(CommandTable, ShortcutsReachTheirHandlers) {
   QTest::keyClick(w.window.get(), Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(w->GiveHint()->text(), QStringLiteral("Give &Hint (2)"));
   // F3 during a game asks first (the scripted host answers Yes) and deals the same cards again.
-  const int first_suit = w.table().cards[20].suit;
-  const int first_number = w.table().cards[20].number;
+  const int first = w.table().position.card_at(20);
   QTest::keyClick(w.window.get(), Qt::Key_F3);
   EXPECT_EQ(w.host.questions.size(), 1u);
-  EXPECT_EQ(w.table().cards[20].suit, first_suit);
-  EXPECT_EQ(w.table().cards[20].number, first_number);
+  EXPECT_EQ(w.table().position.card_at(20), first);
   EXPECT_EQ(w->GiveHint()->text(), QStringLiteral("Give &Hint (3)"));
 }
 
@@ -122,23 +120,23 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   // Undo is disabled until a move: Ctrl+U then leaves the table alone.
   const Move move = FindValidMove(w.table());
   ASSERT_GE(move.moved, 0);
-  const int top_before = w.table().cards[move.moved].top;
+  const int top_before = w->view().layout().PlaceOf(w.table(), move.moved).top;
   w->interaction().DragAndDrop(move.moved, move.target);
   w->Handle([] {});
-  const int top_after = w.table().cards[move.moved].top;
+  const int top_after = w->view().layout().PlaceOf(w.table(), move.moved).top;
   ASSERT_NE(top_before, top_after);
   // Only a move that turned no card over can be taken back.
   if (!w.table().course.undo_enabled) GTEST_SKIP() << "the first move of this deal turned a card over";
   EXPECT_TRUE(w->Undo()->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(w.table().cards[move.moved].top, top_before);
+  EXPECT_EQ(w->view().layout().PlaceOf(w.table(), move.moved).top, top_before);
   EXPECT_FALSE(w->Undo()->isEnabled());
   w->interaction().DragAndDrop(move.moved, move.target);
   w->interaction().UndoClick();  // the model's own undo, so the next Ctrl+U has nothing to take back
   w->Handle([] {});
-  const int before_disabled_undo = w.table().cards[move.moved].top;
+  const int before_disabled_undo = w->view().layout().PlaceOf(w.table(), move.moved).top;
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(w.table().cards[move.moved].top, before_disabled_undo);
+  EXPECT_EQ(w->view().layout().PlaceOf(w.table(), move.moved).top, before_disabled_undo);
 }
 
 TEST(CommandTable, ShowAllMovesButtonListsTheMovesOnceEnabled) {

@@ -25,7 +25,7 @@ Qt::CursorShape OverrideShape() {
 // A slot that refuses the dragged card: a face-up uppermost card of another suit.
 int RefusingTarget(const Table& table, int moved) {
   for (int i = 40; i < 48; ++i) {
-    if (i != moved && !table.IsValidMove(i, moved) && table.cards[i].col != table.cards[moved].col) return i;
+    if (i != moved && !table.IsValidMove(i, moved) && table.card(i).col != table.card(moved).col) return i;
   }
   return -1;
 }
@@ -68,28 +68,27 @@ TEST_F(DragFixture, CursorTellsValidTargetsAndTheReleaseMovesTheCardWithItsRider
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(t.ui.dragging);
   EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-  const Card& target = t.cards[move.target];
-  EXPECT_EQ(t.cards[move.moved].left, target.left);
-  EXPECT_EQ(t.cards[move.moved].top, target.top + 15);
+  const Layout& layout = view->layout();
+  const SlotPlace target = layout.PlaceOf(t, move.target);
+  EXPECT_EQ(layout.PlaceOf(t, move.moved), (SlotPlace{target.left, target.top + 15}));
   int top = target.top + 15;
   for (int rider : riders) {
     top += 15;
-    EXPECT_EQ(t.cards[rider].top, top);
-    EXPECT_EQ(t.cards[rider].left, target.left);
+    EXPECT_EQ(layout.PlaceOf(t, rider), (SlotPlace{target.left, top}));
   }
 }
 
 TEST_F(DragFixture, ReleaseOverARefusingCardTheBareTableOrAnotherControlChangesNothing) {
   Table& t = w.table();
-  const auto before = Layout(t);
+  const auto before = SlotsAsShown(t);
   const int refusing = RefusingTarget(t, move.moved);
   ASSERT_GE(refusing, 0);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   QTest::mouseRelease(view, Qt::LeftButton, {}, At(refusing));
-  EXPECT_EQ(Layout(t), before);
+  EXPECT_EQ(SlotsAsShown(t), before);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(620, 200));
-  EXPECT_EQ(Layout(t), before);
+  EXPECT_EQ(SlotsAsShown(t), before);
   // Over the move label (it lies over the table): refused even though a valid card might lie beneath.
   const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl()->mapTo(w.window.get(), QPoint(5, 5)));
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
@@ -97,7 +96,7 @@ TEST_F(DragFixture, ReleaseOverARefusingCardTheBareTableOrAnotherControlChangesN
   EXPECT_EQ(view->TargetAt(view->mapToGlobal(label)), TableView::kElsewhere);
   EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
   QTest::mouseRelease(view, Qt::LeftButton, {}, label);
-  EXPECT_EQ(Layout(t), before);
+  EXPECT_EQ(SlotsAsShown(t), before);
   EXPECT_TRUE(t.ui.status_text.empty());  // left presses never touch the status bar
 }
 
@@ -105,7 +104,7 @@ TEST_F(DragFixture, WithShowValidOffEveryTargetShowsTheHandButAnInvalidDropStill
   Table& t = w.table();
   QTest::keyClick(w.window.get(), Qt::Key_V, Qt::ControlModifier);
   ASSERT_FALSE(t.options.show_valid);
-  const auto before = Layout(t);
+  const auto before = SlotsAsShown(t);
   const int refusing = RefusingTarget(t, move.moved);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   QTest::mouseMove(view, At(refusing));
@@ -113,7 +112,7 @@ TEST_F(DragFixture, WithShowValidOffEveryTargetShowsTheHandButAnInvalidDropStill
   QTest::mouseMove(view, QPoint(620, 200));
   EXPECT_EQ(OverrideShape(), Qt::BitmapCursor);
   QTest::mouseRelease(view, Qt::LeftButton, {}, At(refusing));
-  EXPECT_EQ(Layout(t), before);
+  EXPECT_EQ(SlotsAsShown(t), before);
   // Checked again: the stock hand over valid targets, no-drop elsewhere.
   QTest::keyClick(w.window.get(), Qt::Key_V, Qt::ControlModifier);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
@@ -126,7 +125,7 @@ TEST_F(DragFixture, WithShowValidOffEveryTargetShowsTheHandButAnInvalidDropStill
 
 TEST_F(DragFixture, ADragWhoseReleaseNeverArrivesEndsWithoutADrop) {
   Table& t = w.table();
-  const auto before = Layout(t);
+  const auto before = SlotsAsShown(t);
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   ASSERT_TRUE(view->dragging());
   // The pointer moves over the valid target with no button held: the release went elsewhere.
@@ -137,9 +136,9 @@ TEST_F(DragFixture, ADragWhoseReleaseNeverArrivesEndsWithoutADrop) {
   EXPECT_FALSE(view->dragging());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(t.ui.dragging);
-  EXPECT_EQ(Layout(t), before);
+  EXPECT_EQ(SlotsAsShown(t), before);
   QTest::mouseRelease(view, Qt::LeftButton, {}, target);  // the late release drops nothing
-  EXPECT_EQ(Layout(t), before);
+  EXPECT_EQ(SlotsAsShown(t), before);
 }
 
 TEST_F(DragFixture, CardsShowTheProgramsHandWhenThePointerRestsOnThem) {
@@ -161,20 +160,21 @@ TEST_F(DragFixture, OnlyTheImagesThatChangedAreRepainted) {
   const ColumnList riders = t.CardsAbove(move.moved);
   QRegion expected;
   auto rect = [&](int slot) {
-    return QRect(t.cards[slot].left, t.cards[slot].top, t.images[slot].width, t.images[slot].height);
+    const SlotPlace place = standalone.layout().PlaceOf(t, slot);
+    return QRect(place.left, place.top, t.images[slot].width, t.images[slot].height);
   };
   expected += rect(move.moved);
   for (int r : riders) expected += rect(r);
   const auto pictures_before = [&] {
     std::vector<int> p;
-    for (const Card& c : t.cards) p.push_back(c.picture);
+    for (int i = 0; i < kSlotCount; ++i) p.push_back(t.card(i).picture);
     return p;
   }();
   w->interaction().DragAndDrop(move.moved, move.target);
   expected += rect(move.moved);
   for (int r : riders) expected += rect(r);
   for (int i = 0; i < kCardSlots; ++i) {
-    if (t.cards[i].picture != pictures_before[i]) expected += rect(i);
+    if (t.card(i).picture != pictures_before[i]) expected += rect(i);
   }
   EXPECT_EQ(standalone.Sync(), expected);
   EXPECT_TRUE(standalone.Sync().isEmpty());  // nothing changed since
@@ -187,8 +187,8 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   w.Deal();
   Table& t = w.table();
   TableView* view = &w->view();
-  ASSERT_EQ(t.cards[43].suit * 100 + t.cards[43].number, 403);
-  ASSERT_EQ(t.cards[34].suit * 100 + t.cards[34].number, 305);
+  ASSERT_EQ(t.card(43).suit * 100 + t.card(43).number, 403);
+  ASSERT_EQ(t.card(34).suit * 100 + t.card(34).number, 305);
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 43));
   QTest::mouseMove(view, GrabPoint(t, 42));
   QTest::mouseRelease(view, Qt::LeftButton, {}, GrabPoint(t, 42));
@@ -208,7 +208,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   model.NewClick(DealCommand::kNew);
   player.DragAndDrop(43, 42);
   player.UndoClick();
-  EXPECT_EQ(Layout(t), Layout(model));
+  EXPECT_EQ(SlotsAsShown(t), SlotsAsShown(model));
   EXPECT_EQ(t.count.num_moves, model.count.num_moves);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -22,14 +22,14 @@ void Press(Window& w, Qt::Key key) { QTest::keyClick(&w->view(), key); }
 // A slot that refuses the moved card: a face-up uppermost card of another column that does not take it.
 int RefusingTarget(const Table& table, int moved) {
   for (int i = 40; i < 48; ++i) {
-    if (table.cards[i].col != table.cards[moved].col && !table.IsValidMove(i, moved)) return i;
+    if (table.card(i).col != table.card(moved).col && !table.IsValidMove(i, moved)) return i;
   }
   return -1;
 }
 
 // Everything a drop changes in the model: the layout, the stacking order, the counts, Undo and the results.
 auto Model(const Table& t) {
-  return std::make_tuple(Layout(t), t.StackingOrder(), t.count.num_moves, t.count.raw_moves,
+  return std::make_tuple(SlotsAsShown(t), t.StackingOrder(), t.count.num_moves, t.count.raw_moves,
                          t.course.undo_enabled, t.course.game_state, t.course.results.wins,
                          t.course.results.losses, ControlsOf(t).num_moves_caption);
 }
@@ -96,7 +96,7 @@ TEST(Keyboard, AKeyboardDropAndAMouseDropOfTheSameCardLeaveTheSameTable) {
     EXPECT_EQ(Play(w).held(), -1);
     EXPECT_EQ(Play(w).focus(), move.moved) << "the focus goes with the card";
     EXPECT_FALSE(t.ui.dragging);
-    EXPECT_EQ(t.cards[move.moved].col, t.cards[move.target].col);
+    EXPECT_EQ(t.card(move.moved).col, t.card(move.target).col);
     by_keys = Model(t);
   }
   Window w;
@@ -164,7 +164,7 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
   Press(w, Qt::Key_Left);
   const QImage framed = view.grab().toImage();
   // The frame lies around the focused card (the uppermost of column 1) and nowhere else.
-  const Card& card = w.table().cards[40];
+  const SlotPlace card = view.layout().PlaceOf(w.table(), 40);
   const Image& image = w.table().images[40];
   const QRect around = QRect(card.left, card.top, image.width, image.height).adjusted(-6, -6, 6, 6);
   int inside = 0;
@@ -187,8 +187,8 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
   QCoreApplication::processEvents();
   QScrollArea& area = w->scroll_area();
   ASSERT_GT(view.height(), area.viewport()->height());
-  auto in_sight = [&area](int slot, const Table& t) {
-    const Card& c = t.cards[slot];
+  auto in_sight = [&area, &view](int slot, const Table& t) {
+    const SlotPlace c = view.layout().PlaceOf(t, slot);
     const Image& i = t.images[slot];
     const QRect shown(QPoint(0, area.verticalScrollBar()->value()), area.viewport()->size());
     return shown.contains(QRect(c.left, c.top, i.width, TablePlaces(t).Find(slot).row == 5 ? i.height : 15));

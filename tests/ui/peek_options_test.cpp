@@ -14,7 +14,7 @@ namespace vantrel::uitest {
 namespace {
 
 std::string PeekText(const Table& t, int slot) {
-  const Card& c = t.cards[slot];
+  const Card c = t.card(slot);
   auto b = [](bool v) { return std::string(v ? "true" : "false"); };
   return "ontop = " + b(c.ontop) + ", back_up = " + b(c.back_up) + ", col = " + std::to_string(c.col) +
          ", card_num = " + std::to_string(slot) + ", number = " + std::to_string(c.number) +
@@ -28,22 +28,22 @@ TEST(Peek, RightButtonShowsTheDetailsRaisesACoveredFaceUpCardAndTheReleaseRestor
   TableView* view = &w->view();
   // Slot 27 (column 4, row 3) is dealt face up with two cards on it.
   const int slot = 27;
-  ASSERT_FALSE(t.cards[slot].back_up);
+  ASSERT_FALSE(t.card(slot).back_up);
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, slot));
   EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, slot));
-  EXPECT_TRUE(t.cards[slot].raised);
-  EXPECT_EQ(t.SlotAt(GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), slot);  // drawn whole over its riders
+  EXPECT_TRUE((t.ui.raised >> slot) & 1);
+  EXPECT_EQ(view->layout().SlotAt(t, GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), slot);  // drawn whole over its riders
   // The release over the bare table ends the peek as well.
   QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(620, 200));
   EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
-  EXPECT_FALSE(t.cards[slot].raised);
-  EXPECT_EQ(t.SlotAt(GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), 43);
+  EXPECT_FALSE((t.ui.raised >> slot) & 1);
+  EXPECT_EQ(view->layout().SlotAt(t, GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), 43);
 
   // A face-down card tells its identity but stays where it is.
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 0));
   EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, 0));
   EXPECT_NE(w->SB()->currentMessage().indexOf(QStringLiteral("back_up = true")), -1);
-  EXPECT_FALSE(t.cards[0].raised);
+  EXPECT_FALSE(t.ui.raised & 1);
   QTest::mouseRelease(view, Qt::RightButton, {}, GrabPoint(t, 0));
   EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
 
@@ -72,8 +72,8 @@ TEST(Peek, BlankSpotsAnswerNeitherPressNorRelease) {
   Table& t = w.table();
   TableView* view = &w->view();
   // Below column 1's cards lies its blank spot.
-  const QPoint blank(t.cards[52].left + 30, 300);
-  ASSERT_EQ(t.SlotAt(blank.x(), blank.y()), 52);
+  const QPoint blank(view->layout().PlaceOf(t, 52).left + 30, 300);
+  ASSERT_EQ(view->layout().SlotAt(t, blank.x(), blank.y()), 52);
   QTest::mousePress(view, Qt::RightButton, {}, blank);
   EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 40));
@@ -99,7 +99,7 @@ TEST(Options, ShowNumberHidesTheLabelWhichKeepsCounting) {
 TEST(Options, TransparencyOffDrawsTheWholePicture) {
   Window w;
   w.Deal();
-  const Card& corner_card = w.table().cards[40];  // uppermost in column 1: its corners show
+  const SlotPlace corner_card = w->view().layout().PlaceOf(w.table(), 40);  // uppermost in column 1: its corners show
   const QPoint corner(corner_card.left, corner_card.top + kCardHeight - 1);
   auto colour = [&] {
     QCoreApplication::processEvents();

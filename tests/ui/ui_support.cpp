@@ -52,15 +52,15 @@ void Window::Deal() {
 }
 
 QPoint GrabPoint(const Table& table, int slot) {
-  const Card& card = table.cards[slot];
+  const SlotPlace place = Layout().PlaceOf(table, slot);
   const Image& image = table.images[slot];
   const bool covered = !table.CardsAbove(slot).empty();
-  return QPoint(card.left + image.width / 2, card.top + (covered ? 7 : image.height / 2));
+  return QPoint(place.left + image.width / 2, place.top + (covered ? 7 : image.height / 2));
 }
 
 int SlotOfCard(const Table& table, int suit, int number) {
   for (int i = 0; i < kCardSlots; ++i) {
-    if (table.cards[i].suit == suit && table.cards[i].number == number) return i;
+    if (table.card(i).suit == suit && table.card(i).number == number) return i;
   }
   return -1;
 }
@@ -72,11 +72,12 @@ Move FindValidMove(const Table& table) {
   return {};
 }
 
-std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
+std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& table) {
   std::vector<std::tuple<int, int, int, bool, bool>> layout;
   for (int i = 0; i < kCardSlots; ++i) {
-    const Card& c = table.cards[i];
-    layout.emplace_back(c.left, c.top, c.col, c.back_up, c.ontop);
+    const Card c = table.card(i);
+    const SlotPlace place = Layout().PlaceOf(table, i);
+    layout.emplace_back(place.left, place.top, c.col, c.back_up, c.ontop);
   }
   return layout;
 }

@@ -55,7 +55,7 @@ struct Move {
 };
 Move FindValidMove(const Table& table);
 // The images of every card slot (place, column, face, uppermost), to tell whether anything moved.
-std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table);
+std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& table);
 
 // Shows the keyboard's focus if it is not shown yet, then moves it to `slot` with the arrow keys, the
 // shortest way.

@@ -47,8 +47,8 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
   EXPECT_EQ(w->OuterSize(), QSize(635, 460));
   EXPECT_EQ(w->centralWidget()->width() + 8, 635);
   EXPECT_EQ(w->centralWidget()->height() + w->SB()->height() + 46, 460);
-  EXPECT_EQ(w.table().window.height, 460);
-  EXPECT_EQ(w.table().window.blank_height, 364);
+  EXPECT_EQ(w->view().layout().window_height(), 460);
+  EXPECT_EQ(w.table().images[kBlankFirst].height, 364);
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Vantrel"));
   // The limits: 100 to 635 wide, at least 100 high.
   EXPECT_EQ(w->maximumWidth() + 8, 635);
@@ -59,27 +59,27 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
 TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   Window w;
   w.Deal();
-  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].top, 280);
+  const auto top = [&w](int slot) { return w->view().layout().PlaceOf(w.table(), slot).top; };
+  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(top(slot), 280);
   w->SetOuterSize(635, 600);
   QCoreApplication::processEvents();
   EXPECT_EQ(w->OuterSize(), QSize(635, 600));
-  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(w.table().cards[slot].top, 420);
+  for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(top(slot), 420);
   // The label and the button follow the bottom edge: 25 and 21 pixels above it.
   const int client_bottom = 600 - 46;
   EXPECT_EQ(w->NumMoves_lbl()->geometry().bottom() + 1, client_bottom - 25);
   EXPECT_EQ(w->ShowMovesBtn()->geometry().bottom() + 1, client_bottom - 21);
   EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, 627 - 8);
 
-  // A reserve card moved into a column keeps its place; the others follow.
-  Table& t = w.table();
-  t.cards[49].col = 3;
-  t.cards[49].top = 200;
+  // A reserve card moved into a column keeps its place; the others follow. (The two of diamonds of the
+  // reserve row goes onto the three of diamonds uppermost in column 2.)
+  ASSERT_TRUE(w.table().PlayDrop(41, 49));
   w->SetOuterSize(635, 500);
   QCoreApplication::processEvents();
-  EXPECT_EQ(t.cards[48].top, 320);
-  EXPECT_EQ(t.cards[49].top, 200);
-  EXPECT_EQ(t.cards[50].top, 320);
-  EXPECT_EQ(t.cards[51].top, 320);
+  EXPECT_EQ(top(48), 320);
+  EXPECT_EQ(top(49), 105);
+  EXPECT_EQ(top(50), 320);
+  EXPECT_EQ(top(51), 320);
 }
 
 TEST(Window, CentringUsesTheWholePrimaryScreen) {

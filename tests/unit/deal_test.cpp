@@ -14,33 +14,31 @@ std::string Identities(const Table& t) {
   std::string out;
   for (int i = 0; i < kCardSlots; ++i) {
     if (i) out += ' ';
-    out += RankName(t.cards[i].number);
-    out += SuitLetter(t.cards[i].suit);
+    out += RankName(t.card(i).number);
+    out += SuitLetter(t.card(i).suit);
   }
   return out;
 }
 
-TEST(Deal, ResetGivesTheOrderedDeckAndClearsFlags) {
+TEST(Deal, BeforeTheFirstDealNothingLiesAnywhere) {
   Game g;
-  g.Deal();
-  g.table.cards[3].raised = true;
-  g.table.ResetCards(true);
-  EXPECT_EQ(g.table.cards[0].suit, 1);
-  EXPECT_EQ(g.table.cards[0].number, 1);
-  EXPECT_EQ(g.table.cards[13].suit, 2);
-  EXPECT_EQ(g.table.cards[13].number, 1);
-  EXPECT_EQ(g.table.cards[51].suit, 4);
-  EXPECT_EQ(g.table.cards[51].number, 13);
-  // The blank spots get identities too, from the same arithmetic: numbers 1..8 of spades.
-  EXPECT_EQ(g.table.cards[52].suit, 1);
-  EXPECT_EQ(g.table.cards[52].number, 1);
-  EXPECT_EQ(g.table.cards[59].number, 8);
-  for (const Card& c : g.table.cards) {
-    EXPECT_TRUE(c.back_up);
-    EXPECT_FALSE(c.ontop);
-    EXPECT_FALSE(c.raised);
+  for (int i = 0; i < kSlotCount; ++i) {
+    const Card c = g.table.card(i);
+    EXPECT_EQ(c.suit, 0);
+    EXPECT_EQ(c.number, 0);
+    EXPECT_FALSE(c.back_up);
+    EXPECT_EQ(c.picture, kNoPicture);
+    EXPECT_FALSE(g.table.images[i].visible);
   }
-  for (const Image& image : g.table.images) EXPECT_FALSE(image.visible);
+  EXPECT_EQ(g.table.card(49).col, 10);  // every slot knows its column all the same
+  g.Deal();
+  // The blank spots have identities of the ordered deck's arithmetic: numbers 1..8 of spades, face down.
+  for (int b = kBlankFirst; b < kSlotCount; ++b) {
+    EXPECT_EQ(g.table.card(b).suit, 1);
+    EXPECT_EQ(g.table.card(b).number, b - kBlankFirst + 1);
+    EXPECT_TRUE(g.table.card(b).back_up);
+    EXPECT_FALSE(g.table.card(b).ontop);
+  }
 }
 
 // Deals computed by an independent model of the generator and the shuffle.
@@ -76,6 +74,14 @@ TEST(Deal, GeneratorFollowsTheLinearCongruence) {
   EXPECT_EQ(r.Below(0), 0);
   r.Seed(0xFFFFFFFFu);
   EXPECT_EQ(r.state(), 0xFFFFFFFFull);  // the high word is cleared by seeding
+  // Drawn ahead four at a time, the outputs are the generator's own, one after another.
+  for (std::uint32_t seed : {0u, 1u, 1700000000u, 0xFFFFFFFFu}) {
+    std::array<std::uint32_t, 203> ahead;
+    Random::DrawAhead(seed, ahead.data(), static_cast<int>(ahead.size()));
+    Random one;
+    one.Seed(seed);
+    for (std::uint32_t out : ahead) EXPECT_EQ(out, one.Next()) << "seed " << seed;
+  }
 }
 
 TEST(Deal, ShuffleIsAPermutationAndTheSameSecondGivesTheSameDeal) {
@@ -85,9 +91,8 @@ TEST(Deal, ShuffleIsAPermutationAndTheSameSecondGivesTheSameDeal) {
     b.Deal();
     std::set<int> faces;
     for (int i = 0; i < kCardSlots; ++i) {
-      faces.insert(FacePicture(a.table.cards[i].suit, a.table.cards[i].number));
-      EXPECT_EQ(a.table.cards[i].suit, b.table.cards[i].suit);
-      EXPECT_EQ(a.table.cards[i].number, b.table.cards[i].number);
+      faces.insert(FacePicture(a.table.card(i).suit, a.table.card(i).number));
+      EXPECT_EQ(a.table.card(i), b.table.card(i));
     }
     EXPECT_EQ(faces.size(), 52u) << "seed " << seed;
   }
@@ -104,20 +109,18 @@ TEST(Deal, LayoutPlacesFacesBacksAndFlags) {
   const Table& t = g.table;
   const std::set<int> face_down = {0, 1, 2, 5, 6, 7, 8, 9, 14, 15, 16, 23};
   for (int i = 0; i < kSlotCount; ++i) {
-    const Card& c = t.cards[i];
+    const Card c = t.card(i);
+    const SlotPlace place = g.layout.PlaceOf(t, i);
     SCOPED_TRACE("slot " + std::to_string(i));
     EXPECT_TRUE(t.images[i].visible);
     if (i < kColumnSlots) {
-      EXPECT_EQ(c.left, (i % 8) * 75 + 15);
-      EXPECT_EQ(c.top, (i / 8) * 15 + 15);
+      EXPECT_EQ(place, (SlotPlace{(i % 8) * 75 + 15, (i / 8) * 15 + 15}));
       EXPECT_EQ(c.col, i % 8 + 1);
     } else if (i < kBlankFirst) {
-      EXPECT_EQ(c.left, 165 + (i - 48) * 75);
-      EXPECT_EQ(c.top, 280);
+      EXPECT_EQ(place, (SlotPlace{165 + (i - 48) * 75, 280}));
       EXPECT_EQ(c.col, i - 39);
     } else {
-      EXPECT_EQ(c.left, (i - 52) * 75 + 15);
-      EXPECT_EQ(c.top, 0);
+      EXPECT_EQ(place, (SlotPlace{(i - 52) * 75 + 15, 0}));
       EXPECT_EQ(c.col, i - 51);
       EXPECT_EQ(c.picture, kNoPicture);
       EXPECT_TRUE(c.back_up);
@@ -139,34 +142,32 @@ TEST(Deal, ReserveRowFollowsTheWindowHeight) {
   for (int height : {460, 600, 195, 100}) {
     Game g(1700000000, height);
     g.Deal();
-    for (int i = kReserveFirst; i < kBlankFirst; ++i) EXPECT_EQ(g.table.cards[i].top, height - 180);
+    for (int i = kReserveFirst; i < kBlankFirst; ++i) EXPECT_EQ(g.layout.PlaceOf(g.table, i).top, height - 180);
   }
+  // A reserve card that went into a column stays there whatever the height: the two of diamonds of the
+  // reserve row onto the three of diamonds uppermost in column 2.
   Game g(1700000000);
   g.Deal();
-  // A reserve card that went into a column stays there when the window is resized.
-  const int moved = 49;
-  g.table.cards[moved].col = 3;
-  g.table.window.height = 600;
-  g.table.FormResize();
-  EXPECT_EQ(g.table.cards[48].top, 420);
-  EXPECT_EQ(g.table.cards[49].top, 280);
-  EXPECT_EQ(g.table.cards[50].top, 420);
-  EXPECT_EQ(g.table.cards[51].top, 420);
-  EXPECT_EQ(g.table.cards[0].top, 15);
+  ASSERT_TRUE(g.table.PlayDrop(41, 49));
+  const Layout tall(600);
+  EXPECT_EQ(tall.PlaceOf(g.table, 48).top, 420);
+  EXPECT_EQ(tall.PlaceOf(g.table, 49), (SlotPlace{90, 105}));
+  EXPECT_EQ(tall.PlaceOf(g.table, 0).top, 15);
 }
 
 TEST(Deal, SlotAtFindsTheTopmostVisibleImage) {
   Game g(1700000000);
-  EXPECT_EQ(g.table.SlotAt(20, 20), -1);  // nothing is visible before the first deal
+  const Layout& at = g.layout;
+  EXPECT_EQ(at.SlotAt(g.table, 20, 20), -1);  // nothing is visible before the first deal
   g.Deal();
   const Table& t = g.table;
-  EXPECT_EQ(t.SlotAt(20, 20), 0);        // only the head's strip shows there
-  EXPECT_EQ(t.SlotAt(20, 100), 40);      // the last card of column 1 covers the rest
-  EXPECT_EQ(t.SlotAt(15 + 70, 15), 0);   // the right edge belongs to the image
-  EXPECT_EQ(t.SlotAt(15 + 71, 15), -1);  // the gap between columns is bare table
-  EXPECT_EQ(t.SlotAt(20, 5), 52);        // above the head only the blank spot lies
-  EXPECT_EQ(t.SlotAt(170, 300), 48);     // the reserve row
-  EXPECT_EQ(t.SlotAt(620, 300), -1);
+  EXPECT_EQ(at.SlotAt(t, 20, 20), 0);        // only the head's strip shows there
+  EXPECT_EQ(at.SlotAt(t, 20, 100), 40);      // the last card of column 1 covers the rest
+  EXPECT_EQ(at.SlotAt(t, 15 + 70, 15), 0);   // the right edge belongs to the image
+  EXPECT_EQ(at.SlotAt(t, 15 + 71, 15), -1);  // the gap between columns is bare table
+  EXPECT_EQ(at.SlotAt(t, 20, 5), 52);        // above the head only the blank spot lies
+  EXPECT_EQ(at.SlotAt(t, 170, 300), 48);     // the reserve row
+  EXPECT_EQ(at.SlotAt(t, 620, 300), -1);
 }
 
 }  // namespace

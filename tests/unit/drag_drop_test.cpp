@@ -11,12 +11,17 @@ struct Place {
   bool operator==(const Place&) const = default;
 };
 
-Place PlaceOf(const std::array<Card, kSlotCount>& cards, int slot) {
-  const Card& c = cards[slot];
-  return {c.left, c.top, c.col};
+Place PlaceOf(const Game& g, int slot) {
+  const SlotPlace at = g.layout.PlaceOf(g.table, slot);
+  return {at.left, at.top, g.table.card(slot).col};
 }
 
-Place PlaceOf(const Table& t, int slot) { return PlaceOf(t.cards, slot); }
+// Every slot as the player sees it: the card and where it lies.
+std::vector<std::pair<Card, Place>> Slots(const Game& g) {
+  std::vector<std::pair<Card, Place>> slots;
+  for (int i = 0; i < kSlotCount; ++i) slots.emplace_back(g.table.card(i), PlaceOf(g, i));
+  return slots;
+}
 
 TEST(DragDrop, TheDraggedCardTakesItsRidersInOrder) {
   Game g;
@@ -29,20 +34,20 @@ TEST(DragDrop, TheDraggedCardTakesItsRidersInOrder) {
   g.player.CardDragDrop(s9, h7);  // on the covered nine: lands on the eight
   g.player.CardEndDrag();
   EXPECT_FALSE(t.ui.dragging);
-  EXPECT_EQ(PlaceOf(t, h7), (Place{90, 45, 2}));
-  EXPECT_EQ(PlaceOf(t, c4), (Place{90, 60, 2}));
-  EXPECT_EQ(PlaceOf(t, qd), (Place{90, 75, 2}));
-  EXPECT_TRUE(t.cards[qd].ontop);
-  EXPECT_FALSE(t.cards[SlotOf(t, "8H")].ontop);
+  EXPECT_EQ(PlaceOf(g, h7), (Place{90, 45, 2}));
+  EXPECT_EQ(PlaceOf(g, c4), (Place{90, 60, 2}));
+  EXPECT_EQ(PlaceOf(g, qd), (Place{90, 75, 2}));
+  EXPECT_TRUE(t.card(qd).ontop);
+  EXPECT_FALSE(t.card(SlotOf(t, "8H")).ontop);
   // The moved group is drawn over the column it joined, in its order.
   EXPECT_LT(t.images[h7].z, t.images[c4].z);
   EXPECT_LT(t.images[c4].z, t.images[qd].z);
   EXPECT_GT(t.images[h7].z, t.images[SlotOf(t, "8H")].z);
   // The face-down two it uncovered turns up, and such a move cannot be taken back.
   const int s2 = SlotOf(t, "2S");
-  EXPECT_FALSE(t.cards[s2].back_up);
-  EXPECT_TRUE(t.cards[s2].ontop);
-  EXPECT_EQ(t.cards[s2].picture, FacePicture(1, 2));
+  EXPECT_FALSE(t.card(s2).back_up);
+  EXPECT_TRUE(t.card(s2).ontop);
+  EXPECT_EQ(t.card(s2).picture, FacePicture(1, 2));
   EXPECT_FALSE(t.course.undo_enabled);
 }
 
@@ -51,17 +56,14 @@ TEST(DragDrop, RefusedDropsChangeNothing) {
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"7H"}, {"8D"}, {"KS", "QS"}}, {"6H"});
-  const auto before = t.cards;
+  const auto before = Slots(g);
   const int undo_before = t.course.undo_enabled;
   g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8D"));  // another suit
   g.player.DragAndDrop(SlotOf(t, "QS"), SlotOf(t, "KS"));  // its own column
   g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "6H"));  // a reserve card
   g.player.DragAndDrop(SlotOf(t, "7H"), 59);               // an empty column takes only Kings
   g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "7H"));  // itself
-  for (int i = 0; i < kSlotCount; ++i) {
-    EXPECT_EQ(PlaceOf(t, i), PlaceOf(before, i));
-    EXPECT_EQ(t.cards[i].ontop, before[i].ontop);
-  }
+  EXPECT_EQ(Slots(g), before);
   EXPECT_EQ(t.course.undo_enabled, undo_before);
 }
 
@@ -73,38 +75,38 @@ TEST(DragDrop, KingsEmptyColumnsAndTheReserve) {
   // A King with its rider to the empty column's blank area lands at the head.
   const int ks = SlotOf(t, "KS"), qs = SlotOf(t, "QS");
   g.player.DragAndDrop(ks, 54);
-  EXPECT_EQ(PlaceOf(t, ks), (Place{165, 15, 3}));
-  EXPECT_EQ(PlaceOf(t, qs), (Place{165, 30, 3}));
-  EXPECT_FALSE(t.cards[SlotOf(t, "9D")].back_up);
+  EXPECT_EQ(PlaceOf(g, ks), (Place{165, 15, 3}));
+  EXPECT_EQ(PlaceOf(g, qs), (Place{165, 30, 3}));
+  EXPECT_FALSE(t.card(SlotOf(t, "9D")).back_up);
   // A reserve card uncovers nothing and leaves Undo on.
   const int js = SlotOf(t, "JS");
   g.player.DragAndDrop(js, qs);
-  EXPECT_EQ(PlaceOf(t, js), (Place{165, 45, 3}));
+  EXPECT_EQ(PlaceOf(g, js), (Place{165, 45, 3}));
   EXPECT_TRUE(t.course.undo_enabled);
   // Moving the first card of a column empties it; nothing turns over.
   const int c5 = SlotOf(t, "5C");
   g.player.DragAndDrop(c5, SlotOf(t, "6C"));
-  EXPECT_TRUE(t.cards[SlotOf(t, "KH")].ontop);
+  EXPECT_TRUE(t.card(SlotOf(t, "KH")).ontop);
   g.player.DragAndDrop(SlotOf(t, "KH"), 56);
-  EXPECT_EQ(PlaceOf(t, SlotOf(t, "KH")), (Place{315, 15, 5}));
+  EXPECT_EQ(PlaceOf(g, SlotOf(t, "KH")), (Place{315, 15, 5}));
   EXPECT_TRUE(t.CardsAbove(52).empty());
   EXPECT_TRUE(t.course.undo_enabled);
 }
 
 TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
-  // At an outer height of 210 the reserve row lies at Top 30, over column 3's face-down head (Left 165,
-  // Top 15). Moving the first reserve card must not turn that head over.
+  // At an outer height of 210 the reserve row lies at Top 30, on column 3's second row (Left 165), over its
+  // face-down head. Moving the first reserve card must not turn that head over.
   for (std::uint32_t seed = 1700000000; seed < 1700001000; ++seed) {
     Game g(seed, 210);
     g.Deal();
     Table& t = g.table;
     for (const LegalDrop& drop : t.ListLegalDrops()) {
       if (drop.moved != kReserveFirst) continue;
-      ASSERT_EQ(t.cards[kReserveFirst].left, t.cards[2].left);
-      ASSERT_EQ(t.cards[kReserveFirst].top, t.cards[2].top + kRowStep);
+      ASSERT_EQ(g.layout.PlaceOf(t, kReserveFirst).left, g.layout.PlaceOf(t, 2).left);
+      ASSERT_EQ(g.layout.PlaceOf(t, kReserveFirst).top, g.layout.PlaceOf(t, 2).top + kRowStep);
       g.player.DragAndDrop(kReserveFirst, drop.target);
-      EXPECT_TRUE(t.cards[2].back_up) << "seed " << seed;
-      EXPECT_EQ(t.cards[2].picture, kBackPicture);
+      EXPECT_TRUE(t.card(2).back_up) << "seed " << seed;
+      EXPECT_EQ(t.card(2).picture, kBackPicture);
       return;
     }
   }
@@ -119,14 +121,14 @@ TEST(DragDrop, AColumnCardUncoversTheCardUnderItWhereAReserveCardLiesToo) {
   Table& t = g.table;
   LayOut(t, {{"9C"}, {"10D"}, {"JS", "5S*", "7H"}, {"8H"}}, {"QD"});
   const int s5 = SlotOf(t, "5S"), qd = SlotOf(t, "QD");
-  ASSERT_EQ(PlaceOf(t, s5), (Place{165, 30, 3}));
-  ASSERT_EQ(PlaceOf(t, qd), (Place{165, 30, 9}));
-  const Card reserve_before = t.cards[qd];
+  ASSERT_EQ(PlaceOf(g, s5), (Place{165, 30, 3}));
+  ASSERT_EQ(PlaceOf(g, qd), (Place{165, 30, 9}));
+  const Card reserve_before = t.card(qd);
   g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8H"));
-  EXPECT_FALSE(t.cards[s5].back_up);
-  EXPECT_TRUE(t.cards[s5].ontop);
-  EXPECT_EQ(t.cards[s5].picture, FacePicture(1, 5));
-  EXPECT_EQ(t.cards[qd], reserve_before);
+  EXPECT_FALSE(t.card(s5).back_up);
+  EXPECT_TRUE(t.card(s5).ontop);
+  EXPECT_EQ(t.card(s5).picture, FacePicture(1, 5));
+  EXPECT_EQ(t.card(qd), reserve_before);
 }
 
 TEST(DragDrop, AFaceDownCardThatFitsArrivesFaceDown) {
@@ -136,10 +138,10 @@ TEST(DragDrop, AFaceDownCardThatFitsArrivesFaceDown) {
   LayOut(t, {{"3D", "7C*", "2H"}, {"8C"}});
   const int c7 = SlotOf(t, "7C");
   g.player.DragAndDrop(c7, SlotOf(t, "8C"));
-  EXPECT_EQ(PlaceOf(t, c7), (Place{90, 30, 2}));
-  EXPECT_TRUE(t.cards[c7].back_up);
-  EXPECT_EQ(t.cards[c7].picture, kBackPicture);
-  EXPECT_EQ(PlaceOf(t, SlotOf(t, "2H")), (Place{90, 45, 2}));
+  EXPECT_EQ(PlaceOf(g, c7), (Place{90, 30, 2}));
+  EXPECT_TRUE(t.card(c7).back_up);
+  EXPECT_EQ(t.card(c7).picture, kBackPicture);
+  EXPECT_EQ(PlaceOf(g, SlotOf(t, "2H")), (Place{90, 45, 2}));
 }
 
 TEST(DragDrop, UndoRestoresTheCardsButNotHowTheyAreDrawn) {
@@ -147,22 +149,20 @@ TEST(DragDrop, UndoRestoresTheCardsButNotHowTheyAreDrawn) {
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"4S", "9H"}, {"8H", "3C"}, {"10H"}}, {"2D"});
-  const auto before = t.cards;
+  const auto before = Slots(g);
   const int moves_before = t.count.num_moves;
   const int h9 = SlotOf(t, "9H");
   g.player.DragAndDrop(h9, SlotOf(t, "10H"));
   ASSERT_TRUE(t.course.undo_enabled);
   ASSERT_NE(t.count.num_moves, moves_before);
   const auto images_after_drop = t.images;
-  // A resize between the move and the undo: the reserve card returns to where it was saved.
-  t.window.height = 600;
-  t.FormResize();
   g.player.UndoClick();
+  EXPECT_EQ(Slots(g), before);
   for (int i = 0; i < kSlotCount; ++i) {
-    SCOPED_TRACE("slot " + std::to_string(i));
-    EXPECT_EQ(t.cards[i], before[i]);
-    EXPECT_EQ(t.images[i].z, images_after_drop[i].z);  // the moved cards stay drawn on top
+    EXPECT_EQ(t.images[i].z, images_after_drop[i].z) << "slot " << i;  // the moved cards stay drawn on top
   }
+  // The reserve row keeps to the bottom edge of a window resized meanwhile.
+  EXPECT_EQ(Layout(600).PlaceOf(t, SlotOf(t, "2D")).top, 420);
   EXPECT_EQ(t.count.num_moves, moves_before);
   EXPECT_EQ(ControlsOf(t).num_moves_caption, "Number of Moves: " + std::to_string(moves_before));
   EXPECT_FALSE(t.course.undo_enabled);
@@ -219,7 +219,7 @@ TEST(DragDrop, DragFeedbackFollowsShowValid) {
   }
   // Accepted by the cursor, an invalid drop still does nothing.
   g.player.DragAndDrop(h7, d8);
-  EXPECT_EQ(t.cards[h7].col, 1);
+  EXPECT_EQ(t.card(h7).col, 1);
   g.player.ShowValidClick();
   EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
   EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);

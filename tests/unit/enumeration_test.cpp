@@ -34,8 +34,8 @@ TEST(Enumeration, FreshDealCountsTheFaceUpCardsDropsOntoUppermostCards) {
     int counted = 0;
     for (const LegalDrop& d : t.count.drops) {
       SCOPED_TRACE("seed " + std::to_string(seed) + " drop " + std::to_string(d.moved));
-      EXPECT_EQ(d.counted, !t.cards[d.moved].back_up);
-      EXPECT_TRUE(IsBlankSpot(d.target) || (t.cards[d.target].ontop && t.cards[d.target].col <= 8));
+      EXPECT_EQ(d.counted, !t.card(d.moved).back_up);
+      EXPECT_TRUE(IsBlankSpot(d.target) || (t.card(d.target).ontop && t.card(d.target).col <= 8));
       EXPECT_TRUE(t.IsValidMove(d.target, d.moved));
       counted += d.counted ? 1 : 0;
     }
@@ -85,7 +85,7 @@ TEST(Enumeration, AReserveKingAtTheHeadsHeightIsNoHead) {
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"9D"}, {"5C"}, {"3D"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}}, {"KH"});
-  ASSERT_EQ(t.cards[kReserveFirst].top, kHeadTop);
+  ASSERT_EQ(g.layout.PlaceOf(t, kReserveFirst).top, kHeadTop);
   // The reserve King may still go to the empty column: one real move, and the game goes on.
   EXPECT_EQ(t.count.raw_moves, 1);
   EXPECT_EQ(t.count.num_moves, 1);
@@ -109,9 +109,10 @@ TEST(Enumeration, TheWonLayoutAndAlmostWonOnes) {
              {"AH"}});
   EXPECT_FALSE(t.CheckWin());
   // The right count is not enough: a pile out of order is no pile.
-  LayOutWon(t);
-  std::swap(t.cards[SlotOf(t, "5H")].top, t.cards[SlotOf(t, "4H")].top);
-  t.FindMoves();
+  LayOut(t, {{"KS", "QS", "JS", "10S", "9S", "8S", "7S", "6S", "5S", "4S", "3S", "2S", "AS"},
+             {"KC", "QC", "JC", "10C", "9C", "8C", "7C", "6C", "5C", "4C", "3C", "2C", "AC"},
+             {"KD", "QD", "JD", "10D", "9D", "8D", "7D", "6D", "5D", "4D", "3D", "2D", "AD"},
+             {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "4H", "5H", "3H", "2H", "AH"}});
   EXPECT_EQ(t.count.raw_moves, 16);
   EXPECT_FALSE(t.CheckWin());
 }

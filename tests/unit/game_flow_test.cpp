@@ -10,7 +10,7 @@ namespace {
 
 std::vector<std::pair<int, int>> Identities(const Table& t) {
   std::vector<std::pair<int, int>> ids;
-  for (int i = 0; i < kCardSlots; ++i) ids.emplace_back(t.cards[i].suit, t.cards[i].number);
+  for (int i = 0; i < kCardSlots; ++i) ids.emplace_back(t.card(i).suit, t.card(i).number);
   return ids;
 }
 
@@ -47,7 +47,7 @@ TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
   EXPECT_EQ(g.host.questions[0], "Are you sure you want to start a new game?");
   EXPECT_EQ(Identities(g.table), first);
   EXPECT_EQ(g.table.course.results.losses, 1);
-  for (int i = 0; i < kColumnSlots; ++i) EXPECT_EQ(g.table.cards[i].top, (i / 8) * 15 + 15);
+  for (int i = 0; i < kColumnSlots; ++i) EXPECT_EQ(g.layout.PlaceOf(g.table, i).top, (i / 8) * 15 + 15);
 
   // New reshuffles with the clock.
   g.table.NewClick(DealCommand::kNew);

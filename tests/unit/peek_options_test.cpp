@@ -6,6 +6,8 @@
 namespace vantrel::testing {
 namespace {
 
+bool Raised(const Table& t, int slot) { return (t.ui.raised >> slot) & 1; }
+
 TEST(Peek, TheStatusTextAndTheRaisedCard) {
   Game g;
   g.Deal();
@@ -16,13 +18,13 @@ TEST(Peek, TheStatusTextAndTheRaisedCard) {
   g.player.CardClickDown(h9, MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text, "ontop = false, back_up = false, col = 1, card_num = " + std::to_string(h9) +
                                   ", number = 9, suit = 4");
-  EXPECT_TRUE(t.cards[h9].raised);
+  EXPECT_TRUE(Raised(t, h9));
   EXPECT_EQ(t.StackingOrder().back(), h9);
   EXPECT_GT(t.images[h9].z, z_before);
   // The release, anywhere the window hears it, puts the riders back over it in their order.
   g.player.CardClickUp(MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text, "");
-  EXPECT_FALSE(t.cards[h9].raised);
+  EXPECT_FALSE(Raised(t, h9));
   const auto order = t.StackingOrder();
   EXPECT_EQ(order[kSlotCount - 3], SlotOf(t, "5S"));
   EXPECT_EQ(order[kSlotCount - 2], SlotOf(t, "4D"));
@@ -37,14 +39,14 @@ TEST(Peek, TheStatusTextAndTheRaisedCard) {
   g.player.CardClickDown(jh, MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text.rfind("ontop = true, back_up = false, col = 9, ", 0), 0u);
   g.player.CardClickDown(SlotOf(t, "3C"), MouseButton::kRight);
-  for (const Card& c : t.cards) EXPECT_FALSE(c.raised);
+  EXPECT_EQ(t.ui.raised, 0u);
   // Left and middle buttons never peek.
   g.player.CardClickUp(MouseButton::kRight);
   g.player.CardClickDown(h9, MouseButton::kLeft);
   g.player.CardClickDown(h9, MouseButton::kMiddle);
   g.player.CardClickUp(MouseButton::kLeft);
   EXPECT_EQ(t.ui.status_text, "");
-  EXPECT_FALSE(t.cards[h9].raised);
+  EXPECT_FALSE(Raised(t, h9));
 }
 
 TEST(Peek, EachReleaseRestoresTheHighestRaisedCard) {
@@ -58,10 +60,10 @@ TEST(Peek, EachReleaseRestoresTheHighestRaisedCard) {
   g.player.PeekCard(h9);
   g.player.PeekCard(d8);
   g.player.UnpeekCard();
-  EXPECT_TRUE(t.cards[h9].raised);
-  EXPECT_FALSE(t.cards[d8].raised);
+  EXPECT_TRUE(Raised(t, h9));
+  EXPECT_FALSE(Raised(t, d8));
   g.player.UnpeekCard();
-  EXPECT_FALSE(t.cards[h9].raised);
+  EXPECT_FALSE(Raised(t, h9));
   EXPECT_GT(t.images[SlotOf(t, "5S")].z, t.images[h9].z);
 }
 

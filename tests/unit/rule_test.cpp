@@ -8,9 +8,9 @@
 namespace vantrel::testing {
 namespace {
 
-std::vector<int> Tops(const Table& t, const ColumnList& list) {
+std::vector<int> Tops(const Game& g, const ColumnList& list) {
   std::vector<int> tops;
-  for (int slot : list) tops.push_back(t.cards[slot].top);
+  for (int slot : list) tops.push_back(g.layout.PlaceOf(g.table, slot).top);
   return tops;
 }
 
@@ -19,7 +19,7 @@ TEST(Rule, CardsAboveListsTheColumnNearestFirst) {
   g.Deal();
   const Table& t = g.table;
   const ColumnList above = t.CardsAbove(2);  // the head of column 3
-  EXPECT_EQ(Tops(t, above), (std::vector<int>{30, 45, 60, 75, 90}));
+  EXPECT_EQ(Tops(g, above), (std::vector<int>{30, 45, 60, 75, 90}));
   EXPECT_EQ(std::vector<int>(above.begin(), above.end()), (std::vector<int>{10, 18, 26, 34, 42}));
   EXPECT_TRUE(t.CardsAbove(42).empty());  // the uppermost card
   EXPECT_TRUE(t.CardsAbove(49).empty());  // a reserve card never carries anything
@@ -27,27 +27,23 @@ TEST(Rule, CardsAboveListsTheColumnNearestFirst) {
   EXPECT_EQ(t.CardsAbove(54)[0], 2);
 }
 
-TEST(Rule, CardsAboveHasNoCapacityLimitAndSurvivesABrokenChain) {
+TEST(Rule, CardsAboveHasRoomForTheLongestColumn) {
   Game g;
   g.Deal();
   Table& t = g.table;
   // Forty cards in column 1, far more than a dealt column ever holds; the rest out of play.
-  for (int i = 40; i < kCardSlots; ++i) t.cards[i].col = 0;
-  for (int i = 0; i < 40; ++i) {
-    t.cards[i].col = 1;
-    t.cards[i].left = 15;
-    t.cards[i].top = 15 + 15 * i;
-  }
+  std::array<std::vector<std::uint8_t>, kColumns> laid;
+  for (int code = 0; code < 40; ++code) laid[0].push_back(static_cast<std::uint8_t>(code));
+  std::array<std::uint8_t, kReservePlaces> none;
+  none.fill(kNoCard);
+  std::array<std::uint8_t, kDeck> slots;
+  for (int code = 0; code < kDeck; ++code) slots[code] = static_cast<std::uint8_t>(code);
+  t.position = Position::Arrange(laid, none, 0, slots);
   const ColumnList all = t.CardsAbove(52);
   ASSERT_EQ(all.count, 40);
   for (int i = 0; i < 40; ++i) EXPECT_EQ(all[i], i);
   EXPECT_EQ(t.CardsAbove(0).count, 39);
-  // A gap in the chain: every card still listed once, in order of height.
-  t.cards[5].top = 1000;
-  const ColumnList gap = t.CardsAbove(52);
-  ASSERT_EQ(gap.count, 40);
-  EXPECT_EQ(gap[39], 5);
-  EXPECT_EQ(gap[5], 6);
+  EXPECT_EQ(t.LandingSlot(52), 39);
 }
 
 TEST(Rule, DropsAsAPlayerWouldTryThem) {
@@ -79,21 +75,10 @@ TEST(Rule, DropsAsAPlayerWouldTryThem) {
   EXPECT_FALSE(t.IsValidMove(SlotOf(t, "2C"), SlotOf(t, "AC")));
   EXPECT_TRUE(t.IsValidMove(SlotOf(t, "10S"), SlotOf(t, "9S"))) << "a face-down card whose identity fits";
   // Never within the moved card's own column, even onto a fitting face-up uppermost card.
-  t.cards[s8].back_up = false;
-  EXPECT_TRUE(t.IsValidMove(s8, s7));
-  t.cards[s7].col = 8;
-  EXPECT_FALSE(t.IsValidMove(s8, s7));
-}
-
-TEST(Rule, NothingGoesOnAnAce) {
-  Game g;
-  g.Deal();
-  Table& t = g.table;
-  LayOut(t, {{"AH"}, {"KH"}}, {});
-  // Only the target's "number above one" keeps a card numbered 0 off an Ace of its suit.
-  const int ace = SlotOf(t, "AH"), zero = SlotOf(t, "KH");
-  t.cards[zero].number = 0;
-  EXPECT_FALSE(t.IsValidMove(ace, zero));
+  LayOut(t, {{"9S*", "7S"}, {"8S"}}, {});
+  EXPECT_TRUE(t.IsValidMove(SlotOf(t, "8S"), SlotOf(t, "7S")));
+  LayOut(t, {{"9S*", "8S", "7S"}}, {});
+  EXPECT_FALSE(t.IsValidMove(SlotOf(t, "7S"), SlotOf(t, "8S")));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 #include <string_view>
 
 #include "table/card_names.h"
@@ -28,68 +29,56 @@ CardId ParseCard(const std::string& text) {
 
 int SlotOf(const Table& table, const std::string& card) {
   const CardId id = ParseCard(card);
-  for (int i = 0; i < kCardSlots; ++i) {
-    if (table.cards[i].suit == id.suit && table.cards[i].number == id.number) return i;
-  }
-  return -1;
+  return table.position.dealt() ? table.position.slot_of(CardCode(id.suit, id.number)) : -1;
 }
 
 void LayOut(Table& table, std::initializer_list<std::initializer_list<const char*>> columns,
             std::initializer_list<const char*> reserve) {
-  bool used[kCardSlots] = {};
-  bool slot_taken[kCardSlots] = {};
-  auto place = [&](const std::string& text, int slot, int col, int left, int top) -> Card& {
+  std::array<std::vector<std::uint8_t>, kColumns> laid;
+  std::array<std::uint8_t, kReservePlaces> places;
+  places.fill(kNoCard);
+  std::uint64_t face_down = 0;
+  std::array<bool, kDeck> listed{};
+  std::vector<std::uint8_t> placed;  // in the order they are laid: the later lies above
+  auto code_of = [&](const std::string& text) {
     const CardId id = ParseCard(text);
-    const int face = FacePicture(id.suit, id.number);
-    if (used[face]) throw std::invalid_argument("card twice: " + text);
-    used[face] = true;
-    slot_taken[slot] = true;
-    Card& card = table.cards[slot];
-    card.suit = id.suit;
-    card.number = id.number;
-    card.back_up = text.back() == '*';
-    card.col = col;
-    card.raised = false;
-    card.ontop = false;
-    card.left = left;
-    card.top = top;
-    table.images[slot].visible = true;
-    card.picture = card.back_up ? kBackPicture : face;
-    table.BringToFront(slot);
-    return card;
+    const auto code = static_cast<std::uint8_t>(CardCode(id.suit, id.number));
+    if (listed[code]) throw std::invalid_argument("card twice: " + text);
+    listed[code] = true;
+    placed.push_back(code);
+    if (text.back() == '*') face_down |= Bit(code);
+    return code;
   };
-  // Reserve cards keep the reserve slots, so the game knows they uncover nothing when moved.
-  int place_index = 0;
+  // Reserve cards keep the reserve slots, so the game knows they uncover nothing when moved; the other cards
+  // take the slots from 0 up, column by column; cards not listed are out of play, face down and hidden.
+  std::array<std::uint8_t, kDeck> slots{};
+  int place = 0;
   for (const char* text : reserve) {
-    Card& card = place(text, kReserveFirst + place_index, 9 + place_index, place_index * kColumnStep + 165,
-                       table.window.height - kReserveFromBottom);
-    card.ontop = true;
-    ++place_index;
+    places[place] = code_of(text);
+    slots[places[place]] = static_cast<std::uint8_t>(kReserveFirst + place);
+    ++place;
   }
   int next_slot = 0;
-  auto free_slot = [&] {
-    while (next_slot < kCardSlots && slot_taken[next_slot]) ++next_slot;
-    if (next_slot >= kCardSlots) throw std::invalid_argument("more than 52 cards");
-    return next_slot;
-  };
-  int col = 1;
+  int col = 0;
   for (const auto& column : columns) {
-    Card* last = nullptr;
-    int top = kHeadTop;
     for (const char* text : column) {
-      last = &place(text, free_slot(), col, (col - 1) * kColumnStep + kFirstLeft, top);
-      top += kRowStep;
+      const std::uint8_t code = code_of(text);
+      laid[col].push_back(code);
+      slots[code] = static_cast<std::uint8_t>(next_slot++);
     }
-    if (last) last->ontop = true;
     ++col;
   }
-  for (int face = 0; face < kCardSlots; ++face) {
-    if (used[face]) continue;
-    const std::string name =
-        std::string(RankName(face % 13 + 1)) + std::string(SuitLetter(face / 13 + 1)) + "*";
-    const int slot = free_slot();
-    place(name, slot, 0, -1000, -1000 - slot * kRowStep);
-    table.images[slot].visible = false;
+  for (int code = 0; code < kDeck; ++code) {
+    if (listed[code]) continue;
+    placed.push_back(static_cast<std::uint8_t>(code));
+    face_down |= Bit(code);
+    slots[code] = static_cast<std::uint8_t>(next_slot < kReserveFirst ? next_slot++ : kReserveFirst + place++);
+  }
+  table.position = Position::Arrange(laid, places, face_down, slots);
+  for (const std::uint8_t code : placed) {
+    const int slot = table.position.slot_of(code);
+    table.images[slot].visible = listed[code];
+    table.BringToFront(slot);
   }
   table.FindMoves();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "interaction/interaction.h"
+#include "interaction/layout.h"
 #include "platform/scripted_host.h"
 #include "table/controls.h"
 #include "table/table.h"
@@ -15,15 +16,13 @@ namespace vantrel::testing {
 // A table, its player and the host that records what they show.
 struct Game {
   explicit Game(std::uint32_t now = 1700000000, int height = kDesignHeight)
-      : host(now), table(host), player(table) {
-    table.window.height = height;
-    table.FormResize();
-  }
+      : host(now), table(host), player(table), layout(height) {}
   void Deal() { table.NewClick(DealCommand::kNew); }
 
   platform::ScriptedHost host;
   Table table;
   Interaction player;
+  Layout layout;  // where the window of the game's height shows the slots
 };
 
 // A card written as in the listing: "7H", "10S", "KD".
@@ -38,7 +37,7 @@ int SlotOf(const Table& table, const std::string& card);
 
 // Lays out an exact position on a dealt table: `columns[k]` lists column k+1 from its head up, each card as
 // "7H" (face up) or "7H*" (face down); `reserve` the cards left in the reserve row (in places 9.. in order).
-// Cards not listed are parked out of play: face down, hidden, in no column. Recounts the moves afterwards.
+// Cards not listed are out of play: face down, hidden, in no column. Recounts the moves afterwards.
 void LayOut(Table& table, std::initializer_list<std::initializer_list<const char*>> columns,
             std::initializer_list<const char*> reserve = {});
 

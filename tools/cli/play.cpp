@@ -7,6 +7,7 @@
 
 #include "commands.h"
 #include "interaction/interaction.h"
+#include "interaction/layout.h"
 #include "json.h"
 #include "platform/scripted_host.h"
 #include "solver_args.h"
@@ -80,12 +81,14 @@ std::string Report(const PlayArgs& args, const Table& t, const platform::Scripte
   j.Key("streak_count").Value(r.streak_count).Key("win_streak").Value(r.win_streak);
   j.Key("lose_streak").Value(r.lose_streak).EndObject();
   j.Newline().Key("slots").BeginArray();
+  const Layout layout(args.height);
   for (int i = 0; i < kSlotCount; ++i) {
-    const Card& c = t.cards[i];
+    const Card c = t.card(i);
+    const SlotPlace place = layout.PlaceOf(t, i);
     j.Newline().BeginObject();
     j.Key("slot").Value(i).Key("suit").Value(c.suit).Key("number").Value(c.number);
     j.Key("back_up").Value(c.back_up).Key("ontop").Value(c.ontop).Key("col").Value(c.col);
-    j.Key("left").Value(c.left).Key("top").Value(c.top).Key("visible").Value(t.images[i].visible);
+    j.Key("left").Value(place.left).Key("top").Value(place.top).Key("visible").Value(t.images[i].visible);
     j.EndObject();
   }
   j.EndArray().EndObject();
@@ -97,8 +100,6 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
   platform::ScriptedHost host(parsed.seed);
   Table table(host);
   Interaction player(table);
-  table.window.height = parsed.height;
-  table.FormResize();
   table.NewClick(DealCommand::kNew);
   for (const Action& action : parsed.actions) {
     if (const Drop* drop = std::get_if<Drop>(&action)) {
