@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -54,6 +55,8 @@ int Main(int argc, char** argv) {
     std::cerr << "vantrel-cli: cannot write the output: standard output is closed\n";
     return 1;
   }
+  // A closed pipe makes a write fail and is reported as such, rather than ending the program silently.
+  std::signal(SIGPIPE, SIG_IGN);
   int code = 0;
   try {
     code = RunCommand(std::vector<std::string_view>(argv + 1, argv + argc));
