@@ -175,7 +175,7 @@ TEST(Cli, OutputThatCannotBeWrittenFailsWithOneAndArgumentsAreShownEscaped) {
   EXPECT_EQ(run.code, 2);
   EXPECT_EQ(
       run.err,
-      "vantrel-cli: bad argument \"a\\nb\\x1b[31m\": an action is M>T (M 0..51, T 0..59) or undo\n");
+      "vantrel-cli: bad argument \"a\\nb\\x1b[31m\": an action is M>T (M 0..51, T 0..59), undo or hint\n");
 }
 
 }  // namespace
