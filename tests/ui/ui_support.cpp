@@ -5,8 +5,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -26,7 +26,7 @@ QString& RunSettings() {
 
 void SetRunSettingsDir(const QString& folder) {
   RunSettings() = folder;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
 }
 
 QString RunSettingsDir() { return RunSettings(); }
