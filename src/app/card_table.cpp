@@ -75,7 +75,8 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
 
   if (qt_host_) {
-    qt_host_->OnHintTimer([this] { Command([this] { table_->TimerTimer(); }); });
+    // The end of a hint's blink only shows the card again: not a command, so a drag under way goes on.
+    qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
     qt_host_->OnBeforeDialog([this] { SyncControls(); });
   }
   SetOuterSize(kDesignWidth, kDesignHeight);

@@ -71,7 +71,7 @@ class AccessiblePlace : public QAccessibleInterface {
     const KeyboardPlay& play = view_->keys().play();
     state.focusable = true;
     state.selectable = true;
-    state.focused = play.focus() == slot_ && view_->hasFocus();
+    state.focused = play.shown() && play.focus() == slot_ && view_->hasFocus();
     if (play.held() >= 0) {
       const std::vector<int> held = Group(table, play.held());
       state.selected = std::find(held.begin(), held.end(), slot_) != held.end();
@@ -118,8 +118,8 @@ class AccessibleTable : public QAccessibleWidget {
     return -1;
   }
   QAccessibleInterface* focusChild() const override {
-    const int focus = view()->keys().play().focus();
-    return view()->hasFocus() && focus >= 0 ? Place(focus) : nullptr;
+    const int focus = ShownFocus();
+    return focus >= 0 ? Place(focus) : nullptr;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view()->mapFromGlobal(QPoint(x, y));
@@ -166,8 +166,14 @@ class AccessibleTable : public QAccessibleWidget {
   }
 
   void SendFocus() const {
-    const int focus = view()->keys().play().focus();
-    if (view()->hasFocus() && focus >= 0) Send(focus, QAccessible::Focus);
+    if (const int focus = ShownFocus(); focus >= 0) Send(focus, QAccessible::Focus);
+  }
+
+  // The focused place, told only while the table has the keyboard and the frame shows it (until the first
+  // arrow no place has the focus: a key that a reader was told would move it always does), or -1.
+  int ShownFocus() const {
+    const KeyboardPlay& play = view()->keys().play();
+    return view()->hasFocus() && play.shown() ? play.focus() : -1;
   }
 
  private:

@@ -87,7 +87,8 @@ void TableKeys::Synced() {
   const bool moved = play_.focus() != reported_focus_;
   reported_focus_ = play_.focus();
   if ((moved || appeared) && !now.focus.isNull()) FollowFocus(now.focus);
-  accessible::TableChanged(view_, moved);
+  // A reader hears of the focus from the moment it shows.
+  accessible::TableChanged(view_, moved || appeared);
 }
 
 void TableKeys::FocusIn() { accessible::FocusIn(view_); }

@@ -2,6 +2,7 @@
 #include "view/table_view.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -238,7 +239,17 @@ void TableView::EndDragWithoutDrop() {
 }
 
 void TableView::keyPressEvent(QKeyEvent* event) {
-  if (dragging() || !keys_.KeyPress(*event)) QWidget::keyPressEvent(event);
+  if (dragging()) {
+    // Esc ends a mouse drag without a drop; the release that follows drops nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      CancelDrag();
+      ShowHoverCursor(mapFromGlobal(QCursor::pos()));
+      return;
+    }
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (!keys_.KeyPress(*event)) QWidget::keyPressEvent(event);
 }
 
 void TableView::focusInEvent(QFocusEvent*) { keys_.FocusIn(); }

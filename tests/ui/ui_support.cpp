@@ -81,10 +81,12 @@ std::vector<std::tuple<int, int, int, bool, bool>> Layout(const Table& table) {
   return layout;
 }
 
-void FocusOn(Window& w, int slot) {
-  TableView& view = w->view();
+void FocusOn(Window& w, int slot) { FocusOn(*w, slot); }
+
+void FocusOn(app::TCardTable& window, int slot) {
+  TableView& view = window.view();
   if (!view.keys().play().shown()) QTest::keyClick(&view, Qt::Key_Up);
-  const auto way = TablePlaces(w.table()).Way(view.keys().play().focus(), slot);
+  const auto way = TablePlaces(window.table()).Way(view.keys().play().focus(), slot);
   ASSERT_TRUE(way.has_value()) << "no way to slot " << slot;
   const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
   for (Step step : *way) QTest::keyClick(&view, keys[static_cast<int>(step)]);
