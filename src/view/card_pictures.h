@@ -45,7 +45,7 @@ class CardPictures {
   const QPixmap& Outline() const { return outline_; }
 
   // The same for a screen of `ratio` device pixels per pixel of the table (sharp_pictures.cpp): the bitmap
-  // at 1; at other ratios the game's own art drawn for such screens where it was drawn from the very bitmap
+  // at 1 and below; above, the game's own art drawn for such screens where it was drawn from the very bitmap
   // read, else the bitmap, which the screen enlarges.
   const QPixmap& Picture(int index, double ratio) const;
   const QPixmap& Outline(double ratio) const;

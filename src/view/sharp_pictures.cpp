@@ -83,7 +83,7 @@ const QPixmap& SharpPictures::Picture(std::size_t index) {
 // CardPictures' side: which picture a screen is drawn from.
 
 void CardPictures::Prepare(double ratio) const {
-  if (ratio != 1) SharpSet(SharpScaleFor(ratio));
+  if (ratio > 1) SharpSet(SharpScaleFor(ratio));
 }
 
 SharpPictures& CardPictures::SharpSet(double scale) const {
@@ -98,7 +98,7 @@ SharpPictures& CardPictures::SharpSet(double scale) const {
 }
 
 const QPixmap& CardPictures::Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const {
-  if (ratio == 1) return bitmap;
+  if (ratio <= 1) return bitmap;  // below 1 the bitmap is shrunk
   const QPixmap& sharp = SharpSet(SharpScaleFor(ratio)).Picture(index);
   return sharp.isNull() ? bitmap : sharp;
 }

@@ -101,11 +101,16 @@ QSize TableView::Extent() const {
 void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion region = ScreenRounded(event->region());
-  painter.fillRect(event->rect(), QColor(kTableGreen));
   const double ratio = devicePixelRatioF();
+  // Qt's painter never draws less than a screen pixel for a pixel of the table: on a screen scaled below 1
+  // the table is scaled down here, the bitmaps smoothly.
+  if (ratio < 1) painter.scale(ratio, ratio);
+  painter.fillRect(event->rect(), QColor(kTableGreen));
   pictures_.Prepare(ratio);
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
-  if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (ratio != 1 && (ratio < 1 || SharpScaleFor(ratio) != ratio)) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  }
   for (int slot : table_.StackingOrder()) {
     const Card& card = table_.cards[slot];
     const Image& image = table_.images[slot];
@@ -125,7 +130,15 @@ void TableView::paintEvent(QPaintEvent* event) {
 
 void TableView::Run(const std::function<void()>& handler) { run_(handler); }
 
-void TableView::Repaint(const QRegion& region) { update(ScreenRounded(region)); }
+void TableView::Repaint(const QRegion& region) {
+  // Below scale 1 Qt's own rounding of a part of the table to the screen's pixels loses rows: it is all
+  // repainted.
+  if (devicePixelRatioF() < 1) {
+    update();
+    return;
+  }
+  update(ScreenRounded(region));
+}
 
 QRegion TableView::ScreenRounded(const QRegion& region) const {
   // On a screen of a fractional scale a picture's edge falls on a pixel it shares with its neighbour, which
@@ -214,8 +227,9 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   // only once, the way the column shows them.
   ghost_rect_ = QRect();
   for (int s : ghost_) ghost_rect_ |= RectOf(table_.cards[s], table_.images[s]);
-  // Drawn in the screen's own pixels, from the pictures made for them.
-  const double ratio = devicePixelRatioF();
+  // Drawn in the screen's own pixels, from the pictures made for them (below scale 1 in the table's, which
+  // the painting scales down).
+  const double ratio = std::max(1.0, devicePixelRatioF());
   ghost_picture_ = QPixmap(ghost_rect_.size() * ratio);
   ghost_picture_.setDevicePixelRatio(ratio);
   ghost_picture_.fill(Qt::transparent);
