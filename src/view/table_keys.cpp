@@ -82,7 +82,8 @@ void TableKeys::Synced() {
       if (!rect.isNull()) dirty += rect.adjusted(-kFrameReach, -kFrameReach, kFrameReach, kFrameReach);
     }
     drawn_ = now;
-    view_.update(dirty);
+    // Below scale 1 Qt loses rows of a partial repaint (see TableView::Repaint): all of it then.
+    view_.update(view_.devicePixelRatioF() < 1 ? QRegion(view_.rect()) : dirty);
   }
   const bool moved = play_.focus() != reported_focus_;
   reported_focus_ = play_.focus();
