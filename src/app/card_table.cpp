@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSessionManager>
 #include <QShortcut>
 #include <QStatusBar>
@@ -68,7 +69,9 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
   registry_ = std::make_unique<platform::SettingsRegistry>();
   stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->course.results);
-  if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, this);
+  // The box has no parent: one would make the window's own before its first showing, which then places the
+  // window's inside, not its frame, where the frame belongs (some 20 pixels higher under a window manager).
+  if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, nullptr);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
@@ -85,7 +88,10 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   FormCreate();
 }
 
-TCardTable::~TCardTable() = default;
+TCardTable::~TCardTable() {
+  // The scroll bar outlives the table (children go last): it tells the window nothing more.
+  scroll_->verticalScrollBar()->removeEventFilter(this);
+}
 
 void TCardTable::BuildMenus() {
   QMenuBar* bar = menuBar();
@@ -171,6 +177,7 @@ void TCardTable::BuildControls() {
   green.setColor(QPalette::Window, QColor(kTableGreen));
   scroll_->setPalette(green);
   scroll_->viewport()->setAutoFillBackground(true);
+  scroll_->verticalScrollBar()->installEventFilter(this);
 
   num_moves_lbl_ = new QLabel(client_);
   num_moves_lbl_->setFont(font);
@@ -303,6 +310,10 @@ bool TCardTable::event(QEvent* event) {
 
 bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) ClientResized();
+  if (scroll_ != nullptr && watched == scroll_->verticalScrollBar() && table_ &&
+      (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    PlaceControls();
+  }
   if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr &&
       ShortcutInOpenMenu(static_cast<QKeyEvent*>(event))) {
     return true;
@@ -343,7 +354,13 @@ void TCardTable::PlaceControls() {
       NumMovesLabelPlace(client_width, client_height, num_moves_lbl_->width(), num_moves_lbl_->height());
   num_moves_lbl_->move(label.left, label.top);
   num_moves_lbl_->raise();
-  const LabelPlace button = ShowMovesButtonPlace(client_width, client_height);
+  // The button keeps its distance to the edge of the table's area, beside the vertical scroll bar when that
+  // shows; the bar is off during a drag, which leaves the button where it is.
+  if (!table_->ui.dragging) {
+    const QScrollBar* bar = scroll_->verticalScrollBar();
+    scroll_bar_room_ = bar->isVisible() ? bar->width() : 0;
+  }
+  const LabelPlace button = ShowMovesButtonPlace(client_width - scroll_bar_room_, client_height);
   show_moves_btn_->setGeometry(button.left, button.top, kButtonWidth, kButtonHeight);
   show_moves_btn_->raise();
 }

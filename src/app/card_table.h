@@ -179,6 +179,7 @@ class TCardTable : public QMainWindow {
   QPushButton* show_moves_btn_ = nullptr;
   QTimer* timer_ = nullptr;
   int normal_outer_width_ = kDesignWidth;
+  int scroll_bar_room_ = 0;  // the width of the vertical scroll bar beside the button, when it shows
   bool unattended_ = false;  // ending by a signal
 };
 
