@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace vantrel {
 namespace {
@@ -107,18 +108,28 @@ int TStatsForm::ShowModal(const StatsTexts& texts) {
   SetNumber(lose_streak_, texts.lose_streak);
   SetNumber(current_streak_, texts.current_streak);
   ok_->setFocus();
+  Centre();
   return exec();
 }
 
 void TStatsForm::reject() { done(kStatsClear); }
 
-void TStatsForm::showEvent(QShowEvent* event) {
-  // Centred on the desktop at every showing.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect desktop = screen->geometry();
-    move(desktop.x() + (desktop.width() - width()) / 2, desktop.y() + (desktop.height() - height()) / 2);
+void TStatsForm::Centre() {
+  // Centred on the desktop at every showing, frame and all. It is placed before it shows: the first time its
+  // frame is not known yet and the window manager places the frame where asked, as it does later (once
+  // shown, a window placed as it shows would be placed by its inside the first time and by its frame after).
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  // Before the first showing the frame is taken to be as wide as the game window's.
+  for (const QWindow* other : QGuiApplication::topLevelWindows()) {
+    if (!frame.isNull()) break;
+    if (other != windowHandle() && other->isVisible()) frame = other->frameMargins();
   }
-  QDialog::showEvent(event);
+  const QSize outer = size().grownBy(frame);
+  const QRect desktop = screen->geometry();
+  move(desktop.x() + (desktop.width() - outer.width()) / 2,
+       desktop.y() + (desktop.height() - outer.height()) / 2);
 }
 
 void TStatsForm::SetNumber(QLabel* label, const std::string& text) {

@@ -28,10 +28,9 @@ class TStatsForm : public QDialog, public StatsDialog {
   // Esc and the close box end the dialog as the Clear button does.
   void reject() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
+  // Places the dialog, its frame included, in the middle of the desktop.
+  void Centre();
   void SetNumber(QLabel* label, const std::string& text);
 
   QLabel* wins_ = nullptr;
