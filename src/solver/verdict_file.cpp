@@ -172,7 +172,7 @@ VerdictHeader VerdictFile::ReadHeader(const std::string& path) {
   if (in.gcount() != static_cast<std::streamsize>(raw.size())) {
     throw Error(path + " is too short to be a verdict file");
   }
-  const VerdictHeader header = Decode(raw, path);
+  VerdictHeader header = Decode(raw, path);
   // The size the header announces is checked before anything of that size is made.
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   const std::uintmax_t announced = kVerdictHeaderBytes + BodyBytes(header.count);
