@@ -280,6 +280,7 @@
     </message>
     <message>
         <source>Give &amp;Hint (%1)</source>
+        <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>Donner un &amp;indice (%1)</translation>
     </message>
 </context>
@@ -293,6 +294,7 @@ to move the whole column (ie; all cards under the card
 you&apos;re moving too). Only Kings can be played on blank spots.
 Click &quot;Give Hint&quot; in the Options menu to get an idea. The
 game is won when there are four piles, all King down to Ace.</source>
+        <extracomment>Name the Options menu and its Give Hint item as the menus call them. The line breaks are the English text&apos;s own: a translation may leave them out and let the box wrap its lines.</extracomment>
         <translation>Aide rapide&#xa0;:
 
 Empilez les cartes par ordre décroissant, dans la même couleur. Il faut déplacer toute la colonne (c.-à-d. aussi les cartes situées sous la carte déplacée). Seuls les rois peuvent être posés sur les emplacements vides. Cliquez sur «&#xa0;Donner un indice&#xa0;» dans le menu Options pour avoir une idée. La partie est gagnée quand il y a quatre piles, chacune du roi à l’as.</translation>
@@ -303,6 +305,7 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     </message>
     <message>
         <source>Possible Moves:</source>
+        <extracomment>Heads the list of every possible move, in the cards&apos; own codes (7H,8H), that a hidden switch shows</extracomment>
         <translation>Coups possibles&#xa0;:</translation>
     </message>
     <message>
@@ -326,6 +329,7 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
+        <extracomment>Qt&apos;s own word for its standard button, used only where Qt&apos;s translations lack the language</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -364,6 +368,7 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     <name>Statistics</name>
     <message numerus="yes">
         <source>%n win(s)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games won in a row</extracomment>
         <translation>
             <numerusform>%n victoire</numerusform>
             <numerusform>%n victoires</numerusform>
@@ -371,6 +376,7 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     </message>
     <message numerus="yes">
         <source>%n loss(es)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games lost in a row</extracomment>
         <translation>
             <numerusform>%n défaite</numerusform>
             <numerusform>%n défaites</numerusform>
@@ -417,6 +423,7 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     </message>
     <message>
         <source>Number of Moves: %1</source>
+        <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Nombre de coups&#xa0;: %1</translation>
     </message>
 </context>

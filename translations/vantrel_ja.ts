@@ -280,6 +280,7 @@
     </message>
     <message>
         <source>Give &amp;Hint (%1)</source>
+        <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>ヒント (%1)(&amp;H)</translation>
     </message>
 </context>
@@ -293,6 +294,7 @@ to move the whole column (ie; all cards under the card
 you&apos;re moving too). Only Kings can be played on blank spots.
 Click &quot;Give Hint&quot; in the Options menu to get an idea. The
 game is won when there are four piles, all King down to Ace.</source>
+        <extracomment>Name the Options menu and its Give Hint item as the menus call them. The line breaks are the English text&apos;s own: a translation may leave them out and let the box wrap its lines.</extracomment>
         <translation>クイックヘルプ:
 
 同じマークのカードを大きい順に重ねていきます。カードは列ごと動かします（動かすカードの下にあるカードも一緒に動きます）。空いた場所に置けるのはキングだけです。困ったときは「オプション」メニューの「ヒント」をクリックしてください。キングからエースまでそろった山が4つできたら勝ちです。</translation>
@@ -303,6 +305,7 @@ game is won when there are four piles, all King down to Ace.</source>
     </message>
     <message>
         <source>Possible Moves:</source>
+        <extracomment>Heads the list of every possible move, in the cards&apos; own codes (7H,8H), that a hidden switch shows</extracomment>
         <translation>可能な手:</translation>
     </message>
     <message>
@@ -326,6 +329,7 @@ game is won when there are four piles, all King down to Ace.</source>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
+        <extracomment>Qt&apos;s own word for its standard button, used only where Qt&apos;s translations lack the language</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -364,12 +368,14 @@ game is won when there are four piles, all King down to Ace.</source>
     <name>Statistics</name>
     <message numerus="yes">
         <source>%n win(s)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games won in a row</extracomment>
         <translation>
             <numerusform>%n連勝</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n loss(es)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games lost in a row</extracomment>
         <translation>
             <numerusform>%n連敗</numerusform>
         </translation>
@@ -415,6 +421,7 @@ game is won when there are four piles, all King down to Ace.</source>
     </message>
     <message>
         <source>Number of Moves: %1</source>
+        <extracomment>%1: how many moves can be made now</extracomment>
         <translation>手の数: %1</translation>
     </message>
 </context>

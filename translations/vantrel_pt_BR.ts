@@ -280,6 +280,7 @@
     </message>
     <message>
         <source>Give &amp;Hint (%1)</source>
+        <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Mostrar dica (%1)</translation>
     </message>
 </context>
@@ -293,6 +294,7 @@ to move the whole column (ie; all cards under the card
 you&apos;re moving too). Only Kings can be played on blank spots.
 Click &quot;Give Hint&quot; in the Options menu to get an idea. The
 game is won when there are four piles, all King down to Ace.</source>
+        <extracomment>Name the Options menu and its Give Hint item as the menus call them. The line breaks are the English text&apos;s own: a translation may leave them out and let the box wrap its lines.</extracomment>
         <translation>Ajuda rápida:
 
 Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a coluna inteira (ou seja, também todas as cartas abaixo da carta que você move). Só reis podem ser colocados nos espaços vazios. Clique em “Mostrar dica” no menu Opções para ter uma ideia. O jogo está ganho quando há quatro pilhas, cada uma do rei ao ás.</translation>
@@ -303,6 +305,7 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     </message>
     <message>
         <source>Possible Moves:</source>
+        <extracomment>Heads the list of every possible move, in the cards&apos; own codes (7H,8H), that a hidden switch shows</extracomment>
         <translation>Jogadas possíveis:</translation>
     </message>
     <message>
@@ -326,6 +329,7 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
+        <extracomment>Qt&apos;s own word for its standard button, used only where Qt&apos;s translations lack the language</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -364,6 +368,7 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     <name>Statistics</name>
     <message numerus="yes">
         <source>%n win(s)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games won in a row</extracomment>
         <translation>
             <numerusform>%n vitória</numerusform>
             <numerusform>%n vitórias</numerusform>
@@ -371,6 +376,7 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     </message>
     <message numerus="yes">
         <source>%n loss(es)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games lost in a row</extracomment>
         <translation>
             <numerusform>%n derrota</numerusform>
             <numerusform>%n derrotas</numerusform>
@@ -417,6 +423,7 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     </message>
     <message>
         <source>Number of Moves: %1</source>
+        <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Número de jogadas: %1</translation>
     </message>
 </context>

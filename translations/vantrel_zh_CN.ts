@@ -280,6 +280,7 @@
     </message>
     <message>
         <source>Give &amp;Hint (%1)</source>
+        <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>提示 (%1)(&amp;H)</translation>
     </message>
 </context>
@@ -293,6 +294,7 @@ to move the whole column (ie; all cards under the card
 you&apos;re moving too). Only Kings can be played on blank spots.
 Click &quot;Give Hint&quot; in the Options menu to get an idea. The
 game is won when there are four piles, all King down to Ace.</source>
+        <extracomment>Name the Options menu and its Give Hint item as the menus call them. The line breaks are the English text&apos;s own: a translation may leave them out and let the box wrap its lines.</extracomment>
         <translation>快速帮助：
 
 按同一花色从大到小的顺序叠放纸牌。必须整列移动（也就是说，所移动的牌下面的牌也一起移动）。只有 K 可以放到空位上。如果不知道怎么走，请单击“选项”菜单中的“提示”。当出现四叠从 K 到 A 的牌时，即获胜。</translation>
@@ -303,6 +305,7 @@ game is won when there are four piles, all King down to Ace.</source>
     </message>
     <message>
         <source>Possible Moves:</source>
+        <extracomment>Heads the list of every possible move, in the cards&apos; own codes (7H,8H), that a hidden switch shows</extracomment>
         <translation>可走的步：</translation>
     </message>
     <message>
@@ -326,6 +329,7 @@ game is won when there are four piles, all King down to Ace.</source>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
+        <extracomment>Qt&apos;s own word for its standard button, used only where Qt&apos;s translations lack the language</extracomment>
         <translation>确定</translation>
     </message>
     <message>
@@ -364,12 +368,14 @@ game is won when there are four piles, all King down to Ace.</source>
     <name>Statistics</name>
     <message numerus="yes">
         <source>%n win(s)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games won in a row</extracomment>
         <translation>
             <numerusform>%n 连胜</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n loss(es)</source>
+        <extracomment>The current streak, under &quot;Current&quot;: games lost in a row</extracomment>
         <translation>
             <numerusform>%n 连败</numerusform>
         </translation>
@@ -415,6 +421,7 @@ game is won when there are four piles, all King down to Ace.</source>
     </message>
     <message>
         <source>Number of Moves: %1</source>
+        <extracomment>%1: how many moves can be made now</extracomment>
         <translation>可走步数：%1</translation>
     </message>
 </context>

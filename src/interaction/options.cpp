@@ -3,6 +3,8 @@
 
 namespace vantrel {
 
+//: Name the Options menu and its Give Hint item as the menus call them. The line breaks are the English
+//: text's own: a translation may leave them out and let the box wrap its lines.
 const platform::Text kQuickHelp =
     VANTREL_TEXT("Messages",
                  "Quick Help:\n\n"

@@ -6,8 +6,10 @@
 namespace vantrel {
 
 std::string CurrentStreakText(int streak_kind, int streak_count) {
+  //: The current streak, under "Current": games won in a row
   if (streak_kind == kStreakWins)
     return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n win(s)"), streak_count);
+  //: The current streak, under "Current": games lost in a row
   return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n loss(es)"), streak_count);
 }
 

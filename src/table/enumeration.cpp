@@ -89,6 +89,7 @@ MoveEntry Table::Describe(const LegalDrop& drop) const {
 }
 
 std::string Table::MovesListing() const {
+  //: Heads the list of every possible move, in the cards' own codes (7H,8H), that a hidden switch shows
   std::string text = platform::Tr(VANTREL_TEXT("Messages", "Possible Moves:")) + "\n\n";
   for (const LegalDrop& drop : count.drops) {
     if (!drop.counted) continue;
