@@ -201,7 +201,8 @@ def start_game(pyatspi, game, language):
     return process, wait_for("the game on the accessibility bus", find_app, 30), config
 
 
-def main():
+def begin():
+    """The command line (--game, --cli), the run's time limit, and the orphans of what it starts adopted."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--cli", required=True)
@@ -209,7 +210,31 @@ def main():
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(AssertionError("the test took too long")))
     signal.alarm(WHOLE_RUN_SECONDS)
     adopt_orphans()
+    return args
 
+
+def end_game(game, config):
+    """Ends the game as the end of a session does (SIGTERM): it must end with 0."""
+    game.send_signal(signal.SIGTERM)
+    game.wait(timeout=15)
+    with open(os.path.join(config.name, "stderr")) as errors:
+        assert game.returncode == 0, errors.read()
+
+
+def run(main):
+    """Runs the test: a failed check ends it with 1; whatever happens, everything it started is ended."""
+    try:
+        main()
+    except AssertionError as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
+    finally:
+        signal.alarm(0)
+        end_everything()
+
+
+def main():
+    args = begin()
     deal = json.loads(subprocess.run([args.cli, "deal", str(SEED)], check=True, capture_output=True,
                                      text=True, timeout=30).stdout)
     slots = {s["slot"]: s for s in deal["slots"]}
@@ -350,19 +375,9 @@ def main():
                                                             and a.getState().contains(pyatspi.STATE_SHOWING))
              is None)
 
-    game.send_signal(signal.SIGTERM)
-    game.wait(timeout=15)
-    with open(os.path.join(config.name, "stderr")) as errors:
-        assert game.returncode == 0, errors.read()
+    end_game(game, config)
     print("accessibility bus test passed")
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
-    finally:
-        signal.alarm(0)
-        end_everything()
+    run(main)

@@ -8,10 +8,8 @@ those of accessibility_bus_test.py.
 usage: language_test.py --game build/game/vantrel --cli build/tools/cli/vantrel-cli
 """
 
-import argparse
 import json
 import os
-import signal
 import subprocess
 import sys
 
@@ -27,13 +25,7 @@ def german(card):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--cli", required=True)
-    args = parser.parse_args()
-    signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(AssertionError("the test took too long")))
-    signal.alarm(bus.WHOLE_RUN_SECONDS)
-    bus.adopt_orphans()
+    args = bus.begin()
     deal = json.loads(subprocess.run([args.cli, "deal", str(bus.SEED)], check=True, capture_output=True,
                                      text=True, timeout=30).stdout)
     cards = [s for s in deal["slots"] if s["slot"] < 52]
@@ -94,19 +86,9 @@ def main():
     assert sorted(child.name for child in table) == expected
     print("German menus, messages and buttons: " + ", ".join(items) + "; Kurzhilfe; Ja / Nein")
 
-    game.send_signal(signal.SIGTERM)
-    game.wait(timeout=15)
-    with open(os.path.join(config.name, "stderr")) as errors:
-        assert game.returncode == 0, errors.read()
+    bus.end_game(game, config)
     print("language test passed")
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
-    finally:
-        signal.alarm(0)
-        bus.end_everything()
+    bus.run(main)
