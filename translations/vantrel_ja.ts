@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>&amp;Redo (no shuffle)</source>
-        <translation>同じ配札でやり直す(&amp;R)</translation>
+        <translation>同じカードで配り直す(&amp;R)</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Show &amp;Valid Moves</source>
-        <translation>置ける手を表示(&amp;V)</translation>
+        <translation>有効な手を表示(&amp;V)</translation>
     </message>
     <message>
         <source>Show &amp;Number of Moves</source>
