@@ -10,6 +10,7 @@
 #include "app/card_table.h"
 #include "app/picture_folder.h"
 #include "app/termination_signals.h"
+#include "app/translations.h"
 #include "platform_qt/exception_display.h"
 #include "stats_form/stats_form.h"
 #include "view/card_pictures.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
   vantrel::app::Application application(argc, argv);
   qInstallMessageHandler(qt_messages);
+  // The player's language, where the game has a translation for it; in English nothing is read.
+  const vantrel::app::Translations translations(QCoreApplication::applicationDirPath());
   // Declared first, so the dialog outlives the main window.
   std::unique_ptr<vantrel::TStatsForm> stats_form;
   std::unique_ptr<vantrel::app::TCardTable> window;

@@ -104,7 +104,7 @@ void Statistics::AddToStore(std::array<int, kStoredValues.size()>& totals) {
 void Statistics::ClearStats(bool confirm) {
   // Only an explicit Yes clears: No, Esc and closing the question keep everything.
   // Enter answers No: clearing takes a deliberate Yes.
-  if (confirm && !host_.AskWarning(kClearQuestion, platform::DefaultAnswer::kNo)) return;
+  if (confirm && !host_.AskWarning(platform::Tr(kClearQuestion), platform::DefaultAnswer::kNo)) return;
   results_ = Results{};  // no wins, no losses, no longest streaks, and a current streak of 0 wins
   clear_pending_ = true;
   Save(false);

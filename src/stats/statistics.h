@@ -10,6 +10,7 @@
 #include "platform/error.h"
 #include "platform/host.h"
 #include "platform/registry.h"
+#include "platform/texts.h"
 #include "stats/stats_dialog.h"
 #include "table/results.h"
 
@@ -29,7 +30,8 @@ inline constexpr std::array<StoredValue, 4> kStoredValues{{
     {"LoseStreak", &Results::lose_streak},
 }};
 
-inline constexpr const char* kClearQuestion = "Are you SURE you want to clear the statistics?";
+inline constexpr platform::Text kClearQuestion =
+    VANTREL_TEXT("Messages", "Are you SURE you want to clear the statistics?");
 
 class Statistics {
  public:

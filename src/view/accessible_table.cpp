@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -96,11 +97,11 @@ class AccessibleTable : public QAccessibleWidget {
   }
 
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name) return QStringLiteral("Table");
+    if (kind == QAccessible::Name) return QCoreApplication::translate("Screen reader", "Table");
     if (kind == QAccessible::Description) {
-      return QStringLiteral(
-          "Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape "
-          "puts it back");
+      return QCoreApplication::translate("Screen reader",
+                                         "Arrow keys choose a card, Space or Enter picks it up and puts it "
+                                         "down, Escape puts it back");
     }
     return QAccessibleWidget::text(kind);
   }

@@ -134,13 +134,13 @@ TEST_F(StatisticsWindow, EscInTheDialogThenNoKeepsEverythingYesWritesFourZeros) 
   w.host.QueueAnswer(false);
   ShowStatistics(w, Qt::Key_Escape);
   ASSERT_FALSE(w.host.questions.empty());
-  EXPECT_EQ(w.host.questions.back(), kClearQuestion);
+  EXPECT_EQ(w.host.questions.back(), kClearQuestion.english);
   EXPECT_EQ(w.table().course.results, played);
   EXPECT_EQ(testing::ReadBytes(StorePath()), before) << "No must leave the store as it was";
 
   w.host.QueueAnswer(true);
   ShowStatistics(w, Qt::Key_Escape);
-  EXPECT_EQ(w.host.questions.back(), kClearQuestion);
+  EXPECT_EQ(w.host.questions.back(), kClearQuestion.english);
   EXPECT_EQ(Stored(), kZeros) << "Yes writes the zeros at once";
   EXPECT_EQ(w.table().course.results, Results{});
   EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"Wins", "0"},
