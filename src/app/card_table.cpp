@@ -369,7 +369,8 @@ void TCardTable::PlaceControls() {
   const int button_width =
       kButtonWidth + std::max(0, metrics.horizontalAdvance(show_moves_btn_->text()) -
                                      metrics.horizontalAdvance(QStringLiteral("Show All Moves")));
-  const LabelPlace button = ShowMovesButtonPlace(client_width - scroll_bar_room_, client_height, button_width);
+  const LabelPlace button =
+      ShowMovesButtonPlace(client_width - scroll_bar_room_, client_height, button_width);
   show_moves_btn_->setGeometry(button.left, button.top, button_width, kButtonHeight);
   show_moves_btn_->raise();
 }
