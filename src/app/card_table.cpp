@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -13,10 +14,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSessionManager>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -68,14 +71,17 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
   registry_ = std::make_unique<platform::SettingsRegistry>();
   stats_ = std::make_unique<Statistics>(*registry_, *host_, table_->course.results);
-  if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, this);
+  // The box has no parent: one would make the window's own before its first showing, which then places the
+  // window's inside, not its frame, where the frame belongs (some 20 pixels higher under a window manager).
+  if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, nullptr);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
 
   if (qt_host_) {
-    qt_host_->OnHintTimer([this] { Command([this] { table_->TimerTimer(); }); });
+    // The end of a hint's blink only shows the card again: not a command, so a drag under way goes on.
+    qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
     qt_host_->OnBeforeDialog([this] { SyncControls(); });
   }
   SetOuterSize(kDesignWidth, kDesignHeight);
@@ -84,7 +90,10 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   FormCreate();
 }
 
-TCardTable::~TCardTable() = default;
+TCardTable::~TCardTable() {
+  // The scroll bar outlives the table (children go last): it tells the window nothing more.
+  scroll_->verticalScrollBar()->removeEventFilter(this);
+}
 
 void TCardTable::BuildMenus() {
   QMenuBar* bar = menuBar();
@@ -98,22 +107,24 @@ void TCardTable::BuildMenus() {
     connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Command(handler); });
   };
 
-  game_ = bar->addMenu(QStringLiteral("&Game"));
-  new_ = item(game_, QStringLiteral("&New"), QKeySequence(Qt::Key_F2));
+  game_ = bar->addMenu(QCoreApplication::translate("Menu", "&Game"));
+  new_ = item(game_, QCoreApplication::translate("Menu", "&New"), QKeySequence(Qt::Key_F2));
   new_->setObjectName(QStringLiteral("New"));
-  redo_ = item(game_, QStringLiteral("&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
+  redo_ = item(game_, QCoreApplication::translate("Menu", "&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
   redo_->setObjectName(QStringLiteral("Redo"));
-  stats_menu_ = item(game_, QStringLiteral("Statistics"), QKeySequence(Qt::Key_F4));
+  stats_menu_ = item(game_, QCoreApplication::translate("Menu", "Statistics"), QKeySequence(Qt::Key_F4));
   n1_ = game_->addSeparator();
-  quit_ = item(game_, QStringLiteral("&Quit"), QKeySequence(Qt::Key_F10));
+  quit_ = item(game_, QCoreApplication::translate("Menu", "&Quit"), QKeySequence(Qt::Key_F10));
 
-  options_ = bar->addMenu(QStringLiteral("&Options"));
-  undo_ = item(options_, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
+  options_ = bar->addMenu(QCoreApplication::translate("Menu", "&Options"));
+  undo_ = item(options_, QCoreApplication::translate("Menu", "&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
   undo_->setEnabled(false);
-  show_valid_ = item(options_, QStringLiteral("Show &Valid Moves"), QKeySequence(Qt::CTRL | Qt::Key_V));
+  show_valid_ = item(options_, QCoreApplication::translate("Menu", "Show &Valid Moves"),
+                     QKeySequence(Qt::CTRL | Qt::Key_V));
   show_valid_->setCheckable(true);
   show_valid_->setChecked(true);
-  show_number_ = item(options_, QStringLiteral("Show &Number of Moves"), QKeySequence(Qt::CTRL | Qt::Key_N));
+  show_number_ = item(options_, QCoreApplication::translate("Menu", "Show &Number of Moves"),
+                      QKeySequence(Qt::CTRL | Qt::Key_N));
   show_number_->setCheckable(true);
   show_number_->setChecked(true);
   give_hint_ = item(options_, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -127,16 +138,16 @@ void TCardTable::BuildMenus() {
   connect(cheat, &QShortcut::activated, enable_cheats_, &QAction::trigger);
 
   // Help and Center are menu-bar items without a drop-down: a click runs them at once.
-  help_ = new QAction(QStringLiteral("&Help"), this);
+  help_ = new QAction(QCoreApplication::translate("Menu", "&Help"), this);
   help_->setShortcut(QKeySequence(Qt::Key_F1));
   bar->addAction(help_);
 
-  debug_ = bar->addMenu(QStringLiteral("Debug"));
-  use_transparency_ = item(debug_, QStringLiteral("Use Transparency"), QKeySequence());
+  debug_ = bar->addMenu(QCoreApplication::translate("Menu", "Debug"));
+  use_transparency_ = item(debug_, QCoreApplication::translate("Menu", "Use Transparency"), QKeySequence());
   use_transparency_->setCheckable(true);
   use_transparency_->setChecked(true);
 
-  center_ = new QAction(QStringLiteral("&Center"), this);
+  center_ = new QAction(QCoreApplication::translate("Menu", "&Center"), this);
   bar->addAction(center_);
 
   // An open drop-down takes the keyboard; the items' shortcuts still work then.
@@ -170,6 +181,7 @@ void TCardTable::BuildControls() {
   green.setColor(QPalette::Window, QColor(kTableGreen));
   scroll_->setPalette(green);
   scroll_->viewport()->setAutoFillBackground(true);
+  scroll_->verticalScrollBar()->installEventFilter(this);
 
   num_moves_lbl_ = new QLabel(client_);
   num_moves_lbl_->setFont(font);
@@ -177,7 +189,7 @@ void TCardTable::BuildControls() {
   white.setColor(QPalette::WindowText, Qt::white);
   num_moves_lbl_->setPalette(white);
 
-  show_moves_btn_ = new QPushButton(QStringLiteral("Show All Moves"), client_);
+  show_moves_btn_ = new QPushButton(QCoreApplication::translate("Table", "Show All Moves"), client_);
   show_moves_btn_->setFont(font);
   show_moves_btn_->setEnabled(false);
   show_moves_btn_->setFocusPolicy(Qt::NoFocus);
@@ -302,6 +314,10 @@ bool TCardTable::event(QEvent* event) {
 
 bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) ClientResized();
+  if (scroll_ != nullptr && watched == scroll_->verticalScrollBar() && table_ &&
+      (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    PlaceControls();
+  }
   if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr &&
       ShortcutInOpenMenu(static_cast<QKeyEvent*>(event))) {
     return true;
@@ -341,8 +357,20 @@ void TCardTable::PlaceControls() {
       NumMovesLabelPlace(client_width, client_height, num_moves_lbl_->width(), num_moves_lbl_->height());
   num_moves_lbl_->move(label.left, label.top);
   num_moves_lbl_->raise();
-  const LabelPlace button = ShowMovesButtonPlace(client_width, client_height);
-  show_moves_btn_->setGeometry(button.left, button.top, kButtonWidth, kButtonHeight);
+  // The button keeps its distance to the edge of the table's area, beside the vertical scroll bar when that
+  // shows; the bar is off during a drag, which leaves the button where it is. A longer translation widens it
+  // to the left.
+  if (!table_->ui.dragging) {
+    const QScrollBar* bar = scroll_->verticalScrollBar();
+    scroll_bar_room_ = bar->isVisible() ? bar->width() : 0;
+  }
+  const QFontMetrics metrics(show_moves_btn_->font());
+  const int button_width =
+      kButtonWidth + std::max(0, metrics.horizontalAdvance(show_moves_btn_->text()) -
+                                     metrics.horizontalAdvance(QStringLiteral("Show All Moves")));
+  const LabelPlace button =
+      ShowMovesButtonPlace(client_width - scroll_bar_room_, client_height, button_width);
+  show_moves_btn_->setGeometry(button.left, button.top, button_width, kButtonHeight);
   show_moves_btn_->raise();
 }
 

@@ -180,6 +180,7 @@ class TCardTable : public QMainWindow {
   QTimer* timer_ = nullptr;
   QSize outer_size_{kDesignWidth, kDesignHeight};  // the outer size as the game counts it
   int normal_outer_width_ = kDesignWidth;
+  int scroll_bar_room_ = 0;  // the width of the vertical scroll bar beside the button, when it shows
   bool unattended_ = false;  // ending by a signal
 };
 

@@ -10,6 +10,7 @@
 #include "app/card_table.h"
 #include "app/picture_folder.h"
 #include "app/termination_signals.h"
+#include "app/translations.h"
 #include "platform_qt/exception_display.h"
 #include "stats_form/stats_form.h"
 #include "view/card_pictures.h"
@@ -24,13 +25,22 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
   vantrel::app::Application application(argc, argv);
   qInstallMessageHandler(qt_messages);
+  // The player's language, where the game has a translation for it; in English nothing is read.
+  const vantrel::app::Translations translations(QCoreApplication::applicationDirPath());
   // Declared first, so the dialog outlives the main window.
   std::unique_ptr<vantrel::TStatsForm> stats_form;
   std::unique_ptr<vantrel::app::TCardTable> window;
-  // SIGTERM, SIGHUP and SIGINT close the window as its close box does, whatever dialog is open.
-  const vantrel::app::TerminationSignals termination([&window](bool first) {
+  // SIGTERM, SIGHUP and SIGINT close the window as its close box does, whatever dialog is open. One that
+  // comes before the window exists (while a box of its construction is open) ends the program once the
+  // construction is over: nothing has been played yet, so nothing is saved.
+  bool ending = false;
+  bool before_window = false;
+  const vantrel::app::TerminationSignals termination([&] {
     vantrel::app::EndModalDialogs();
-    if (first && window) {
+    if (!window) {
+      before_window = true;
+    } else if (!ending) {
+      ending = true;
       QMetaObject::invokeMethod(window.get(), &vantrel::app::TCardTable::EndBySignal, Qt::QueuedConnection);
     }
   });
@@ -39,6 +49,7 @@ int main(int argc, char* argv[]) {
     // reads the pictures from CARDS under that folder, loads the statistics and ends with FormCreate,
     // which registers the two cursors.
     window = std::make_unique<vantrel::app::TCardTable>(nullptr, picture_folder);
+    if (before_window) return 0;
     // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
     stats_form = std::make_unique<vantrel::TStatsForm>();
     vantrel::app::StatsForm = stats_form.get();
@@ -49,7 +60,7 @@ int main(int argc, char* argv[]) {
     // A picture or a statistics value that cannot be read stops the start: the error box, and the table is
     // never shown. The text also goes to standard error for whoever started the game from a terminal.
     std::fprintf(stderr, "vantrel: %s\n", error.what());
-    vantrel::platform::ShowException(error);
+    if (!before_window) vantrel::platform::ShowException(error);
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 // Finding the card pictures of an installed game that was started outside its data folder.
 #include "app/picture_folder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 #include <system_error>
@@ -18,7 +19,13 @@ QDir PictureFolder(const QDir& working_folder, const QString& program_folder) {
   // A CARDS of any kind in the working folder is the player's: even a broken one is read (and reported).
   if (QFileInfo::exists(working_folder.filePath(cards)) || program_folder.isEmpty()) return working_folder;
   const QDir installed(QDir(program_folder).filePath(QStringLiteral(VANTREL_DATA_FROM_PROGRAM)));
-  if (QFileInfo(installed.filePath(cards)).isDir()) return QDir(installed.absolutePath());
+  // Its CARDS folder, or one that may not be looked at: the start-up then names it and says why it failed.
+  std::error_code error;
+  const std::filesystem::file_status status =
+      std::filesystem::status(QFile::encodeName(installed.filePath(cards)).toStdString(), error);
+  const bool unreachable =
+      error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory;
+  if (std::filesystem::is_directory(status) || unreachable) return QDir(installed.absolutePath());
   return working_folder;
 }
 

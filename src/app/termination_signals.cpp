@@ -32,8 +32,7 @@ extern "C" void OnTerminationSignal(int) {
 
 }  // namespace
 
-TerminationSignals::TerminationSignals(std::function<void(bool first)> on_signal)
-    : on_signal_(std::move(on_signal)) {
+TerminationSignals::TerminationSignals(std::function<void()> on_signal) : on_signal_(std::move(on_signal)) {
 #ifndef Q_OS_WIN
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pair) != 0) return;
   notifier_ = new QSocketNotifier(g_pair[0], QSocketNotifier::Read, this);
@@ -66,9 +65,7 @@ void TerminationSignals::Arrived() {
   while (::read(g_pair[0], bytes, sizeof bytes) > 0) {
   }
 #endif
-  const bool first = !arrived_before_;
-  arrived_before_ = true;
-  on_signal_(first);
+  on_signal_();
 }
 
 void EndModalDialogs() {

@@ -13,16 +13,15 @@ namespace vantrel::app {
 class TerminationSignals : public QObject {
  public:
   // Catches the three signals for the lifetime of this object. `on_signal` runs in the event loop for each
-  // signal that arrives, with `first` set only the first time; the signals themselves never end the process.
-  explicit TerminationSignals(std::function<void(bool first)> on_signal);
+  // signal that arrives; the signals themselves never end the process.
+  explicit TerminationSignals(std::function<void()> on_signal);
   ~TerminationSignals() override;
 
  private:
   void Arrived();
 
-  std::function<void(bool)> on_signal_;
+  std::function<void()> on_signal_;
   QSocketNotifier* notifier_ = nullptr;
-  bool arrived_before_ = false;
 };
 
 // Ends every modal dialog that is open, as its OK button would: a question counts as unanswered (No), the

@@ -40,11 +40,13 @@ constexpr LabelPlace NumMovesLabelPlace(int client_width, int client_height, int
   return {middle - label_width / 2, client_height - 25 - label_height};
 }
 
-// "Show All Moves": 91 x 25, 8 pixels from the right edge and 21 from the bottom.
+// "Show All Moves": 91 x 25, 8 pixels from the right edge and 21 from the bottom. A caption wider than the
+// English one (a translation) widens it by the difference, leftwards.
 inline constexpr int kButtonWidth = 91;
 inline constexpr int kButtonHeight = 25;
-constexpr LabelPlace ShowMovesButtonPlace(int client_width, int client_height) {
-  return {client_width - 8 - kButtonWidth, client_height - 21 - kButtonHeight};
+constexpr LabelPlace ShowMovesButtonPlace(int client_width, int client_height,
+                                          int button_width = kButtonWidth) {
+  return {client_width - 8 - button_width, client_height - 21 - kButtonHeight};
 }
 
 }  // namespace vantrel::app

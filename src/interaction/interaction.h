@@ -2,8 +2,7 @@
 // options, the cheat switch and the quick help. Toolkit-free; the window feeds it mouse and menu input.
 #pragma once
 
-#include <string_view>
-
+#include "platform/texts.h"
 #include "table/table.h"
 
 namespace vantrel {
@@ -16,8 +15,8 @@ inline constexpr int kCursorNoDrop = -13;
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
-// The quick help, exactly as the Help command shows it.
-extern const std::string_view kQuickHelp;
+// The quick help, exactly as the Help command shows it (in English).
+extern const platform::Text kQuickHelp;
 
 class Interaction {
  public:

@@ -8,6 +8,8 @@ bool KeyboardPlay::Press(PlayKey key) {
   if (places.empty()) return false;
   if (!places.Contains(focus_)) focus_ = places.Nearest(focus_);
   if (!shown_) {
+    // Only an arrow shows the focus; the other keys have nothing to act on until it shows.
+    if (key == PlayKey::kPickOrDrop || key == PlayKey::kPutBack) return false;
     shown_ = true;
     return true;
   }

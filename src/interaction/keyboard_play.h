@@ -20,10 +20,11 @@ class KeyboardPlay {
  public:
   KeyboardPlay(const Table& table, Interaction& interaction) : table_(table), interaction_(interaction) {}
 
-  // A key. The first one only shows the focus where it is; then the arrows move it, the pick-or-drop key
+  // A key. The first arrow only shows the focus where it is; then the arrows move it, the pick-or-drop key
   // picks up the focused card (a blank spot holds none) or drops the held one there as a mouse release would
   // (the drop is offered where CardDragOver takes it, and the drag ends either way), and the put-back key
-  // ends a hold without a drop. Returns false when nothing lies on the table.
+  // ends a hold without a drop. Returns false when nothing lies on the table, and for a key other than an
+  // arrow while the focus is not shown (it does nothing then).
   bool Press(PlayKey key);
   // The next mouse press: the focus is no longer shown and a held card goes back.
   void Hide();

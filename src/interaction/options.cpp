@@ -3,13 +3,16 @@
 
 namespace vantrel {
 
-const std::string_view kQuickHelp =
-    "Quick Help:\n\n"
-    "Stack the cards in descending, same suit order. You have\n"
-    "to move the whole column (ie; all cards under the card\n"
-    "you're moving too). Only Kings can be played on blank spots.\n"
-    "Click \"Give Hint\" in the Options menu to get an idea. The\n"
-    "game is won when there are four piles, all King down to Ace.";
+//: Name the Options menu and its Give Hint item as the menus call them. The line breaks are the English
+//: text's own: a translation may leave them out and let the box wrap its lines.
+const platform::Text kQuickHelp =
+    VANTREL_TEXT("Messages",
+                 "Quick Help:\n\n"
+                 "Stack the cards in descending, same suit order. You have\n"
+                 "to move the whole column (ie; all cards under the card\n"
+                 "you're moving too). Only Kings can be played on blank spots.\n"
+                 "Click \"Give Hint\" in the Options menu to get an idea. The\n"
+                 "game is won when there are four piles, all King down to Ace.");
 
 void Interaction::ShowValidClick() {
   table_.options.show_valid = !table_.options.show_valid;
@@ -26,6 +29,6 @@ void Interaction::UseTransparencyClick() {
 
 void Interaction::EnableCheatsClick() { table_.options.cheats = true; }
 
-void Interaction::HelpClick() { table_.host().ShowMessage(std::string(kQuickHelp)); }
+void Interaction::HelpClick() { table_.host().ShowMessage(platform::Tr(kQuickHelp)); }
 
 }  // namespace vantrel

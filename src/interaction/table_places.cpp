@@ -9,13 +9,43 @@
 #include <string_view>
 
 #include "interaction/layout.h"
+#include "platform/texts.h"
 
 namespace vantrel {
 namespace {
 
-constexpr std::array<std::string_view, 13> kRankWords = {
-    "Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
-constexpr std::array<std::string_view, 4> kSuitWords = {"Spades", "Clubs", "Diamonds", "Hearts"};
+// Each card's name by suit (1..4) and number (1..13), whole: languages order and inflect rank and suit in
+// their own ways ("Herz-Sieben", "Sept de cœur", "Семёрка червей").
+constexpr std::array<std::array<platform::Text, 13>, 4> kCardNames = {{
+    {{VANTREL_TEXT("Cards", "Ace of Spades"), VANTREL_TEXT("Cards", "Two of Spades"),
+      VANTREL_TEXT("Cards", "Three of Spades"), VANTREL_TEXT("Cards", "Four of Spades"),
+      VANTREL_TEXT("Cards", "Five of Spades"), VANTREL_TEXT("Cards", "Six of Spades"),
+      VANTREL_TEXT("Cards", "Seven of Spades"), VANTREL_TEXT("Cards", "Eight of Spades"),
+      VANTREL_TEXT("Cards", "Nine of Spades"), VANTREL_TEXT("Cards", "Ten of Spades"),
+      VANTREL_TEXT("Cards", "Jack of Spades"), VANTREL_TEXT("Cards", "Queen of Spades"),
+      VANTREL_TEXT("Cards", "King of Spades")}},
+    {{VANTREL_TEXT("Cards", "Ace of Clubs"), VANTREL_TEXT("Cards", "Two of Clubs"),
+      VANTREL_TEXT("Cards", "Three of Clubs"), VANTREL_TEXT("Cards", "Four of Clubs"),
+      VANTREL_TEXT("Cards", "Five of Clubs"), VANTREL_TEXT("Cards", "Six of Clubs"),
+      VANTREL_TEXT("Cards", "Seven of Clubs"), VANTREL_TEXT("Cards", "Eight of Clubs"),
+      VANTREL_TEXT("Cards", "Nine of Clubs"), VANTREL_TEXT("Cards", "Ten of Clubs"),
+      VANTREL_TEXT("Cards", "Jack of Clubs"), VANTREL_TEXT("Cards", "Queen of Clubs"),
+      VANTREL_TEXT("Cards", "King of Clubs")}},
+    {{VANTREL_TEXT("Cards", "Ace of Diamonds"), VANTREL_TEXT("Cards", "Two of Diamonds"),
+      VANTREL_TEXT("Cards", "Three of Diamonds"), VANTREL_TEXT("Cards", "Four of Diamonds"),
+      VANTREL_TEXT("Cards", "Five of Diamonds"), VANTREL_TEXT("Cards", "Six of Diamonds"),
+      VANTREL_TEXT("Cards", "Seven of Diamonds"), VANTREL_TEXT("Cards", "Eight of Diamonds"),
+      VANTREL_TEXT("Cards", "Nine of Diamonds"), VANTREL_TEXT("Cards", "Ten of Diamonds"),
+      VANTREL_TEXT("Cards", "Jack of Diamonds"), VANTREL_TEXT("Cards", "Queen of Diamonds"),
+      VANTREL_TEXT("Cards", "King of Diamonds")}},
+    {{VANTREL_TEXT("Cards", "Ace of Hearts"), VANTREL_TEXT("Cards", "Two of Hearts"),
+      VANTREL_TEXT("Cards", "Three of Hearts"), VANTREL_TEXT("Cards", "Four of Hearts"),
+      VANTREL_TEXT("Cards", "Five of Hearts"), VANTREL_TEXT("Cards", "Six of Hearts"),
+      VANTREL_TEXT("Cards", "Seven of Hearts"), VANTREL_TEXT("Cards", "Eight of Hearts"),
+      VANTREL_TEXT("Cards", "Nine of Hearts"), VANTREL_TEXT("Cards", "Ten of Hearts"),
+      VANTREL_TEXT("Cards", "Jack of Hearts"), VANTREL_TEXT("Cards", "Queen of Hearts"),
+      VANTREL_TEXT("Cards", "King of Hearts")}},
+}};
 
 constexpr int BlankSpotOf(int column) { return kBlankFirst + column - 1; }
 
@@ -171,24 +201,27 @@ int TablePlaces::Nearest(int slot) const {
 }
 
 std::string TablePlaces::Name(int slot) const {
-  if (IsBlankSpot(slot)) return "empty column";
+  if (IsBlankSpot(slot)) return platform::Tr(VANTREL_TEXT("Cards", "empty column"));
   const Card card = table_.card(slot);
-  if (card.back_up) return "face-down card";
-  if (card.number < 1 || card.number > 13 || card.suit < 1 || card.suit > 4) return "card";
-  std::string name(kRankWords[static_cast<std::size_t>(card.number - 1)]);
-  name += " of ";
-  name += kSuitWords[static_cast<std::size_t>(card.suit - 1)];
-  return name;
+  if (card.back_up) return platform::Tr(VANTREL_TEXT("Cards", "face-down card"));
+  if (card.number < 1 || card.number > 13 || card.suit < 1 || card.suit > 4) {
+    return platform::Tr(VANTREL_TEXT("Cards", "card"));
+  }
+  return platform::Tr(
+      kCardNames[static_cast<std::size_t>(card.suit - 1)][static_cast<std::size_t>(card.number - 1)]);
 }
 
 std::string TablePlaces::Description(int slot) const {
   const Card card = table_.card(slot);
-  if (card.col > 8) return "reserve row, place " + std::to_string(card.col - 8);
-  std::string text = "column " + std::to_string(card.col);
-  if (IsBlankSpot(slot)) return text;
+  if (card.col > 8) {
+    return platform::Tr(VANTREL_TEXT("Screen reader", "reserve row, place %1"),
+                        {std::to_string(card.col - 8)});
+  }
+  const std::string column = std::to_string(card.col);
+  if (IsBlankSpot(slot)) return platform::Tr(VANTREL_TEXT("Screen reader", "column %1"), {column});
   const Place at = Find(slot);
   const int row = at.lane >= 0 ? at.row : RowOf(table_, slot);
-  return text + ", row " + std::to_string(row + 1);
+  return platform::Tr(VANTREL_TEXT("Screen reader", "column %1, row %2"), {column, std::to_string(row + 1)});
 }
 
 }  // namespace vantrel

@@ -11,6 +11,13 @@ namespace {
 
 constexpr int kHintMilliseconds = 700;
 
+// The boxes' standard buttons are named by Qt's own translations (qtbase_LANG.qm, asked first). The game's
+// translations name them too, in Qt's context, for the languages Qt's lack.
+//: Qt's own word for its standard button, used only where Qt's translations lack the language
+[[maybe_unused]] constexpr const char* kStandardButtons[] = {QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+                                                             QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+                                                             QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+
 QString Title() { return QGuiApplication::applicationDisplayName(); }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QVariant>
@@ -230,12 +231,12 @@ std::optional<std::int32_t> ToInt32(const QVariant& value) {
 
 SettingsRegistry::SettingsRegistry() {
   if (kFileStore) {
-    // Opening the store itself would read it, which blocks for ever on a pipe: its name is found from the
-    // organisation's file, which lies beside the folder that holds ours ("Quorvin Software.conf").
-    const QSettings organisation(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
-    QString path = organisation.fileName();
-    path.chop(QStringLiteral(".conf").size());
-    location_ = QDir::toNativeSeparators(path + "/" + kApplication + ".conf");
+    // Where QSettings keeps a user's settings: the folder it takes from the same standard paths. The name is
+    // found without opening any file, for every file QSettings opens is read, and reading a pipe there (the
+    // store, or the organisation's file beside its folder) would block for ever.
+    location_ =
+        QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                 "/" + kOrganization + "/" + kApplication + ".conf");
     return;
   }
   location_ = QDir::toNativeSeparators(OpenSettings()->fileName());
@@ -271,10 +272,12 @@ void SettingsRegistry::ReleaseLock() {
 }
 
 std::unique_ptr<QSettings> SettingsRegistry::OpenSettings() const {
-  auto settings =
-      std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication);
   // Only this one store counts: a value missing here must not be taken from an organisation-wide or a
-  // system-wide file instead.
+  // system-wide file instead. A file store is opened by its name, so no other file is ever read.
+  auto settings =
+      kFileStore ? std::make_unique<QSettings>(QDir::fromNativeSeparators(location_), QSettings::NativeFormat)
+                 : std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization,
+                                               kApplication);
   settings->setFallbacksEnabled(false);
   // A save writes a new file and puts it in place of the old one, or fails; it never writes into the old one.
   settings->setAtomicSyncRequired(true);

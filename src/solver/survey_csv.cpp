@@ -25,6 +25,11 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
+Error LineError(const std::string& path, std::size_t line, const std::string& why) {
+  return Error(path + " line " + std::to_string(line) + ": " + why +
+               "; fix or remove the line, or start the survey over without --resume");
+}
+
 bool ValidSeconds(std::string_view text) {
   const std::size_t dot = text.find('.');
   const auto digits = [](std::string_view part) {
@@ -85,7 +90,13 @@ void InOrder::Flush() {
 
 std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, std::uint64_t count) {
   std::vector<CsvRow> rows;
-  if (!std::filesystem::exists(path)) return rows;
+  std::error_code status_error;
+  const std::filesystem::file_status status = std::filesystem::status(path, status_error);
+  if (!std::filesystem::exists(status)) return rows;
+  // A pipe or a device would block the read or never end.
+  if (!std::filesystem::is_regular_file(status)) {
+    throw Error(path + " is not an ordinary file, so it cannot be a survey's CSV file");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error("cannot read " + path + ": check its permissions");
   std::stringstream buffer;
@@ -93,15 +104,12 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
   const std::string text = buffer.str();
   in.close();
 
-  // A line cut off by a crash or a full disk: drop it, its deal is decided again.
+  // A line cut off by a crash or a full disk is dropped and its deal decided again, but only once every
+  // whole line has shown the file to be a survey's: nothing of another file is ever cut.
   const std::size_t complete = text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1;
-  if (complete < text.size()) {
-    std::error_code error;
-    std::filesystem::resize_file(path, complete, error);
-    if (error) throw Error("cannot cut the unfinished last line off " + path + ": " + error.message());
-  }
   const std::string_view body = std::string_view(text).substr(0, complete);
-  if (body.empty()) return rows;
+  const std::string bad_header = "the header is not " + std::string(kSurveyCsvHeader);
+  if (complete == 0 && !kSurveyCsvHeader.starts_with(text)) throw LineError(path, 1, bad_header);
 
   std::set<std::uint32_t> seen;
   std::size_t line_number = 0;
@@ -112,12 +120,9 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
     start = end + 1;
     ++line_number;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const auto fail = [&](const std::string& why) -> Error {
-      return Error(path + " line " + std::to_string(line_number) + ": " + why +
-                   "; fix or remove the line, or start the survey over without --resume");
-    };
+    const auto fail = [&](const std::string& why) { return LineError(path, line_number, why); };
     if (line_number == 1) {
-      if (line != kSurveyCsvHeader) throw fail("the header is not " + std::string(kSurveyCsvHeader));
+      if (line != kSurveyCsvHeader) throw fail(bad_header);
       continue;
     }
     const std::vector<std::string_view> fields = Split(line, ',');
@@ -148,6 +153,11 @@ std::vector<CsvRow> ReadSurveyCsv(const std::string& path, std::uint32_t from, s
     if (!ParseDecimal(fields[3], UINT64_MAX)) throw fail("the node count is not a whole number");
     if (!ValidSeconds(fields[4])) throw fail("the seconds are not a number");
     rows.push_back(row);
+  }
+  if (complete < text.size()) {
+    std::error_code error;
+    std::filesystem::resize_file(path, complete, error);
+    if (error) throw Error("cannot cut the unfinished last line off " + path + ": " + error.message());
   }
   return rows;
 }

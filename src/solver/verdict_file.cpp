@@ -1,10 +1,16 @@
 // Reading, writing and merging verdict files. All numbers in the header are little-endian whatever the host.
 #include "solver/verdict_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -19,6 +25,9 @@ namespace {
 
 constexpr std::string_view kMagic = "VANTRELV";
 constexpr std::uint64_t kMaxCount = std::uint64_t{1} << 32;
+// The largest limits the commands take (--max-seconds, --max-memory): a header beyond them is damaged.
+constexpr double kMaxSeconds = 86400;
+constexpr std::uint64_t kMaxMemoryMib = std::uint64_t{1} << 20;
 static_assert(std::string_view(VANTREL_VERSION).size() <= kVersionBytes);
 
 // Header layout: magic, format, first seed, count, max nodes, max seconds (IEEE double), max memory (MiB),
@@ -81,6 +90,9 @@ VerdictHeader Decode(const std::array<std::uint8_t, kVerdictHeaderBytes>& in, co
       std::all_of(h.version.begin(), h.version.end(), [](char c) { return c > ' ' && c <= '~'; });
   if (h.version.empty() || !printable) throw fail("has a damaged header (its version)");
   if (h.count == 0 || h.count > kMaxCount - h.from) throw fail("has a damaged header (its range)");
+  if (!(h.max_seconds >= 0 && h.max_seconds <= kMaxSeconds))
+    throw fail("has a damaged header (its time limit)");
+  if (h.max_memory_mib > kMaxMemoryMib) throw fail("has a damaged header (its memory limit)");
   return h;
 }
 
@@ -117,8 +129,12 @@ VerdictHeader SurveyHeader(std::uint32_t from, std::uint64_t count, const Survey
 }
 
 std::string LimitsText(const VerdictHeader& h) {
-  char seconds[32];
-  std::snprintf(seconds, sizeof seconds, "%g s", h.max_seconds);
+  // Short where that reads back as the same number, so that two limits that differ never read the same.
+  char seconds[40];
+  std::snprintf(seconds, sizeof seconds, "%g", h.max_seconds);
+  if (std::strtod(seconds, nullptr) != h.max_seconds)
+    std::snprintf(seconds, sizeof seconds, "%.17g", h.max_seconds);
+  std::strcat(seconds, " s");
   const std::string nodes =
       h.max_nodes ? "at most " + std::to_string(h.max_nodes) + " nodes" : "any number of nodes";
   return nodes + " and " + (h.max_seconds > 0 ? seconds : "any time") + " a deal, " +
@@ -144,6 +160,11 @@ VerdictFile::VerdictFile(VerdictHeader header)
     : header_(std::move(header)), bits_(BodyBytes(header_.count)) {}
 
 VerdictHeader VerdictFile::ReadHeader(const std::string& path) {
+  // A pipe or a device would block the read or never end: only an ordinary file is opened.
+  std::error_code error;
+  if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+    throw Error(path + " is not an ordinary file, so it cannot be a verdict file");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error("cannot read " + path + ": check that it exists and may be read");
   std::array<std::uint8_t, kVerdictHeaderBytes> raw{};
@@ -151,18 +172,20 @@ VerdictHeader VerdictFile::ReadHeader(const std::string& path) {
   if (in.gcount() != static_cast<std::streamsize>(raw.size())) {
     throw Error(path + " is too short to be a verdict file");
   }
-  return Decode(raw, path);
+  VerdictHeader header = Decode(raw, path);
+  // The size the header announces is checked before anything of that size is made.
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  const std::uintmax_t announced = kVerdictHeaderBytes + BodyBytes(header.count);
+  if (error || size != announced) {
+    throw Error(path + " holds " + std::to_string(error ? 0 : size) + " bytes where its header announces " +
+                std::to_string(announced) +
+                ": it was cut short or damaged; decide its seeds again or take another copy");
+  }
+  return header;
 }
 
 VerdictFile VerdictFile::Read(const std::string& path) {
   VerdictFile file(ReadHeader(path));
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size != kVerdictHeaderBytes + file.bits_.size()) {
-    throw Error(path + " holds " + std::to_string(error ? 0 : size) + " bytes where its header announces " +
-                std::to_string(kVerdictHeaderBytes + file.bits_.size()) +
-                ": it was cut short or damaged; decide its seeds again or take another copy");
-  }
   std::ifstream in(path, std::ios::binary);
   in.seekg(static_cast<std::streamoff>(kVerdictHeaderBytes));
   in.read(reinterpret_cast<char*>(file.bits_.data()), static_cast<std::streamsize>(file.bits_.size()));
@@ -193,22 +216,40 @@ Tally VerdictFile::Count() const {
 }
 
 void VerdictFile::Save(const std::string& path) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    const auto header = Encode(header_);
-    out.write(reinterpret_cast<const char*>(header.data()), header.size());
-    out.write(reinterpret_cast<const char*>(bits_.data()), static_cast<std::streamsize>(bits_.size()));
-    out.close();
-    if (!out) {
-      std::filesystem::remove(temporary);
-      throw Error("cannot write " + temporary +
-                  ": check the folder exists and is writable and the disk has room");
+  // The temporary file is a new one of our own: whatever else lies beside `path` is never touched.
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; fd < 0; ++attempt) {
+    temporary = path + ".tmp" + (attempt == 0 ? "" : "." + std::to_string(attempt));
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno != EEXIST || attempt >= 100)) {
+      throw Error("cannot write " + temporary + ": " + std::strerror(errno) +
+                  "; check the folder exists and is writable");
     }
+  }
+  const auto header = Encode(header_);
+  const auto write_all = [fd](const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+      const ssize_t written = ::write(fd, data, size);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return false;
+      data += written;
+      size -= static_cast<std::size_t>(written);
+    }
+    return true;
+  };
+  const bool written = write_all(header.data(), header.size()) && write_all(bits_.data(), bits_.size());
+  if (::close(fd) != 0 || !written) {
+    ::unlink(temporary.c_str());
+    throw Error("cannot write " + temporary +
+                ": check the folder exists and is writable and the disk has room");
   }
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
-  if (error) throw Error("cannot rename " + temporary + " to " + path + ": " + error.message());
+  if (error) {
+    ::unlink(temporary.c_str());
+    throw Error("cannot rename " + temporary + " to " + path + ": " + error.message());
+  }
   file_.close();
   path_ = path;
   dirty_begin_ = SIZE_MAX;

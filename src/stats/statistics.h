@@ -10,6 +10,7 @@
 #include "platform/error.h"
 #include "platform/host.h"
 #include "platform/registry.h"
+#include "platform/texts.h"
 #include "stats/stats_dialog.h"
 #include "table/results.h"
 
@@ -20,6 +21,8 @@ struct StoredValue {
   const char* name;
   int Results::*counter;
 };
+// Their places in kStoredValues.
+enum StoredIndex : std::size_t { kWins, kLosses, kWinStreak, kLoseStreak };
 inline constexpr std::array<StoredValue, 4> kStoredValues{{
     {"Wins", &Results::wins},
     {"Losses", &Results::losses},
@@ -27,7 +30,8 @@ inline constexpr std::array<StoredValue, 4> kStoredValues{{
     {"LoseStreak", &Results::lose_streak},
 }};
 
-inline constexpr const char* kClearQuestion = "Are you SURE you want to clear the statistics?";
+inline constexpr platform::Text kClearQuestion =
+    VANTREL_TEXT("Messages", "Are you SURE you want to clear the statistics?");
 
 class Statistics {
  public:
@@ -46,9 +50,11 @@ class Statistics {
   // counters are then left as they were.
   bool LoadStats();
   // Adds this run's results to what the store holds now, read under the lock of the write, and writes the
-  // four values at once: wins and losses added, the longest streaks the larger. So copies of the game that
-  // run side by side keep each other's results. The counters then show those totals. Raises when they cannot
-  // be stored (or a stored value cannot be read); the counters stay as they are.
+  // four values at once: wins and losses added, each longest streak the larger of the store's and this run's
+  // own since the store was last seen, but not longer than its count. So copies of the game that run side by
+  // side keep each other's results. After a clearing that could not be saved, the counters are written as
+  // they are. The counters then show those totals. Raises when they cannot be stored (or a stored value
+  // cannot be read); the counters stay as they are.
   void SaveStats();
   // Zeroes all six counters and saves them; with `confirm`, only if the player answers Yes to the question.
   void ClearStats(bool confirm);
@@ -81,6 +87,8 @@ class Statistics {
   bool started_ = false;
   // What the store holds as of the last successful load or save.
   std::optional<std::array<int, kStoredValues.size()>> saved_;
+  // A clearing not saved yet: the next save writes the counters as they are.
+  bool clear_pending_ = false;
 };
 
 }  // namespace vantrel

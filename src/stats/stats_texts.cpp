@@ -1,18 +1,16 @@
 // The texts of the statistics dialog.
 #include "stats/stats_texts.h"
 
+#include "platform/texts.h"
+
 namespace vantrel {
 
 std::string CurrentStreakText(int streak_kind, int streak_count) {
-  std::string text = std::to_string(streak_count);
-  if (streak_kind == kStreakWins) {
-    text += " win";
-    if (streak_count != 1) text += "s";
-  } else {
-    text += " loss";
-    if (streak_count != 1) text += "es";
-  }
-  return text;
+  //: The current streak, under "Current": games won in a row
+  if (streak_kind == kStreakWins)
+    return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n win(s)"), streak_count);
+  //: The current streak, under "Current": games lost in a row
+  return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n loss(es)"), streak_count);
 }
 
 StatsTexts MakeStatsTexts(const Results& r) {

@@ -6,6 +6,7 @@
 
 #include "stats/stats_dialog.h"
 
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -13,7 +14,7 @@ namespace vantrel {
 
 class TStatsForm : public QDialog, public StatsDialog {
  public:
-  // Client area, in pixels at 96 dots per inch.
+  // Client area, in pixels at 96 dots per inch: the English layout. Longer texts (translations) widen it.
   static constexpr int kClientWidth = 242;
   static constexpr int kClientHeight = 262;
   // The captions "Wins:", "Losses:", "Streaks" and "Current" end here; the numbers start at kNumbersLeft.
@@ -28,11 +29,12 @@ class TStatsForm : public QDialog, public StatsDialog {
   // Esc and the close box end the dialog as the Clear button does.
   void reject() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
+  // Places the dialog, its frame included, in the middle of the desktop.
+  void Centre();
   void SetNumber(QLabel* label, const std::string& text);
+  // Widens the dialog, its bevel and its buttons where their texts need it.
+  void FitWidth();
 
   QLabel* wins_ = nullptr;
   QLabel* losses_ = nullptr;
@@ -40,6 +42,8 @@ class TStatsForm : public QDialog, public StatsDialog {
   QLabel* lose_streak_ = nullptr;
   QLabel* current_streak_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* clear_ = nullptr;
+  QFrame* bevel_ = nullptr;
 };
 
 }  // namespace vantrel

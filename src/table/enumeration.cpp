@@ -1,4 +1,5 @@
 // The legal drops in the game's order, the move count with its King discount, the listing and the win test.
+#include "platform/texts.h"
 #include "table/card_names.h"
 #include "table/table.h"
 
@@ -62,7 +63,8 @@ MoveEntry Table::Describe(const LegalDrop& drop) const {
 }
 
 std::string Table::MovesListing() const {
-  std::string text = "Possible Moves:\n\n";
+  //: Heads the list of every possible move, in the cards' own codes (7H,8H), that a hidden switch shows
+  std::string text = platform::Tr(VANTREL_TEXT("Messages", "Possible Moves:")) + "\n\n";
   for (const LegalDrop& drop : count.drops) {
     if (!drop.counted) continue;
     const MoveEntry e = Describe(drop);

@@ -1,11 +1,14 @@
 // The course of a game: dealing, hints, the listing, and the two ways a game ends.
+#include "platform/texts.h"
 #include "table/table.h"
 
 namespace vantrel {
 
 void Table::NewClick(DealCommand command) {
   if (course.game_state == GameState::kInProgress) {
-    if (!host_.AskWarning("Are you sure you want to start a new game?", platform::DefaultAnswer::kYes))
+    if (!host_.AskWarning(
+            platform::Tr(VANTREL_TEXT("Messages", "Are you sure you want to start a new game?")),
+            platform::DefaultAnswer::kYes))
       return;
     RecordResult(course.results, course.results.losses, kStreakLosses);  // an abandoned game counts as lost
   }
@@ -23,7 +26,7 @@ void Table::NewClick(DealCommand command) {
 void Table::GiveHintClick() {
   if (course.game_state == GameState::kNoDeal || count.num_moves == 0) return;
   if (course.hints_left == 0) {
-    host_.ShowMessage("No hints left!");
+    host_.ShowMessage(platform::Tr(VANTREL_TEXT("Messages", "No hints left!")));
     return;
   }
   --course.hints_left;
@@ -70,9 +73,14 @@ void Table::ShowMovesBtnClick() {
   host_.ShowMessage(MovesListing());
 }
 
-void Table::YouWin() { EndGame(course.results.wins, kStreakWins, "You Win!"); }
+void Table::YouWin() {
+  EndGame(course.results.wins, kStreakWins, platform::Tr(VANTREL_TEXT("Messages", "You Win!")).c_str());
+}
 
-void Table::NoMoreMoves() { EndGame(course.results.losses, kStreakLosses, "No More Moves!"); }
+void Table::NoMoreMoves() {
+  EndGame(course.results.losses, kStreakLosses,
+          platform::Tr(VANTREL_TEXT("Messages", "No More Moves!")).c_str());
+}
 
 void Table::EndGame(int& counter, int streak_kind, const char* message) {
   if (course.game_state == GameState::kOver) return;

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -71,7 +72,7 @@ class AccessiblePlace : public QAccessibleInterface {
     const KeyboardPlay& play = view_->keys().play();
     state.focusable = true;
     state.selectable = true;
-    state.focused = play.focus() == slot_ && view_->hasFocus();
+    state.focused = play.shown() && play.focus() == slot_ && view_->hasFocus();
     if (play.held() >= 0) {
       const std::vector<int> held = Group(table, play.held());
       state.selected = std::find(held.begin(), held.end(), slot_) != held.end();
@@ -96,11 +97,11 @@ class AccessibleTable : public QAccessibleWidget {
   }
 
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name) return QStringLiteral("Table");
+    if (kind == QAccessible::Name) return QCoreApplication::translate("Screen reader", "Table");
     if (kind == QAccessible::Description) {
-      return QStringLiteral(
-          "Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape "
-          "puts it back");
+      return QCoreApplication::translate("Screen reader",
+                                         "Arrow keys choose a card, Space or Enter picks it up and puts it "
+                                         "down, Escape puts it back");
     }
     return QAccessibleWidget::text(kind);
   }
@@ -118,8 +119,8 @@ class AccessibleTable : public QAccessibleWidget {
     return -1;
   }
   QAccessibleInterface* focusChild() const override {
-    const int focus = view()->keys().play().focus();
-    return view()->hasFocus() && focus >= 0 ? Place(focus) : nullptr;
+    const int focus = ShownFocus();
+    return focus >= 0 ? Place(focus) : nullptr;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view()->mapFromGlobal(QPoint(x, y));
@@ -167,8 +168,14 @@ class AccessibleTable : public QAccessibleWidget {
   }
 
   void SendFocus() const {
-    const int focus = view()->keys().play().focus();
-    if (view()->hasFocus() && focus >= 0) Send(focus, QAccessible::Focus);
+    if (const int focus = ShownFocus(); focus >= 0) Send(focus, QAccessible::Focus);
+  }
+
+  // The focused place, told only while the table has the keyboard and the frame shows it (until the first
+  // arrow no place has the focus: a key that a reader was told would move it always does), or -1.
+  int ShownFocus() const {
+    const KeyboardPlay& play = view()->keys().play();
+    return view()->hasFocus() && play.shown() ? play.focus() : -1;
   }
 
  private:

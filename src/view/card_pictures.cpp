@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QThread>
 #include <algorithm>
+#include <filesystem>
 #include <future>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "pictures/bitmap_decoder.h"
@@ -96,17 +98,33 @@ void PrefetchCardPictures(const QDir& working_folder) {
   });
 }
 
+std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit, QString& why) {
+  std::error_code error;
+  const std::filesystem::file_status status =
+      std::filesystem::status(QFile::encodeName(path).toStdString(), error);
+  if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
+    // Behind a folder that may not be looked into, for instance.
+    why = QStringLiteral("the file cannot be reached (%1)").arg(QString::fromStdString(error.message()));
+  } else if (!std::filesystem::exists(status)) {
+    why = QStringLiteral("the file is missing");
+  } else if (std::filesystem::is_directory(status)) {
+    why = QStringLiteral("it is a folder, not a file");
+  } else if (!std::filesystem::is_regular_file(status)) {
+    why = QStringLiteral("it is not an ordinary file");
+  } else {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) return file.read(limit + 1);
+    why = QStringLiteral("the file cannot be opened (%1)").arg(file.errorString());
+  }
+  return std::nullopt;
+}
+
 QImage ReadCardBitmap(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) Fail(path, QStringLiteral("the file is missing"));
-  if (info.isDir()) Fail(path, QStringLiteral("it is a folder, not a file"));
-  // A pipe or a device would be read for ever, or block the start with no window.
-  if (!info.isFile()) Fail(path, QStringLiteral("it is not an ordinary file"));
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    Fail(path, QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
-  // Never more than a card picture can be: one byte beyond it tells a file that is too long.
-  const QByteArray data = file.read(static_cast<qint64>(kLargestCardFile) + 1);
+  QString why;
+  // Never more than a card picture can be.
+  const std::optional<QByteArray> read = ReadOrdinaryFile(path, static_cast<qint64>(kLargestCardFile), why);
+  if (!read) Fail(path, why);
+  const QByteArray& data = *read;
   if (data.isEmpty()) Fail(path, QStringLiteral("the file is empty"));
   if (static_cast<std::size_t>(data.size()) > kLargestCardFile) {
     // A picture of another size says so; anything else is too long to be a card picture.

@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "table/card.h"
 #include "view/sharp_pictures.h"
@@ -16,6 +17,12 @@ namespace vantrel {
 
 // The colour that is left out when a picture is drawn transparently.
 inline constexpr QRgb kTransparentColour = 0xff804080;  // red 128, green 64, blue 128
+
+// The first `limit` + 1 bytes of the file at `path` (one beyond the limit tells a file that is too long),
+// read only when it is an ordinary file: a pipe or a device would block the reading or never end it. Nothing
+// when the file is missing, cannot be reached, is not an ordinary file or cannot be opened; `why` then says
+// which.
+std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit, QString& why);
 
 // Reads one card picture: a Windows bitmap of 71 x 96 pixels. Throws vantrel::Error naming the file and its
 // folder when the file is missing, empty, cut short, not a Windows bitmap, or of another size.
@@ -38,7 +45,7 @@ class CardPictures {
   const QPixmap& Outline() const { return outline_; }
 
   // The same for a screen of `ratio` device pixels per pixel of the table (sharp_pictures.cpp): the bitmap
-  // at 1; at other ratios the game's own art drawn for such screens where it was drawn from the very bitmap
+  // at 1 and below; above, the game's own art drawn for such screens where it was drawn from the very bitmap
   // read, else the bitmap, which the screen enlarges.
   const QPixmap& Picture(int index, double ratio) const;
   const QPixmap& Outline(double ratio) const;

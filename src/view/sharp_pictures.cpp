@@ -1,8 +1,10 @@
 // Reading the high-resolution card pictures of one scale and checking each against its bitmap.
 #include "view/sharp_pictures.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <optional>
 
 #include "table/card_names.h"
 #include "view/card_pictures.h"
@@ -21,10 +23,23 @@ std::vector<QString> ScaledNames() {
   return names;
 }
 
+// The longest file a picture of the scale can be: its pixels with no compression at all, a filter byte a row,
+// and room for the PNG's chunks and text.
+qint64 LargestSharpFile(double scale) {
+  const QSize size = ScaledCardSize(scale);
+  return (qint64{size.width()} * 4 + 1) * size.height() * 101 / 100 + (qint64{1} << 16);
+}
+
 // The picture of `path` if it is of the scale's size and drawn from `bitmap`; a null image otherwise. These
-// pictures only sharpen what the bitmaps show, so a bad one is passed over without a word.
+// pictures only sharpen what the bitmaps show, so a bad one is passed over without a word; like the bitmaps,
+// only an ordinary file of a picture's size is read.
 QImage ReadSharp(const QString& path, double scale, const QImage& bitmap) {
-  QImageReader reader(path, "PNG");
+  QString why;
+  std::optional<QByteArray> data = ReadOrdinaryFile(path, LargestSharpFile(scale), why);
+  if (!data || data->size() > LargestSharpFile(scale)) return {};
+  QBuffer file(&*data);
+  file.open(QIODevice::ReadOnly);
+  QImageReader reader(&file, "PNG");
   if (reader.size() != ScaledCardSize(scale)) return {};
   if (reader.text(QString::fromLatin1(kDrawnFromKey)) != PictureFingerprint(bitmap)) return {};
   QImage image;
@@ -68,7 +83,7 @@ const QPixmap& SharpPictures::Picture(std::size_t index) {
 // CardPictures' side: which picture a screen is drawn from.
 
 void CardPictures::Prepare(double ratio) const {
-  if (ratio != 1) SharpSet(SharpScaleFor(ratio));
+  if (ratio > 1) SharpSet(SharpScaleFor(ratio));
 }
 
 SharpPictures& CardPictures::SharpSet(double scale) const {
@@ -83,7 +98,7 @@ SharpPictures& CardPictures::SharpSet(double scale) const {
 }
 
 const QPixmap& CardPictures::Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const {
-  if (ratio == 1) return bitmap;
+  if (ratio <= 1) return bitmap;  // below 1 the bitmap is shrunk
   const QPixmap& sharp = SharpSet(SharpScaleFor(ratio)).Picture(index);
   return sharp.isNull() ? bitmap : sharp;
 }

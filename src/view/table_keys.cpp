@@ -83,12 +83,14 @@ void TableKeys::Synced() {
       if (!rect.isNull()) dirty += rect.adjusted(-kFrameReach, -kFrameReach, kFrameReach, kFrameReach);
     }
     drawn_ = now;
-    view_.update(dirty);
+    // Below scale 1 Qt loses rows of a partial repaint (see TableView::Repaint): all of it then.
+    view_.update(view_.devicePixelRatioF() < 1 ? QRegion(view_.rect()) : dirty);
   }
   const bool moved = play_.focus() != reported_focus_;
   reported_focus_ = play_.focus();
   if ((moved || appeared) && !now.focus.isNull()) FollowFocus(now.focus);
-  accessible::TableChanged(view_, moved);
+  // A reader hears of the focus from the moment it shows.
+  accessible::TableChanged(view_, moved || appeared);
 }
 
 void TableKeys::FocusIn() { accessible::FocusIn(view_); }

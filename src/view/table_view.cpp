@@ -2,6 +2,7 @@
 #include "view/table_view.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -111,11 +112,16 @@ QSize TableView::Extent() const {
 void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion region = ScreenRounded(event->region());
-  painter.fillRect(event->rect(), QColor(kTableGreen));
   const double ratio = devicePixelRatioF();
+  // Qt's painter never draws less than a screen pixel for a pixel of the table: on a screen scaled below 1
+  // the table is scaled down here, the bitmaps smoothly.
+  if (ratio < 1) painter.scale(ratio, ratio);
+  painter.fillRect(event->rect(), QColor(kTableGreen));
   pictures_.Prepare(ratio);
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
-  if (ratio != 1 && SharpScaleFor(ratio) != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (ratio != 1 && (ratio < 1 || SharpScaleFor(ratio) != ratio)) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  }
   for (int slot : table_.StackingOrder()) {
     const Card card = table_.card(slot);
     const Image& image = table_.images[slot];
@@ -135,7 +141,15 @@ void TableView::paintEvent(QPaintEvent* event) {
 
 void TableView::Run(const std::function<void()>& handler) { run_(handler); }
 
-void TableView::Repaint(const QRegion& region) { update(ScreenRounded(region)); }
+void TableView::Repaint(const QRegion& region) {
+  // Below scale 1 Qt's own rounding of a part of the table to the screen's pixels loses rows: it is all
+  // repainted.
+  if (devicePixelRatioF() < 1) {
+    update();
+    return;
+  }
+  update(ScreenRounded(region));
+}
 
 QRegion TableView::ScreenRounded(const QRegion& region) const {
   // On a screen of a fractional scale a picture's edge falls on a pixel it shares with its neighbour, which
@@ -224,8 +238,9 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   // only once, the way the column shows them.
   ghost_rect_ = QRect();
   for (int s : ghost_) ghost_rect_ |= RectOf(s);
-  // Drawn in the screen's own pixels, from the pictures made for them.
-  const double ratio = devicePixelRatioF();
+  // Drawn in the screen's own pixels, from the pictures made for them (below scale 1 in the table's, which
+  // the painting scales down).
+  const double ratio = std::max(1.0, devicePixelRatioF());
   ghost_picture_ = QPixmap(ghost_rect_.size() * ratio);
   ghost_picture_.setDevicePixelRatio(ratio);
   ghost_picture_.fill(Qt::transparent);
@@ -248,7 +263,17 @@ void TableView::EndDragWithoutDrop() {
 }
 
 void TableView::keyPressEvent(QKeyEvent* event) {
-  if (dragging() || !keys_.KeyPress(*event)) QWidget::keyPressEvent(event);
+  if (dragging()) {
+    // Esc ends a mouse drag without a drop; the release that follows drops nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      CancelDrag();
+      ShowHoverCursor(mapFromGlobal(QCursor::pos()));
+      return;
+    }
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (!keys_.KeyPress(*event)) QWidget::keyPressEvent(event);
 }
 
 void TableView::focusInEvent(QFocusEvent*) { keys_.FocusIn(); }

@@ -1,6 +1,7 @@
 """The census under mpirun against the single-process survey: the same counts and the same verdict file, byte
 for byte; a chunk file the same as the survey's shard; every rank stopped with SIGTERM as Slurm does, then a worker
-rank killed mid-run, and each time --resume finishes the same file without redoing finished chunks.
+rank killed mid-run, and each time --resume finishes the same file without redoing finished chunks; a pipe named
+as a chunk is refused.
 
 usage: census_test.py --census EXE --cli EXE --mpiexec MPIRUN [--seeds N]"""
 import argparse
@@ -103,6 +104,20 @@ def main():
                           capture_output=True, text=True, check=False)
     if part.returncode != 0 or read(shard) != read(out + ".chunks/shard-7-of-%d.verdicts" % CHUNKS):
         fail("chunk 7 is not what survey --shard 7/%d writes" % CHUNKS)
+
+    # A pipe where a chunk belongs is refused, naming it, rather than read for ever by rank 0 while the
+    # workers wait.
+    piped = os.path.join(work, "piped.verdicts")
+    os.makedirs(piped + ".chunks")
+    fifo = piped + ".chunks/shard-3-of-%d.verdicts" % CHUNKS
+    os.mkfifo(fifo)
+    try:
+        refused = subprocess.run(mpirun + ["--out", piped, "--resume"], capture_output=True, text=True,
+                                 check=False, env=mpi_environment(), timeout=120)
+    except subprocess.TimeoutExpired:
+        fail("the census hung on the pipe " + fifo)
+    if refused.returncode == 0 or fifo not in refused.stderr or "ordinary file" not in refused.stderr:
+        fail("a pipe as a chunk: exit %d, %s" % (refused.returncode, refused.stderr))
 
     # Interrupted twice: every rank sent SIGTERM, then a worker killed outright. Each time the chunks finished
     # before stay as they are, and --resume goes on from them.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -53,6 +54,38 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& output = 
     fclose(f);
   }
   std::remove(err_file.c_str());
+  return run;
+}
+
+// Runs the command line with its standard output a pipe whose reader has already gone (`deal 1 | true`, but
+// never a race), SIGPIPE at its default as a shell leaves it. Returns its exit code and standard error.
+CliRun RunCliIntoClosedPipe(const std::vector<std::string>& args) {
+  int out[2];
+  int err[2];
+  if (pipe(out) != 0 || pipe(err) != 0) return {-1, "", "pipe failed"};
+  close(out[0]);
+  const pid_t child = fork();
+  if (child == 0) {
+    std::signal(SIGPIPE, SIG_DFL);
+    dup2(out[1], STDOUT_FILENO);
+    dup2(err[1], STDERR_FILENO);
+    std::vector<char*> argv{const_cast<char*>(VANTREL_CLI)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(VANTREL_CLI, argv.data());
+    _exit(127);
+  }
+  close(out[1]);
+  close(err[1]);
+  CliRun run{};
+  std::array<char, 4096> buf;
+  ssize_t n;
+  while ((n = read(err[0], buf.data(), buf.size())) > 0)
+    run.err.append(buf.data(), static_cast<std::size_t>(n));
+  close(err[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return run;
 }
 
@@ -127,11 +160,22 @@ TEST(Cli, OutputThatCannotBeWrittenFailsWithOneAndArgumentsAreShownEscaped) {
       EXPECT_NE(run.err.find("output"), std::string::npos) << run.err;
     }
   }
-  // A newline or an escape sequence in an argument never reaches the terminal as it is.
+  // A pipe whose reader has gone is an output that cannot be written, reported as such.
+  const CliRun closed = RunCliIntoClosedPipe({"deal", "1"});
+  EXPECT_EQ(closed.code, 1) << closed.err;
+  EXPECT_NE(closed.err.find("cannot write the output"), std::string::npos) << closed.err;
+  // A newline or an escape sequence in an argument never reaches the terminal as it is, nor an argument
+  // of any length all of it.
+  const CliRun long_argument = RunCli({"deal", std::string(100000, '7')});
+  EXPECT_EQ(long_argument.code, 2);
+  const std::string shortened = "vantrel-cli: bad argument \"" + std::string(60, '7') +
+                                "...\" (100000 bytes): SEED is a whole number 0..4294967295\n";
+  EXPECT_TRUE(long_argument.err == shortened) << long_argument.err.substr(0, 200);
   const CliRun run = RunCli({"play", "1", "a\nb\x1b[31m"});
   EXPECT_EQ(run.code, 2);
-  EXPECT_EQ(run.err,
-            "vantrel-cli: bad argument \"a\\nb\\x1b[31m\": an action is M>T (M 0..51, T 0..59) or undo\n");
+  EXPECT_EQ(
+      run.err,
+      "vantrel-cli: bad argument \"a\\nb\\x1b[31m\": an action is M>T (M 0..51, T 0..59), undo or hint\n");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-"""Plays random deals and random drops (valid, refused, on covered cards, on blank spots, undo) through
+"""Plays random deals and random drops (valid, refused, on covered cards, on blank spots, undo, hints) through
 vantrel-cli and through the independent model in reference_model.py, and compares every field of the report.
 The window heights include every one at which the reserve row lies on a column's row (or the blank spots'),
 then random ones. With --against OTHER, the report of another vantrel-cli must be the same, byte for byte.
@@ -44,9 +44,14 @@ def random_game(rng, deal_seed, height):
     model = Model(deal_seed, height)
     actions = []
     for _ in range(rng.randint(0, 60)):
+        model.end_blink()  # the actions are further apart than a hint's blink
         roll = rng.random()
         valid = accepted_drops(model)
-        if roll < 0.1:
+        if roll < 0.05:
+            actions.append("hint")
+            model.hint()
+            continue
+        if roll < 0.15:
             actions.append("undo")
             model.undo_click()
             continue

@@ -42,7 +42,10 @@ class Slot:
 
 class Model:
     def __init__(self, seed, height=460):
+        self.seed = seed  # the clock, which seeds the shuffle and every hint
         self.height = height
+        self.hints_left = 3
+        self.blinking = None  # the slot a hint hides until the next action
         self.slots = [Slot() for _ in range(60)]
         self.undo = [Slot() for _ in range(52)]
         self.messages = []
@@ -210,6 +213,24 @@ class Model:
         if not found:
             self.no_more_moves()
 
+    def end_blink(self):
+        if self.blinking is not None:
+            self.slots[self.blinking].visible = True
+            self.blinking = None
+
+    def hint(self):
+        if self.num_moves == 0:
+            return
+        if self.hints_left == 0:
+            self.messages.append("No hints left!")
+            return
+        self.hints_left -= 1
+        self.find_moves()
+        rng = Rng()
+        rng.seed(self.seed)
+        self.blinking = self.moves[rng.below(len(self.moves))][4]
+        self.slots[self.blinking].visible = False
+
     def undo_click(self):
         if not self.undo_enabled:
             return
@@ -223,6 +244,7 @@ class Model:
             "seed": seed, "height": self.height, "game_state": self.state,
             "num_moves": self.num_moves, "raw_moves": self.raw_moves, "moves": self.moves,
             "label": "Number of Moves: %d" % self.num_moves, "undo_enabled": self.undo_enabled,
+            "hints_left": self.hints_left,
             "messages": self.messages,
             "results": {"wins": self.wins, "losses": self.losses, "streak_kind": self.streak_kind,
                         "streak_count": self.streak_count, "win_streak": self.win_streak,

@@ -150,21 +150,9 @@ def move_that_turns_a_card(cli, deal, slots):
 pump = lambda: None  # noqa: E731 (set once pyatspi is loaded)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--cli", required=True)
-    args = parser.parse_args()
-    signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(AssertionError("the test took too long")))
-    signal.alarm(WHOLE_RUN_SECONDS)
-    adopt_orphans()
-
-    deal = json.loads(subprocess.run([args.cli, "deal", str(SEED)], check=True, capture_output=True,
-                                     text=True, timeout=30).stdout)
-    slots = {s["slot"]: s for s in deal["slots"]}
-    moved, target, after = move_that_turns_a_card(args.cli, deal, slots)
-    turned = slots[moved["slot"] - 8]
-
+def start_desktop():
+    """An X server, a session bus and the accessibility bus of this run's own; returns pyatspi, which can
+    only be loaded once the buses are known, and the folder of the buses' sockets, to be kept meanwhile."""
     # The buses' sockets live in a folder of this run's own: never another session's, nor another run's.
     runtime = tempfile.TemporaryDirectory()
     os.environ["XDG_RUNTIME_DIR"] = runtime.name
@@ -188,6 +176,72 @@ def main():
             context.iteration(False)
 
     pump = pump_events
+    return pyatspi, runtime
+
+
+def start_game(pyatspi, game, language):
+    """The game with accessibility on, its clock at SEED and its settings in a folder of its own, in
+    `language` (LANGUAGE); returns the process, its application on the bus, and the folder, where its standard
+    error goes (the file "stderr")."""
+    config = tempfile.TemporaryDirectory()
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                       VANTREL_CLOCK=str(SEED), XDG_CONFIG_HOME=config.name, QT_SCALE_FACTOR="1",
+                       LANGUAGE=language)
+    errors = open(os.path.join(config.name, "stderr"), "w+")
+    process = start([os.path.abspath(game)], cwd=os.path.dirname(os.path.abspath(game)), env=environment,
+                    stdout=subprocess.DEVNULL, stderr=errors)
+
+    def find_app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name.lower() == "vantrel":
+                return app
+        return None
+
+    return process, wait_for("the game on the accessibility bus", find_app, 30), config
+
+
+def begin():
+    """The command line (--game, --cli), the run's time limit, and the orphans of what it starts adopted."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--cli", required=True)
+    args = parser.parse_args()
+    signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(AssertionError("the test took too long")))
+    signal.alarm(WHOLE_RUN_SECONDS)
+    adopt_orphans()
+    return args
+
+
+def end_game(game, config):
+    """Ends the game as the end of a session does (SIGTERM): it must end with 0."""
+    game.send_signal(signal.SIGTERM)
+    game.wait(timeout=15)
+    with open(os.path.join(config.name, "stderr")) as errors:
+        assert game.returncode == 0, errors.read()
+
+
+def run(main):
+    """Runs the test: a failed check ends it with 1; whatever happens, everything it started is ended."""
+    try:
+        main()
+    except AssertionError as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
+    finally:
+        signal.alarm(0)
+        end_everything()
+
+
+def main():
+    args = begin()
+    deal = json.loads(subprocess.run([args.cli, "deal", str(SEED)], check=True, capture_output=True,
+                                     text=True, timeout=30).stdout)
+    slots = {s["slot"]: s for s in deal["slots"]}
+    moved, target, after = move_that_turns_a_card(args.cli, deal, slots)
+    turned = slots[moved["slot"] - 8]
+
+    pyatspi, buses = start_desktop()  # noqa: F841 (kept until the end)
     heard = []
 
     def listen(event):
@@ -200,21 +254,8 @@ def main():
     pyatspi.Registry.registerEventListener(listen, "focus:", "object:state-changed:focused",
                                            "object:property-change:accessible-name")
 
-    config = tempfile.TemporaryDirectory()
-    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       VANTREL_CLOCK=str(SEED), XDG_CONFIG_HOME=config.name, QT_SCALE_FACTOR="1")
-    game_errors = open(os.path.join(config.name, "stderr"), "w+")
-    game = start([os.path.abspath(args.game)], cwd=os.path.dirname(os.path.abspath(args.game)),
-                 env=environment, stdout=subprocess.DEVNULL, stderr=game_errors)
-
-    def find_app():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name.lower() == "vantrel":
-                return app
-        return None
-
-    app = wait_for("the game on the accessibility bus", find_app, 30)
+    # In English, as it has always been, whatever the language of whoever runs the test.
+    game, app, config = start_game(pyatspi, args.game, "C")
 
     def find(root, predicate):
         return pyatspi.utils.findDescendant(root, predicate, True)
@@ -334,19 +375,9 @@ def main():
                                                             and a.getState().contains(pyatspi.STATE_SHOWING))
              is None)
 
-    game.send_signal(signal.SIGTERM)
-    game.wait(timeout=15)
-    game_errors.seek(0)
-    assert game.returncode == 0, game_errors.read()
+    end_game(game, config)
     print("accessibility bus test passed")
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
-    finally:
-        signal.alarm(0)
-        end_everything()
+    run(main)

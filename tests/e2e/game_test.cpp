@@ -2,6 +2,7 @@
 // is checked pixel by pixel against the table the game's rules give for the same second, drawn here from the
 // card files themselves.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
+#include <vector>
 
 #include "table/card_names.h"
 #include "table_on_screen.h"
@@ -113,6 +116,71 @@ TEST(StartUp, AnUnreadablePictureShowsTheErrorAndTheGameEndsWithZero) {
   const QString error = AnswerStartUpError(game);
   EXPECT_NE(error.indexOf(QStringLiteral("\"7H.BMP\"")), -1) << error.toStdString();
   EXPECT_NE(error.indexOf(target.absolutePath()), -1) << error.toStdString();
+}
+
+// Nothing the game opens may block it: a pipe among the sharper pictures or in place of the settings folder's
+// organisation file, and a box of the start-up that is open when SIGTERM comes. Each time SIGTERM ends the
+// game, with exit code 0.
+TEST(StartUp, NoPipeBlocksTheGameAndSigtermEndsItAtEveryStage) {
+  struct Case {
+    const char* name;
+    double scale;
+    // Prepares the working folder (a copy of the game's CARDS) and the settings folder; returns the
+    // XDG_CONFIG_HOME to start with.
+    std::function<QString(const QDir& cards, const QDir& home)> prepare;
+    bool table_shows;  // else a box of the start-up is open
+  };
+  const auto fifo = [](const QString& path) {
+    QFile::remove(path);
+    EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
+  };
+  const std::vector<Case> cases = {
+      {"a pipe among the 2x pictures", 2,
+       [&](const QDir& cards, const QDir& home) {
+         fifo(cards.filePath(QStringLiteral("2x/AS.png")));
+         return home.path();
+       },
+       true},
+      {"a pipe as the organisation's settings file", 1,
+       [&](const QDir&, const QDir& home) {
+         fifo(home.filePath(QStringLiteral("Quorvin Software.conf")));
+         return home.path();
+       },
+       true},
+      {"SIGTERM while the box about the settings folder is open", 1,
+       [](const QDir&, const QDir& home) {
+         QFile file(home.filePath(QStringLiteral("a file")));
+         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+         return home.filePath(QStringLiteral("a file/config"));  // a folder that cannot be made
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir folder;
+    QTemporaryDir home;
+    const QDir source(QDir(GameDir()).filePath(QStringLiteral("CARDS")));
+    const QDir cards(QDir(folder.path()).filePath(QStringLiteral("CARDS")));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), source.path(), cards.path()}),
+              0);
+    const QString config_home = c.prepare(cards, QDir(home.path()));
+    Game game(folder.path(), kClock, config_home, {}, c.scale);
+    const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+    ASSERT_NE(window, 0u);
+    EXPECT_EQ(WindowGeometry(window).width() > 600, c.table_shows);
+    if (c.table_shows) {
+      XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
+      XDoTool({QStringLiteral("key"), QStringLiteral("F2")});
+      QThread::msleep(500);
+    }
+    game.process().terminate();
+    EXPECT_TRUE(game.process().waitForFinished(10000)) << "SIGTERM did not end the game";
+    EXPECT_EQ(game.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.process().exitCode(), 0);
+    if (!c.table_shows) {
+      EXPECT_FALSE(WindowShown(QStringLiteral("Vantrel"))) << "the table showed after the box";
+    }
+  }
 }
 
 TEST(StartUp, WithoutADisplayTheGameSaysSoAndEndsWithOneWithoutACoreDump) {

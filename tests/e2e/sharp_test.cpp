@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 
 #include "platform_qt/cursor_art.h"
@@ -166,6 +168,52 @@ TEST_F(SharpOnScreen, APlayersOwnBitmapShowsEnlargedWhereTheSharpArtWasDrawnFrom
   launch.enlarged = {kBackPicture};
   StartGame(kClock, QString(), launch);
   Deal();  // the backs are the player's, doubled; every other card is the game's 2x art
+}
+
+// Below scale 1 (Qt's scale factor 0.5 and 0.75) the table is the model's, shrunk smoothly: every card in its
+// place and of its size, nothing of full size, no seams. The shrinking is Qt's, so a pixel may differ a
+// little, but hardly any by much.
+TEST(SmallScales, TheTableIsDrawnScaledDownInItsPlaces) {
+  for (const double scale : {0.5, 0.75}) {
+    SCOPED_TRACE(scale);
+    Game game(GameDir(), kClock, QString(), {}, scale);
+    const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+    ASSERT_NE(window, 0u);
+    XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
+    XDoTool({QStringLiteral("key"), QStringLiteral("F2")});
+    Model model(kClock);
+    model.table.NewClick(DealCommand::kNew);
+    const QImage render = Render(model.table).copy(0, 0, kTableWidth, kComparedHeight);
+    const QImage expected =
+        render.scaled(render.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QRect place = WindowGeometry(window);
+    int worst = 0;
+    for (int attempt = 0; attempt < 50; ++attempt, QThread::msleep(100)) {
+      const QImage shot = Screenshot(place);
+      // The table begins at the first row of the table's green below the menu bar.
+      int top = 0;
+      while (top < shot.height() && shot.pixel(0, top) != qRgb(0, 128, 0)) ++top;
+      if (top + expected.height() > shot.height()) continue;
+      worst = 0;
+      for (int y = 1; y + 1 < expected.height(); ++y) {
+        for (int x = 1; x + 1 < expected.width(); ++x) {
+          const QRgb a = shot.pixel(x, top + y);
+          const QRgb b = expected.pixel(x, y);
+          const int differs = std::max(
+              {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+          if (differs > 96) ++worst;
+        }
+      }
+      if (worst * 100 < 3 * expected.width() * expected.height()) break;
+    }
+    EXPECT_LT(worst * 100, 3 * expected.width() * expected.height())
+        << worst << " pixels far from the shrunk table";
+    if (qEnvironmentVariableIsSet("VANTREL_E2E_SHOTS")) {
+      const QString folder = qEnvironmentVariable("VANTREL_E2E_SHOTS");
+      Screenshot(place).save(folder + QStringLiteral("/small-%1.png").arg(scale));
+      expected.save(folder + QStringLiteral("/small-%1-expected.png").arg(scale));
+    }
+  }
 }
 
 }  // namespace

@@ -120,6 +120,8 @@ Game::Game(const QString& folder, unsigned clock, const QString& config_home, co
              config_home.isEmpty() ? own_config_home_.path() : config_home);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+  // The game as it has always been, in English, whatever the language of whoever runs the tests.
+  env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("C"));
   process_.setProcessEnvironment(env);
   process_.setWorkingDirectory(folder);
   const QStringList program = command.isEmpty() ? QStringList{BuiltGame()} : command;

@@ -1,13 +1,17 @@
 // The solve, survey, merge and census-stats commands as a user runs them: their JSON, their CSV and verdict
 // files, shards, resuming, Ctrl+C, and one-line errors with exit code 2 for malformed arguments.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -320,6 +324,99 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
   ASSERT_EQ(both.status, 0) << both.err;
   EXPECT_EQ(read(dir + "whole"), complete);
   EXPECT_EQ(Lines(dir + "whole.csv").size(), lines.size());
+  std::filesystem::remove_all(dir);
+}
+
+// What a command is given by mistake is refused before a byte of it changes, and an output never replaces
+// what lies at its path: the commands' refusals, table-driven, each checking every file of the folder after.
+TEST(Cli, RefusalsLeaveEveryFileAsItWas) {
+  const std::string dir = ::testing::TempDir() + "refusals_" + std::to_string(getpid()) + "/";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir + "folder.tmp");
+  const auto in = [&](const std::string& name) { return "'" + dir + name + "'"; };
+  const auto write = [&](const std::string& name, const std::string& bytes) {
+    std::ofstream(dir + name, std::ios::binary) << bytes;
+  };
+  ASSERT_EQ(
+      Cli("survey --from 1700000000 --count 2000 --max-nodes 60 --jobs 1 --verdicts " + in("a.v")).status, 0);
+  write("text.txt", "hello\nworld");
+  write("out.v.tmp", "the user's own\n");
+  write("folder.tmp/kept", "x");
+  // Headers that announce 2^32 seeds and hold none, or limits no run can have.
+  {
+    solver::VerdictFile whole = solver::VerdictFile::Read(dir + "a.v");
+    const auto variant = [&](const std::string& name, auto change) {
+      solver::VerdictHeader header = whole.header();
+      change(header);
+      solver::VerdictFile copy(header);
+      if (header.count == whole.header().count) copy.bytes() = whole.bytes();
+      copy.Save(dir + name);
+    };
+    variant("nan.v", [](solver::VerdictHeader& h) { h.max_seconds = std::nan(""); });
+    variant("negative.v", [](solver::VerdictHeader& h) { h.max_seconds = -1; });
+    variant("memory.v", [](solver::VerdictHeader& h) { h.max_memory_mib = std::uint64_t{1} << 40; });
+    variant("slower.v", [](solver::VerdictHeader& h) {
+      h.from += 2000;
+      h.max_seconds = std::nextafter(h.max_seconds, 2.0);
+    });
+    variant("forged.v", [](solver::VerdictHeader& h) {
+      h.from = 0;
+      h.count = std::uint64_t{1} << 32;
+    });
+    std::filesystem::resize_file(dir + "forged.v", solver::kVerdictHeaderBytes);
+  }
+  ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0600), 0);
+  // Without the sanitizers' shadow memory, a forged size must be refused within a small address space.
+#if defined(__SANITIZE_ADDRESS__)
+  const std::string small_memory;
+#else
+  const std::string small_memory = "ulimit -v 400000; ";
+#endif
+  // Every ordinary file of the folder but the merges' outputs, by name, with a digest of its bytes.
+  const auto files = [&] {
+    std::map<std::string, std::size_t> digests;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+      const std::string name = entry.path().string();
+      if (!entry.is_regular_file() || name == dir + "out.v" || name == dir + "folder") continue;
+      std::ifstream file(entry.path(), std::ios::binary);
+      digests[name] = std::hash<std::string>()(std::string(std::istreambuf_iterator<char>(file), {}));
+    }
+    return digests;
+  };
+  struct Case {
+    std::string args;
+    int status;
+    std::string says;  // "" for a success
+  };
+  const std::string survey = "survey --from 1700000000 --count 2000 --max-nodes 60 --jobs 1 ";
+  const std::vector<Case> cases = {
+      {"census-stats " + in("a.v") + " --unknown-out " + in("a.v"), 1, "already exists"},
+      {"census-stats " + in("a.v") + " --unknown-out " + in("text.txt"), 1, "already exists"},
+      {survey + "--csv " + in("a.v") + " --resume", 1, "line 1"},
+      {survey + "--csv " + in("text.txt") + " --resume", 1, "line 1"},
+      {survey + "--csv " + in("pipe") + " --resume", 1, "not an ordinary file"},
+      {survey + "--csv /dev/full", 1, "not an ordinary file"},
+      {"census-stats " + in("pipe"), 1, "not an ordinary file"},
+      {"census-stats " + in("forged.v"), 1, "announces 1073741888"},
+      {"merge --out " + in("merged.v") + " " + in("forged.v"), 1, "announces 1073741888"},
+      {"census-stats " + in("nan.v"), 1, "time limit"},
+      {"census-stats " + in("negative.v"), 1, "time limit"},
+      {"census-stats " + in("memory.v"), 1, "memory limit"},
+      {"merge --out " + in("merged.v") + " " + in("a.v") + " " + in("slower.v"), 1,
+       "1.0000000000000002 s a deal"},
+      {"merge --out " + in("out.v") + " " + in("a.v"), 0, ""},
+      {"merge --out " + in("folder") + " " + in("a.v"), 0, ""},
+  };
+  for (const Case& c : cases) {
+    const auto before = files();
+    const CliRun run = Cli(c.args, small_memory);
+    EXPECT_EQ(run.status, c.status) << c.args << " -> " << run.err;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << " -> " << run.err;
+    if (c.status != 0) {
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    EXPECT_EQ(files(), before) << c.args;
+  }
   std::filesystem::remove_all(dir);
 }
 

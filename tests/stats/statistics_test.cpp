@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "memory_registry.h"
@@ -304,6 +305,56 @@ TEST(Statistics, CopiesOnOneStoreAddTheirResultsAndAClearingWritesZeros) {
   b.ClearStats(false);
   EXPECT_EQ(registry.values, (std::map<std::string, std::int32_t>{
                                  {"Wins", 0}, {"Losses", 0}, {"WinStreak", 0}, {"LoseStreak", 0}}));
+}
+
+// Another copy's clearing between this run's load and its save: the counts add what this run played since,
+// and each longest streak is the store's or this run's own since then, within its count. A clearing of this
+// run's own that could not be saved is saved by its next save.
+TEST(Statistics, AClearingMeanwhileLeavesTheStreaksConsistentWithTheCounts) {
+  struct Case {
+    const char* name;
+    std::vector<std::int32_t> store;  // Wins, Losses, WinStreak, LoseStreak at the start
+    std::function<void(Statistics& other, Results& theirs)> meanwhile;
+    const char* games;  // this run's, W and L
+    std::vector<std::int32_t> expected;
+  };
+  const auto clear = [](Statistics& other, Results&) { other.ClearStats(false); };
+  const auto clear_and_lose = [](Statistics& other, Results& theirs) {
+    other.ClearStats(false);
+    RecordResult(theirs, theirs.losses, kStreakLosses);
+    other.FormClose();
+  };
+  const auto nothing = [](Statistics&, Results&) {};
+  const std::vector<Case> cases = {
+      {"three losses after a clearing", {0, 5, 0, 5}, clear, "LLL", {0, 3, 0, 3}},
+      {"after a clearing and a loss", {0, 5, 0, 5}, clear_and_lose, "LLL", {0, 4, 0, 3}},
+      {"a win after a clearing", {4, 0, 4, 0}, clear, "W", {1, 0, 1, 0}},
+      {"a longer streak of this run's, nobody clearing", {2, 2, 2, 2}, nothing, "LLL", {2, 5, 2, 3}},
+      {"a shorter one", {2, 2, 2, 4}, nothing, "WLL", {3, 4, 2, 4}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f;
+    f.registry.Store(c.store[0], c.store[1], c.store[2], c.store[3]);
+    Results theirs;
+    Statistics other(f.registry, f.host, theirs);
+    f.stats.Start();
+    other.Start();
+    c.meanwhile(other, theirs);
+    for (const char* g = c.games; *g != 0; ++g) (*g == 'W' ? f.Win() : f.Lose());
+    f.stats.FormClose();
+    EXPECT_EQ(f.Stored(), c.expected);
+  }
+  // This run's clearing fails; its next save still clears, and keeps only what came after.
+  Fixture f;
+  f.registry.Store(3, 3, 3, 3);
+  f.stats.Start();
+  f.registry.fail_close = true;
+  EXPECT_THROW(f.stats.ClearStats(false), Error);
+  f.registry.fail_close = false;
+  f.Win();
+  f.stats.FormClose();
+  EXPECT_EQ(f.Stored(), (std::vector<std::int32_t>{1, 0, 1, 0}));
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 //                                  until it is killed
 //   store_helper hammer ID N       saves (v, v+1, v+2, v+3) for v = ID*1000000 + i, i = 0..N-1
 //   store_helper lose N            starts as the game does, loses N games and closes as its window does
+//   store_helper lose-later N      the same, but says "started" and waits for a line on its input before the
+//                                  games
+//   store_helper clear             starts as the game does and clears the statistics
 //
 // save, count-up and hammer write their values as they are, so that every save writes one such run of four
 // consecutive numbers, so a store holding anything else is damaged.
@@ -74,14 +77,26 @@ int Run(int argc, char** argv) {
     std::printf("%d\n", base + saves - 1);
     return 0;
   }
-  if (command == "lose" && argc == 3) {
+  if (command == "clear" && argc == 2) {
     if (stats.Start()) return 1;
+    stats.ClearStats(false);
+    return 0;
+  }
+  if ((command == "lose" || command == "lose-later") && argc == 3) {
+    if (stats.Start()) return 1;
+    if (command == "lose-later") {
+      std::printf("started\n");
+      std::fflush(stdout);
+      std::getchar();
+    }
     for (int i = std::atoi(argv[2]); i > 0; --i)
       vantrel::RecordResult(results, results.losses, vantrel::kStreakLosses);
     stats.FormClose();
     return 0;
   }
-  std::fprintf(stderr, "usage: store_helper load | save W L WS LS | count-up | hammer ID N | lose N\n");
+  std::fprintf(
+      stderr,
+      "usage: store_helper load | save W L WS LS | count-up | hammer ID N | lose N | lose-later N | clear\n");
   return 2;
 }
 

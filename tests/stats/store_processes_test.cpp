@@ -1,5 +1,6 @@
 // Copies of the game saving at once, run as separate processes on one store: every read finds one whole
-// save, the last copy to save wins whole, and copies that close at once keep every one's results.
+// save, the last copy to save wins whole, copies that close at once keep every one's results, and a streak
+// played after another copy's clearing is kept within the counts.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -100,6 +101,25 @@ TEST(StoreProcesses, FiveCopiesClosingAtOnceKeepEveryResult) {
   }
   // Wins kept, losses added up (1 + 2 + 3 + 4 + 5), the longest losing streak the longest of them.
   EXPECT_EQ(helpers.Run({"load"}), "7 18 4 5");
+}
+
+TEST(StoreProcesses, ALosingStreakAfterAnotherCopysClearingIsKept) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  const Helpers helpers(home.path());
+  helpers.Run({"save", "0", "5", "0", "5"});
+  // Copy A starts; copy B starts and clears; then A loses three in a row and closes.
+  QProcess a;
+  helpers.Start(a, {"lose-later", "3"});
+  ASSERT_TRUE(a.waitForReadyRead(60000));
+  EXPECT_EQ(a.readLine().trimmed().toStdString(), "started");
+  helpers.Run({"clear"});
+  EXPECT_EQ(helpers.Run({"load"}), "0 0 0 0");
+  a.write("\n");
+  a.closeWriteChannel();
+  ASSERT_TRUE(a.waitForFinished(60000));
+  EXPECT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+  EXPECT_EQ(helpers.Run({"load"}), "0 3 0 3");
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ TempSettingsHome::TempSettingsHome() {
                                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                          QFile::ExeOther);
   QDir().mkpath(ConfigDir());
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigDir());
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(ConfigDir()));
 }
 
 TempSettingsHome::~TempSettingsHome() {

@@ -94,7 +94,7 @@ TEST(CommandTable, ShortcutsReachTheirHandlers) {
   EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
   QTest::keyClick(w.window.get(), Qt::Key_F1);
   ASSERT_FALSE(w.host.messages.empty());
-  EXPECT_EQ(w.host.messages.back(), std::string(kQuickHelp));
+  EXPECT_EQ(w.host.messages.back(), std::string(kQuickHelp.english));
   QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);
   EXPECT_FALSE(w->NumMoves_lbl()->isVisible());
   EXPECT_FALSE(w->ShowNumber()->isChecked());
@@ -156,7 +156,7 @@ TEST(CommandTable, HelpAndCenterRunAtOnceFromTheMenuBarAndTheirAccelerators) {
   QMenuBar* bar = w->menuBar();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Help()).center());
   ASSERT_EQ(w.host.messages.size(), 1u);
-  EXPECT_EQ(w.host.messages[0], std::string(kQuickHelp));
+  EXPECT_EQ(w.host.messages[0], std::string(kQuickHelp.english));
   QTest::keyClick(w.window.get(), Qt::Key_H, Qt::AltModifier);
   EXPECT_EQ(w.host.messages.size(), 2u);
 

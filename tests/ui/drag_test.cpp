@@ -1,7 +1,9 @@
 // Dragging with the mouse: the cursor shows whether a drop would be taken, a release drops on the image under
-// the pointer, the scroll bars are off meanwhile, and only the changed images are repainted.
+// the pointer, the scroll bars are off meanwhile, and only the changed images are repainted; what ends a drag
+// (its release, Esc) and what does not (the end of a hint's blink).
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -10,7 +12,9 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
+#include <memory>
 
+#include "platform_qt/qt_host.h"
 #include "ui_support.h"
 #include "view/table_view.h"
 
@@ -211,6 +215,73 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   EXPECT_EQ(SlotsAsShown(t), SlotsAsShown(model));
   EXPECT_EQ(t.count.num_moves, model.count.num_moves);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// How a drag ends, with the game's own host and its 700 ms hint timer: by its release, even when a hint's
+// blink ends meanwhile; by Esc, after which the release drops nothing; a keyboard hold alike. Keys but the
+// arrows show no frame, and no place has the accessible focus, until an arrow has shown it.
+TEST(DragEndings, ADragEndsByItsReleaseOrEscOnlyAndOnlyAnArrowShowsTheFrame) {
+  struct Case {
+    const char* name;
+    bool keyboard;
+    bool hint;  // Give Hint just before, its blink ending while the drag is held
+    bool esc;   // Esc before the release
+  };
+  const Case cases[] = {
+      {"a mouse drag released after the blink", false, true, false},
+      {"a mouse drag ended by Esc", false, false, true},
+      {"a keyboard hold dropped after the blink", true, true, false},
+      {"a keyboard hold put back by Esc", true, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    qputenv(platform::kClockVariable, QByteArray::number(kNow));
+    const auto window = std::make_unique<app::TCardTable>(nullptr, GameDir());
+    qunsetenv(platform::kClockVariable);
+    window->ShowCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    TableView& view = window->view();
+    Table& t = window->table();
+    window->New()->trigger();
+    // Stray keys: nothing to put back or pick up while the frame is not shown, so nothing shows it.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return}) QTest::keyClick(&view, key);
+    EXPECT_FALSE(view.keys().play().shown());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&view)->focusChild(), nullptr);
+    if (c.hint) window->GiveHint()->trigger();
+    // A move whose cards all show (none is the hinted one).
+    Move move;
+    for (const LegalDrop& drop : t.ListLegalDrops()) {
+      bool shown = t.images[drop.moved].visible;
+      for (const int rider : t.CardsAbove(drop.moved)) shown = shown && t.images[rider].visible;
+      if (drop.counted && !IsBlankSpot(drop.target) && shown) move = {drop.moved, drop.target};
+    }
+    ASSERT_GE(move.moved, 0);
+    const auto before = Layout(t);
+    const QPoint target = GrabPoint(t, move.target);
+    if (c.keyboard) {
+      FocusOn(*window, move.moved);
+      QTest::keyClick(&view, Qt::Key_Space);
+      FocusOn(*window, move.target);
+    } else {
+      QTest::mousePress(&view, Qt::LeftButton, {}, GrabPoint(t, move.moved));
+      QTest::mouseMove(&view, target);
+    }
+    if (c.hint) {
+      ASSERT_TRUE(t.ui.hint_blinking);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !t.ui.hint_blinking; }, 5000)) << "the blink did not end";
+    }
+    EXPECT_TRUE(t.ui.dragging) << "the drag ended before its release";
+    if (c.esc) QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_EQ(t.ui.dragging, !c.esc);
+    if (c.keyboard) {
+      if (!c.esc) QTest::keyClick(&view, Qt::Key_Space);
+    } else {
+      QTest::mouseRelease(&view, Qt::LeftButton, {}, target);
+    }
+    EXPECT_FALSE(t.ui.dragging);
+    EXPECT_EQ(Layout(t) != before, !c.esc) << "the drop " << (c.esc ? "was made" : "was lost");
+    EXPECT_EQ(t.cards[move.moved].col == t.cards[move.target].col, !c.esc);
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Reading the card pictures: every way a file can be unusable stops the start with a message that names the
-// file and its folder; a player's own bitmaps of the right size are taken.
+// file and its folder, the installed game's folder included; a player's own bitmaps of the right size are
+// taken; the sharper art is read only from ordinary files of a picture's size.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,7 +8,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "app/picture_folder.h"
 #include "platform/error.h"
+#include "store_support.h"
 #include "ui_support.h"
 #include "view/card_pictures.h"
 
@@ -144,6 +147,39 @@ TEST(Pictures, AMissingFolderNamesTheFirstPicture) {
   ExpectNamesFileAndFolder(f.Start(), f, "AS.BMP", "the file is missing");
 }
 
+TEST(Pictures, AnInstalledDataFolderThatCannotBeReadIsNamedWithTheReason) {
+  // An installed game started where there is no CARDS: its program in GAMES, its pictures in the data
+  // folder beside, which may not be looked into (checked as an ordinary user: root may look anywhere).
+  Folder installed;
+  const QString program = installed.dir.path() + QStringLiteral("/prefix/games");
+  const QDir data(QDir::cleanPath(program + QStringLiteral("/" VANTREL_DATA_FROM_PROGRAM)));
+  ASSERT_TRUE(QDir().mkpath(program));
+  ASSERT_TRUE(QDir().mkpath(data.absolutePath()));
+  ASSERT_TRUE(QDir().rename(installed.Cards().absolutePath(), data.filePath(QStringLiteral("CARDS"))));
+  QTemporaryDir elsewhere;
+  for (const QString& closed : {data.absolutePath(), data.filePath(QStringLiteral("CARDS"))}) {
+    SCOPED_TRACE(closed.toStdString());
+    ASSERT_EQ(::chmod(QFile::encodeName(installed.dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(closed).constData(), 0), 0);
+    std::string error;
+    {
+      testing::AsOrdinaryUser user;
+      const QDir folder = app::PictureFolder(QDir(elsewhere.path()), program);
+      EXPECT_EQ(folder.absolutePath(), data.absolutePath());
+      try {
+        const CardPictures pictures(folder);
+      } catch (const Error& e) {
+        error = e.what();
+      }
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(closed).constData(), 0755), 0);
+    EXPECT_NE(error.find(QDir::toNativeSeparators(data.filePath(QStringLiteral("CARDS"))).toStdString()),
+              std::string::npos)
+        << error;
+    EXPECT_NE(error.find("cannot be reached (Permission denied)"), std::string::npos) << error;
+  }
+}
+
 TEST(Pictures, APlayersOwnBitmapsOfTheRightSizeAreTaken) {
   Folder f;
   QImage art(71, 96, QImage::Format_Indexed8);
@@ -171,9 +207,13 @@ TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
       ASSERT_TRUE(QFile::copy(shipped.filePath(name), f.File(scale + QLatin1Char('/') + name)));
     }
   }
-  // The player's own seven of hearts (another card's bitmap), and the king of spades' 2x picture cut short.
+  // The player's own seven of hearts (another card's bitmap), and the king of spades' 2x picture cut short;
+  // a pipe that would block the reading for ever, and a picture padded far beyond what one can be.
   f.Write("7H.BMP", f.Read("8H.BMP"));
   f.Write("2x/KS.png", f.Read("2x/KS.png").left(400));
+  ASSERT_TRUE(QFile::remove(f.File("2x/2S.png")));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(f.File("2x/2S.png")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::resize(f.File("2x/3S.png"), qint64{1} << 30));
   const CardPictures pictures(QDir(f.dir.path()));
   const int ace = FacePicture(1, 1);
   const int seven = FacePicture(4, 7);
@@ -188,6 +228,9 @@ TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
             QImage(f.File("2x/AS.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
   EXPECT_EQ(pictures.Picture(seven, 2).cacheKey(), pictures.Picture(seven).cacheKey());
   EXPECT_EQ(pictures.Picture(king, 2).cacheKey(), pictures.Picture(king).cacheKey());
+  for (const int passed_over : {FacePicture(1, 2), FacePicture(1, 3)}) {
+    EXPECT_EQ(pictures.Picture(passed_over, 2).cacheKey(), pictures.Picture(passed_over).cacheKey());
+  }
   EXPECT_EQ(pictures.Outline(2).devicePixelRatio(), 2);
   // A screen between two scales gets the next larger art; a fractional one its own.
   EXPECT_EQ(pictures.Picture(ace, 1.75).cacheKey(), sharp.cacheKey());

@@ -5,8 +5,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -26,7 +26,7 @@ QString& RunSettings() {
 
 void SetRunSettingsDir(const QString& folder) {
   RunSettings() = folder;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
 }
 
 QString RunSettingsDir() { return RunSettings(); }
@@ -82,10 +82,12 @@ std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& tab
   return layout;
 }
 
-void FocusOn(Window& w, int slot) {
-  TableView& view = w->view();
+void FocusOn(Window& w, int slot) { FocusOn(*w, slot); }
+
+void FocusOn(app::TCardTable& window, int slot) {
+  TableView& view = window.view();
   if (!view.keys().play().shown()) QTest::keyClick(&view, Qt::Key_Up);
-  const auto way = TablePlaces(w.table()).Way(view.keys().play().focus(), slot);
+  const auto way = TablePlaces(window.table()).Way(view.keys().play().focus(), slot);
   ASSERT_TRUE(way.has_value()) << "no way to slot " << slot;
   const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
   for (Step step : *way) QTest::keyClick(&view, keys[static_cast<int>(step)]);

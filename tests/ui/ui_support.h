@@ -60,6 +60,7 @@ std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& tab
 // Shows the keyboard's focus if it is not shown yet, then moves it to `slot` with the arrow keys, the
 // shortest way.
 void FocusOn(Window& w, int slot);
+void FocusOn(app::TCardTable& window, int slot);
 
 // When the next modal dialog opens, hands it to `act`, which is to close it. The watch lasts until then;
 // deleting the timer returned ends it sooner.

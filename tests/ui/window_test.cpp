@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -80,6 +81,23 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   EXPECT_EQ(top(49), 105);
   EXPECT_EQ(top(50), 320);
   EXPECT_EQ(top(51), 320);
+}
+
+TEST(Window, TheButtonKeepsItsDistanceToTheScrollBarOfATallTable) {
+  Window w;
+  w.Deal();
+  // Too low for the columns: the vertical scroll bar shows, and the button stays 8 pixels left of it.
+  w->SetOuterSize(635, 170);
+  QCoreApplication::processEvents();
+  const QScrollBar* bar = w->scroll_area().verticalScrollBar();
+  ASSERT_TRUE(bar->isVisible());
+  const QRect bar_place(bar->mapTo(w->centralWidget(), QPoint()), bar->size());
+  EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, bar_place.left() - 8);
+  // High enough again: no bar, 8 pixels from the edge.
+  w->SetOuterSize(635, 460);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, 627 - 8);
 }
 
 TEST(Window, CentringUsesTheWholePrimaryScreen) {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -24,7 +25,7 @@ constexpr std::string_view kUsage =
     "       vantrel-cli merge --out FILE [--allow-gaps] FILE...\n"
     "       vantrel-cli census-stats FILE [--unknown-out LIST]\n"
     "SEED is the Unix time in seconds (0..4294967295) whose deal New would deal; H is the window's outer\n"
-    "height (default 460). ACTION is M>T (drag the card of slot M onto slot T) or undo.\n"
+    "height (default 460). ACTION is M>T (drag the card of slot M onto slot T), undo or hint.\n"
     "solve decides one deal (by default within 60 s and 1024 MiB); survey decides the N deals from seed S\n"
     "on (by default on all cores, 1 s per deal, 1024 MiB for the whole survey), or part I of K of them.\n"
     "merge combines verdict files; census-stats reports on one.\n";
@@ -54,6 +55,8 @@ int Main(int argc, char** argv) {
     std::cerr << "vantrel-cli: cannot write the output: standard output is closed\n";
     return 1;
   }
+  // A closed pipe makes a write fail and is reported as such, rather than ending the program silently.
+  std::signal(SIGPIPE, SIG_IGN);
   int code = 0;
   try {
     code = RunCommand(std::vector<std::string_view>(argv + 1, argv + argc));

@@ -22,7 +22,8 @@ namespace {
 constexpr std::uint64_t kMaxHeight = 2147483647u;
 
 struct UndoAction {};
-using Action = std::variant<Drop, UndoAction>;
+struct HintAction {};
+using Action = std::variant<Drop, UndoAction, HintAction>;
 
 struct PlayArgs {
   std::uint32_t seed = 0;
@@ -47,10 +48,12 @@ PlayArgs ParsePlayArgs(std::span<const std::string_view> args, bool allow_action
     if (!allow_actions) throw BadArgument(arg, "deal takes SEED [--height H] only");
     if (arg == "undo") {
       parsed.actions.emplace_back(UndoAction{});
+    } else if (arg == "hint") {
+      parsed.actions.emplace_back(HintAction{});
     } else if (const auto drop = ParseDrop(arg)) {
       parsed.actions.emplace_back(*drop);
     } else {
-      throw BadArgument(arg, "an action is M>T (M 0..51, T 0..59) or undo");
+      throw BadArgument(arg, "an action is M>T (M 0..51, T 0..59), undo or hint");
     }
   }
   return parsed;
@@ -72,6 +75,7 @@ std::string Report(const PlayArgs& args, const Table& t, const platform::Scripte
   j.EndArray();
   const Controls controls = ControlsOf(t);
   j.Newline().Key("label").Value(controls.num_moves_caption).Key("undo_enabled").Value(controls.undo_enabled);
+  j.Key("hints_left").Value(t.course.hints_left);
   j.Newline().Key("messages").BeginArray();
   for (const std::string& m : host.messages) j.Value(m);
   j.EndArray();
@@ -102,8 +106,12 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
   Interaction player(table);
   table.NewClick(DealCommand::kNew);
   for (const Action& action : parsed.actions) {
+    // The actions are further apart than a hint's blink: a hinted card shows again before the next one.
+    if (table.ui.hint_blinking) table.TimerTimer();
     if (const Drop* drop = std::get_if<Drop>(&action)) {
       player.DragAndDrop(drop->moved, drop->target);
+    } else if (std::holds_alternative<HintAction>(action)) {
+      table.GiveHintClick();                 // its pick seeded by the clock, which reads SEED
     } else if (table.course.undo_enabled) {  // a disabled menu item does nothing
       player.UndoClick();
     }

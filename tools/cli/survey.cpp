@@ -143,7 +143,8 @@ solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, const solver::Verdict
   const std::uint32_t from = wanted.from;
   const std::uint64_t count = wanted.count;
   const std::string& path = parsed.verdicts;
-  const bool exists = std::filesystem::exists(path);
+  std::error_code error;
+  const bool exists = std::filesystem::exists(std::filesystem::symlink_status(path, error));
   if (exists && !parsed.resume) {
     throw Error(path + " already exists: continue it with --resume, or remove it to start over");
   }
@@ -181,8 +182,17 @@ int SurveyCommand(std::span<const std::string_view> args) {
   std::vector<std::uint32_t> done_before;
   std::ofstream csv;
   std::optional<solver::VerdictFile> verdicts;
-  if (!parsed.csv.empty() && !parsed.resume && std::filesystem::exists(parsed.csv) &&
-      std::filesystem::file_size(parsed.csv) > 0) {
+  // The CSV file is absent, empty or an ordinary file: a pipe or a device would block or swallow the lines.
+  std::uintmax_t csv_size = 0;
+  if (!parsed.csv.empty()) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(parsed.csv, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+      throw Error(parsed.csv + " is not an ordinary file: --csv takes a file for the survey's lines");
+    }
+    if (std::filesystem::exists(status)) csv_size = std::filesystem::file_size(parsed.csv, error);
+  }
+  if (!parsed.csv.empty() && !parsed.resume && csv_size > 0) {
     throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
   }
   const solver::SurveyOptions options = parsed.Options(&g_interrupted);
@@ -196,7 +206,8 @@ int SurveyCommand(std::span<const std::string_view> args) {
       }
       std::sort(done_before.begin(), done_before.end());
     }
-    const bool fresh = !std::filesystem::exists(parsed.csv) || std::filesystem::file_size(parsed.csv) == 0;
+    std::error_code error;
+    const bool fresh = std::filesystem::file_size(parsed.csv, error) == 0 || error;
     csv.open(parsed.csv, std::ios::app);
     if (!csv) throw Error("cannot write " + parsed.csv + ": check the folder exists and is writable");
     if (fresh) csv << solver::kSurveyCsvHeader << '\n' << std::flush;

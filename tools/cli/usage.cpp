@@ -7,11 +7,24 @@
 namespace vantrel::cli {
 namespace {
 
+// The longest part of an argument an error shows: enough to recognise it, never a screenful.
+constexpr std::size_t kLongestShown = 60;
+
 // Built by appending: g++ 12 at -O3 reports a false -Wrestrict inside the joins of short literals it inlines.
 std::string Quoted(std::string_view arg) {
   std::string quoted(1, '"');
-  quoted += arg;
-  quoted += '"';
+  if (arg.size() <= kLongestShown) {
+    quoted += arg;
+    quoted += '"';
+    return quoted;
+  }
+  // Cut between characters, never inside one of several bytes.
+  std::size_t cut = kLongestShown;
+  while (cut > 0 && (static_cast<unsigned char>(arg[cut]) & 0xC0) == 0x80) --cut;
+  quoted += arg.substr(0, cut);
+  quoted += "...\" (";
+  quoted += std::to_string(arg.size());
+  quoted += " bytes)";
   return quoted;
 }
 

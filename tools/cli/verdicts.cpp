@@ -16,6 +16,14 @@ namespace {
 // How many unknown seeds census-stats lists in its report; --unknown-out writes all of them.
 constexpr std::size_t kListedUnknown = 1000;
 
+// An output never replaces what lies at its path (an input, a file of the user's, a link, a folder).
+void RefuseExisting(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+    throw Error(path + " already exists: remove it or choose another name");
+  }
+}
+
 }  // namespace
 
 int MergeCommand(std::span<const std::string_view> args) {
@@ -38,7 +46,7 @@ int MergeCommand(std::span<const std::string_view> args) {
   }
   if (out.empty()) throw MissingArgument("--out FILE");
   if (inputs.empty()) throw MissingArgument("the verdict files to merge");
-  if (std::filesystem::exists(out)) throw Error(out + " already exists: remove it or choose another name");
+  RefuseExisting(out);
 
   solver::VerdictFile merged = solver::MergeVerdictFiles(inputs, allow_gaps);
   merged.Save(out);
@@ -66,6 +74,7 @@ int CensusStatsCommand(std::span<const std::string_view> args) {
   }
   if (path.empty()) throw MissingArgument("FILE, a verdict file");
 
+  if (!unknown_out.empty()) RefuseExisting(unknown_out);
   const solver::VerdictFile file = solver::VerdictFile::Read(path);
   const solver::VerdictHeader& h = file.header();
   std::ofstream list;
