@@ -176,6 +176,14 @@ def start_desktop():
             context.iteration(False)
 
     pump = pump_events
+    # A game started before the accessibility bus answers never joins it: wait for its registry first.
+    def registry_answers():
+        try:
+            return pyatspi.Registry.getDesktop(0).childCount >= 0
+        except Exception:  # noqa: BLE001 (not up yet)
+            return False
+
+    wait_for("the accessibility registry", registry_answers, 20)
     return pyatspi, runtime
 
 
