@@ -256,7 +256,7 @@ TEST(DragEndings, ADragEndsByItsReleaseOrEscOnlyAndOnlyAnArrowShowsTheFrame) {
       if (drop.counted && !IsBlankSpot(drop.target) && shown) move = {drop.moved, drop.target};
     }
     ASSERT_GE(move.moved, 0);
-    const auto before = Layout(t);
+    const auto before = SlotsAsShown(t);
     const QPoint target = GrabPoint(t, move.target);
     if (c.keyboard) {
       FocusOn(*window, move.moved);
@@ -279,8 +279,8 @@ TEST(DragEndings, ADragEndsByItsReleaseOrEscOnlyAndOnlyAnArrowShowsTheFrame) {
       QTest::mouseRelease(&view, Qt::LeftButton, {}, target);
     }
     EXPECT_FALSE(t.ui.dragging);
-    EXPECT_EQ(Layout(t) != before, !c.esc) << "the drop " << (c.esc ? "was made" : "was lost");
-    EXPECT_EQ(t.cards[move.moved].col == t.cards[move.target].col, !c.esc);
+    EXPECT_EQ(SlotsAsShown(t) != before, !c.esc) << "the drop " << (c.esc ? "was made" : "was lost");
+    EXPECT_EQ(t.card(move.moved).col == t.card(move.target).col, !c.esc);
   }
 }
 
