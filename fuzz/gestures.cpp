@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Interaction player(table);
   bool dealt = false;
   Layout layout;
-  int source = -1;  // the drag under way
+  int source = -1;                             // the drag under way
   std::array<Card, kCardSlots> before_drop{};  // the slots before the last drop that can be undone
   bool undo_known = false;
   std::size_t at = 2;
@@ -149,10 +149,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           player.CardDragDrop(target, source);
           if (!valid && !(Snapshot(table) == snapshot)) Broken("a refused drop changed the table", source);
           if (valid) {
-            // The card lands on the landing slot's card (a blank spot: at the head), its riders on it in order.
+            // The card lands on the landing slot's card (a blank spot: at the head), its riders on it in
+            // order.
             const Card moved = table.card(source);
             const int landed_on = IsBlankSpot(landing) ? 0 : layout.PlaceOf(table, landing).top;
-            if (layout.PlaceOf(table, source).top != landed_on + kRowStep || moved.col != table.card(landing).col) {
+            if (layout.PlaceOf(table, source).top != landed_on + kRowStep ||
+                moved.col != table.card(landing).col) {
               Broken("a card that did not land where it was dropped", source);
             }
             int top = layout.PlaceOf(table, source).top;

@@ -13,9 +13,9 @@
 
 namespace {
 
+using vantrel::Position;
 using vantrel::solver::DealResult;
 using vantrel::solver::Limits;
-using vantrel::Position;
 using vantrel::solver::Result;
 using vantrel::solver::Solver;
 using vantrel::solver::Verdict;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The solver against an earlier one, side by side in one run: both built as releases from their own sources,
 # both deciding the same seeds on one core, turn about. Prints each run's deals per second, nanoseconds per
-# position, peak memory and the ratio of the medians, and checks that both decided every seed alike (their
-# verdict files byte for byte).
+# position, peak memory and the ratio of the medians (processor time), and checks that both decided every
+# seed alike (their verdict files byte for byte).
 #
 #   bench/solver/compare_solvers.sh BASE [SEEDS [FROM [ROUNDS]]]
 #
@@ -26,18 +26,23 @@ git worktree add --detach "$work/base-src" "$base" >/dev/null 2>&1
 build "$work/base-src" "$work/base"
 build . "$work/this"
 
-# run NAME ROUND: one survey, its summary and /usr/bin/time's figures in $work/NAME-ROUND.*
+# run NAME ROUND [--csv FILE]: one survey, its summary and /usr/bin/time's figures in $work/NAME-ROUND.*
 run() {
-  local cli="$work/$1/tools/cli/vantrel-cli"
-  rm -f "$work/$1-$2.verdicts" "$work/$1-$2.csv"
-  /usr/bin/time -f "%e %U %M" -o "$work/$1-$2.time" "$cli" survey --from "$from" --count "$seeds" --jobs 1 \
-    --max-nodes 10000000 --max-seconds 3600 --verdicts "$work/$1-$2.verdicts" --csv "$work/$1-$2.csv" \
-    >"$work/$1-$2.json" 2>/dev/null
+  local cli="$work/$1/tools/cli/vantrel-cli" name=$1 round=$2
+  shift 2
+  rm -f "$work/$name-$round.verdicts"
+  /usr/bin/time -f "%e %U %M" -o "$work/$name-$round.time" "$cli" survey --from "$from" --count "$seeds" \
+    --jobs 1 --max-nodes 10000000 --max-seconds 3600 --verdicts "$work/$name-$round.verdicts" "$@" \
+    >"$work/$name-$round.json" 2>/dev/null
 }
 for round in $(seq 1 "$rounds"); do
   run base "$round"
   run this "$round"
 done
+# The positions each searched, from one more run each that writes every deal's line (not timed: writing
+# the lines takes time of its own).
+run base count --csv "$work/base.csv"
+run this count --csv "$work/this.csv"
 
 python3 - "$work" "$rounds" "$seeds" "$base" <<'PY'
 import csv, json, statistics, sys
@@ -46,10 +51,9 @@ def figures(name):
     rows = []
     for r in range(1, rounds + 1):
         wall, user, rss = open(f"{work}/{name}-{r}.time").read().split()
-        nodes = sum(int(row["nodes"]) for row in csv.DictReader(open(f"{work}/{name}-{r}.csv")))
-        rows.append((float(user), nodes, int(rss)))
-    user = statistics.median(r[0] for r in rows)
-    return user, rows[0][1], max(r[2] for r in rows)
+        rows.append((float(user), int(rss)))
+    nodes = sum(int(row["nodes"]) for row in csv.DictReader(open(f"{work}/{name}.csv")))
+    return statistics.median(r[0] for r in rows), nodes, max(r[1] for r in rows)
 print(f"{seeds} seeds, --jobs 1, median of {rounds} runs each, turn about")
 result = {}
 for name, label in (("base", base), ("this", "this tree")):

@@ -65,7 +65,8 @@ bool DeadEndProof::Collect(const Position& p) {
     // between them, the target included.
     if (target_col < kColumns && target_col == p.column_of(card) && p.row_of(target) > p.row_of(card)) {
       std::uint64_t between = 0;
-      for (int row = p.row_of(card) + 1; row <= p.row_of(target); ++row) between |= Bit(p.at(target_col, row));
+      for (int row = p.row_of(card) + 1; row <= p.row_of(target); ++row)
+        between |= Bit(p.at(target_col, row));
       between &= open_;
       if (between == 0) return false;
       choices_[choice_count_++] = {card, between};

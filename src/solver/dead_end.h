@@ -46,7 +46,7 @@ class DeadEndProof {
   // *undecided is the card whose turn relative to y decides the way on.
   Way Descend(int card, int y, int* undecided) const;
 
-  std::uint64_t open_ = 0;                      // the cards still to be dropped
+  std::uint64_t open_ = 0;                     // the cards still to be dropped
   std::array<std::uint64_t, kDeck> before_{};  // before_[y]: the cards that must be dropped before y
   std::array<std::uint8_t, kDeck> below_{};    // the card each card lies on now, or kNoCard
   std::array<Choice, kDeck> choices_{};

@@ -131,7 +131,8 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
   std::array<Move, kColumns + 4> order;
   int count = 0;
   auto consider = [&](Move m, bool worth) {
-    if (worth && (root_before_[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card))) order[count++] = m;
+    if (worth && (root_before_[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card)))
+      order[count++] = m;
   };
   for (unsigned cs = moves.fits; cs != 0; cs &= cs - 1) {
     const int c = std::countr_zero(cs);
@@ -142,7 +143,8 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
     // another: the first stands for all.
     const auto first_empty = static_cast<std::uint8_t>(std::countr_zero(moves.empty));
     for (int king = 12; king < kDeck; king += 13) {
-      consider({static_cast<std::uint8_t>(king), first_empty}, p.column_of(king) >= kColumns || p.row_of(king) != 0);
+      consider({static_cast<std::uint8_t>(king), first_empty},
+               p.column_of(king) >= kColumns || p.row_of(king) != 0);
     }
   }
   if (count == 0) {
@@ -152,8 +154,8 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
   }
   // The most urgent drop first (among equals the one found first); the next is picked only when one fails,
   // and most positions never need a second.
-  // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the most
-  // urgent drop, the first found among equals; a drop tried is ranked below all.
+  // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the
+  // most urgent drop, the first found among equals; a drop tried is ranked below all.
   constexpr int kPlaces = kColumns + 4;
   std::array<int, kPlaces> rank;
   for (int i = 0; i < count; ++i) {

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "table/position.h"
 #include "solver/transposition_table.h"
 #include "table/move_text.h"
+#include "table/position.h"
 
 namespace vantrel::solver {
 

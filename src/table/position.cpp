@@ -135,9 +135,10 @@ std::string Position::WhyUnreachable() const {
     // A card from the reserve row can only have gone onto its next-higher card, or as a King to an empty
     // column; it then never uncovers anything when it moves again.
     if (dealt_to_reserve) {
-      const bool on_next = row > 0 && !IsKing(code) && columns_[col][row - 1] == code + 1 &&
-                           !face_down(code + 1);
-      if (!on_next && !(row == 0 && IsKing(code))) return Name(code) + " came from the reserve row but lies out of place";
+      const bool on_next =
+          row > 0 && !IsKing(code) && columns_[col][row - 1] == code + 1 && !face_down(code + 1);
+      if (!on_next && !(row == 0 && IsKing(code)))
+        return Name(code) + " came from the reserve row but lies out of place";
     }
   }
   return {};
@@ -336,7 +337,8 @@ bool Position::operator==(const Position& other) const {
     return false;
   }
   for (int c = 0; c < kColumns; ++c) {
-    if (!std::equal(columns_[c].begin(), columns_[c].begin() + height_[c], other.columns_[c].begin())) return false;
+    if (!std::equal(columns_[c].begin(), columns_[c].begin() + height_[c], other.columns_[c].begin()))
+      return false;
   }
   return true;
 }

@@ -40,7 +40,8 @@ constexpr int ColumnCount(unsigned columns) {
 }
 // How many Kings a set of cards holds.
 constexpr int KingCount(std::uint64_t cards) {
-  return static_cast<int>(((cards >> 12) & 1) + ((cards >> 25) & 1) + ((cards >> 38) & 1) + ((cards >> 51) & 1));
+  return static_cast<int>(((cards >> 12) & 1) + ((cards >> 25) & 1) + ((cards >> 38) & 1) +
+                          ((cards >> 51) & 1));
 }
 
 // The moves a won layout offers: its four Kings, each heading a column with its whole suit, may each go to
@@ -227,8 +228,8 @@ class Position {
   std::array<std::uint8_t, kDeck> col_{};  // a card's column 0..7, kInReserve or kOutOfPlay
   std::array<std::uint8_t, kDeck> row_{};  // its row; for a reserve card its place 0..3
   std::array<std::array<std::uint8_t, kDeck>, kColumns> columns_{};  // bottom card first
-  std::array<std::uint8_t, kDeck> slot_{};  // the slot that holds the card
-  std::array<std::uint8_t, kDeck> card_{};  // the card a slot holds
+  std::array<std::uint8_t, kDeck> slot_{};                           // the slot that holds the card
+  std::array<std::uint8_t, kDeck> card_{};                           // the card a slot holds
 };
 
 }  // namespace vantrel

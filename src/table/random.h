@@ -39,7 +39,8 @@ class Random {
   static constexpr std::uint64_t kMultiplier = (std::uint64_t{0x15A} << 32) | 0x4E35u;
   // Four steps at once: s4 = a^4 s + (a^3 + a^2 + a + 1).
   static constexpr std::uint64_t kMultiplier4 = kMultiplier * kMultiplier * kMultiplier * kMultiplier;
-  static constexpr std::uint64_t kIncrement4 = kMultiplier * kMultiplier * kMultiplier + kMultiplier * kMultiplier + kMultiplier + 1;
+  static constexpr std::uint64_t kIncrement4 =
+      kMultiplier * kMultiplier * kMultiplier + kMultiplier * kMultiplier + kMultiplier + 1;
   std::uint64_t state_ = 0;
 };
 

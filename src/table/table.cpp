@@ -58,7 +58,8 @@ ColumnList Table::CardsAbove(int slot) const {
   const int col = position.ColumnOfSlot(slot);
   if (col < 0) return above;
   const int first = IsBlankSpot(slot) ? 0 : position.row_of(position.card_at(slot)) + 1;
-  for (int row = first; row < position.height(col); ++row) above.push_back(position.slot_of(position.at(col, row)));
+  for (int row = first; row < position.height(col); ++row)
+    above.push_back(position.slot_of(position.at(col, row)));
   return above;
 }
 

@@ -60,8 +60,8 @@ struct InterfaceState {
 
 class Table {
  public:
-  // Builds the 60 slots' pictures, all hidden, card slots with the hand cursor; the blank spots are as high as
-  // the client area of a window of `window_height` less 50. Nothing is dealt.
+  // Builds the 60 slots' pictures, all hidden, card slots with the hand cursor; the blank spots are as high
+  // as the client area of a window of `window_height` less 50. Nothing is dealt.
   explicit Table(platform::Host& host, int window_height = kDesignHeight);
   Table(const Table&) = delete;
   Table& operator=(const Table&) = delete;
@@ -123,7 +123,8 @@ class Table {
   Random random;  // the hint's generator
 
  private:
-  // Lays out a deal: the position, every picture shown, the cards stacked in slot order above the blank spots.
+  // Lays out a deal: the position, every picture shown, the cards stacked in slot order above the blank
+  // spots.
   void DealLayout(const Position& dealt);
   // The hint: a counted drop picked at random from a generator seeded with the clock, its card hidden for a
   // blink.

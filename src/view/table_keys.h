@@ -19,7 +19,8 @@ class TableKeys {
  public:
   using Runner = std::function<void(const std::function<void()>&)>;
 
-  // `view` shows `table` as `layout` places it; `run` runs a handler of the game as the view runs the mouse's.
+  // `view` shows `table` as `layout` places it; `run` runs a handler of the game as the view runs the
+  // mouse's.
   TableKeys(QWidget& view, const Table& table, const Layout& layout, Interaction& interaction, Runner run);
 
   // A key pressed on the table: true when it was one of the play keys (arrows, Space, Enter, Esc, with no

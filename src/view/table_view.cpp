@@ -47,8 +47,7 @@ TableView::TableView(Table& table, Interaction& interaction, const CardPictures&
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);  // the keys of keyboard play
   accessible::Install();
-  for (int i = 0; i < kSlotCount; ++i)
-    drawn_[static_cast<std::size_t>(i)] = Look(i);
+  for (int i = 0; i < kSlotCount; ++i) drawn_[static_cast<std::size_t>(i)] = Look(i);
   run_ = [this](const std::function<void()>& handler) {
     handler();
     Sync();
@@ -251,8 +250,7 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   for (int s : order) {
     const Card card = table_.card(s);
     if (!ShowsPicture(card, table_.images[s])) continue;
-    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(),
-                       pictures_.Picture(card.picture, ratio));
+    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(card.picture, ratio));
   }
   QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
 }

@@ -14,7 +14,8 @@ namespace vantrel::solver_testing {
 namespace {
 
 bool SameMoves(const MoveList& a, const MoveList& b) {
-  if (a.size() != b.size() || a.counted() != b.counted() || a.kings_at_head() != b.kings_at_head()) return false;
+  if (a.size() != b.size() || a.counted() != b.counted() || a.kings_at_head() != b.kings_at_head())
+    return false;
   for (int i = 0; i < a.size(); ++i) {
     if (!(a[i] == b[i])) return false;
   }

@@ -82,8 +82,7 @@ TEST(Accessibility, ADealtTableShowsItsCardsAndNeverAFaceDownCardsIdentity) {
   // Focused and selected: the 3 of hearts (slot 43, column 4, row 6), picked up with nothing on it.
   for (int i = 0; i < 52; ++i) {
     const QAccessible::State state = table->child(i)->state();
-    const bool is_43 =
-        table->child(i)->text(QAccessible::Name) == QString::fromStdString(Spoken(t.card(43)));
+    const bool is_43 = table->child(i)->text(QAccessible::Name) == QString::fromStdString(Spoken(t.card(43)));
     EXPECT_EQ(state.focused, is_43) << i;
     EXPECT_EQ(state.selected, is_43) << i;
   }

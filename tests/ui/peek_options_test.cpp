@@ -32,7 +32,8 @@ TEST(Peek, RightButtonShowsTheDetailsRaisesACoveredFaceUpCardAndTheReleaseRestor
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, slot));
   EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, slot));
   EXPECT_TRUE((t.ui.raised >> slot) & 1);
-  EXPECT_EQ(view->layout().SlotAt(t, GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), slot);  // drawn whole over its riders
+  EXPECT_EQ(view->layout().SlotAt(t, GrabPoint(t, 43).x(), GrabPoint(t, 43).y()),
+            slot);  // drawn whole over its riders
   // The release over the bare table ends the peek as well.
   QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(620, 200));
   EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
@@ -99,7 +100,8 @@ TEST(Options, ShowNumberHidesTheLabelWhichKeepsCounting) {
 TEST(Options, TransparencyOffDrawsTheWholePicture) {
   Window w;
   w.Deal();
-  const SlotPlace corner_card = w->view().layout().PlaceOf(w.table(), 40);  // uppermost in column 1: its corners show
+  const SlotPlace corner_card =
+      w->view().layout().PlaceOf(w.table(), 40);  // uppermost in column 1: its corners show
   const QPoint corner(corner_card.left, corner_card.top + kCardHeight - 1);
   auto colour = [&] {
     QCoreApplication::processEvents();

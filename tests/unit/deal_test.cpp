@@ -142,7 +142,8 @@ TEST(Deal, ReserveRowFollowsTheWindowHeight) {
   for (int height : {460, 600, 195, 100}) {
     Game g(1700000000, height);
     g.Deal();
-    for (int i = kReserveFirst; i < kBlankFirst; ++i) EXPECT_EQ(g.layout.PlaceOf(g.table, i).top, height - 180);
+    for (int i = kReserveFirst; i < kBlankFirst; ++i)
+      EXPECT_EQ(g.layout.PlaceOf(g.table, i).top, height - 180);
   }
   // A reserve card that went into a column stays there whatever the height: the two of diamonds of the
   // reserve row onto the three of diamonds uppermost in column 2.

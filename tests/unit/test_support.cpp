@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "table/card_names.h"
 
@@ -72,7 +72,8 @@ void LayOut(Table& table, std::initializer_list<std::initializer_list<const char
     if (listed[code]) continue;
     placed.push_back(static_cast<std::uint8_t>(code));
     face_down |= Bit(code);
-    slots[code] = static_cast<std::uint8_t>(next_slot < kReserveFirst ? next_slot++ : kReserveFirst + place++);
+    slots[code] =
+        static_cast<std::uint8_t>(next_slot < kReserveFirst ? next_slot++ : kReserveFirst + place++);
   }
   table.position = Position::Arrange(laid, places, face_down, slots);
   for (const std::uint8_t code : placed) {
