@@ -38,7 +38,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
-using vantrel::DealCommand;
+using vantrel::DealKind;
 using vantrel::Interaction;
 using vantrel::LegalDrop;
 using vantrel::LegalDrops;
@@ -82,7 +82,7 @@ PlayoutTotals RandomPlayouts() {
     ScriptedHost host(seed);
     Table table(host);
     Interaction player(table);
-    table.NewClick(DealCommand::kNew);
+    table.Deal(DealKind::kNew);
     for (int step = 0; step < 300 && table.course.game_state == vantrel::GameState::kInProgress; ++step) {
       const LegalDrops drops = ByMovedSlot(table);
       if (drops.count == 0) break;
@@ -99,7 +99,7 @@ PlayoutTotals RandomPlayouts() {
 void BM_FindMovesFreshDeal(benchmark::State& state) {
   ScriptedHost host(kSeed);
   Table table(host);
-  table.NewClick(DealCommand::kNew);
+  table.Deal(DealKind::kNew);
   long signature = 0;
   const long start = g_allocations.load();
   for (auto _ : state) {
@@ -114,7 +114,7 @@ BENCHMARK(BM_FindMovesFreshDeal);
 void BM_CardsAboveAndIsValidMove(benchmark::State& state) {
   ScriptedHost host(kSeed);
   Table table(host);
-  table.NewClick(DealCommand::kNew);
+  table.Deal(DealKind::kNew);
   long accepted = 0;
   const long start = g_allocations.load();
   for (auto _ : state) {
@@ -134,7 +134,7 @@ void BM_WholeDrop(benchmark::State& state) {
   ScriptedHost host(kSeed);
   Table table(host);
   Interaction player(table);
-  table.NewClick(DealCommand::kNew);
+  table.Deal(DealKind::kNew);
   const LegalDrop drop = FirstDrop(table);
   const Position saved = table.position;
   long signature = 0;
@@ -166,7 +166,7 @@ std::string Signature() {
   ScriptedHost host(kSeed);
   Table table(host);
   Interaction player(table);
-  table.NewClick(DealCommand::kNew);
+  table.Deal(DealKind::kNew);
   std::ostringstream line;
   line << "moves=" << table.count.num_moves;
   player.DragAndDrop(FirstDrop(table).moved, FirstDrop(table).target);

@@ -185,15 +185,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 4:  // New or Redo, the question answered as the input says
       case 5:
         host.QueueAnswer(arg % 2 == 0);
-        table.NewClick(op == 4 ? DealCommand::kNew : DealCommand::kRedo);
+        table.Deal(op == 4 ? DealKind::kNew : DealKind::kRedeal);
         dealt = true;
         undo_known = false;
         break;
       case 6:
-        table.GiveHintClick();
+        table.GiveHint();
         break;
       case 7:
-        if (table.ui.hint_blinking) table.TimerTimer();
+        if (table.ui.hint_blinking) table.EndHintBlink();
         break;
       case 8:
         if (dealt || arg % 2) player.CardClickDown(static_cast<int>(arg % kSlotCount), MouseButton::kRight);
@@ -214,7 +214,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         player.EnableCheatsClick();
         break;
       case 14:
-        if (table.options.cheats) table.ShowMovesBtnClick();
+        if (table.options.cheats) table.ShowAllMoves();
         break;
       case 15:  // a window height from far too small to far too tall
         layout = Layout(static_cast<int>(arg * 5));

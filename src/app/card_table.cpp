@@ -81,7 +81,7 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
 
   if (qt_host_) {
     // The end of a hint's blink only shows the card again: not a command, so a drag under way goes on.
-    qt_host_->OnHintTimer([this] { Handle([this] { table_->TimerTimer(); }); });
+    qt_host_->OnHintTimer([this] { Handle([this] { table_->EndHintBlink(); }); });
     qt_host_->OnBeforeDialog([this] { SyncControls(); });
   }
   SetOuterSize(kDesignWidth, kDesignHeight);
@@ -153,14 +153,14 @@ void TCardTable::BuildMenus() {
   // An open drop-down takes the keyboard; the items' shortcuts still work then.
   for (QMenu* menu : {game_, options_, debug_}) menu->installEventFilter(this);
 
-  on(new_, [this] { table_->NewClick(DealCommand::kNew); });
-  on(redo_, [this] { table_->NewClick(DealCommand::kRedo); });
+  on(new_, [this] { table_->Deal(DealKind::kNew); });
+  on(redo_, [this] { table_->Deal(DealKind::kRedeal); });
   on(stats_menu_, [this] { StatsMenuClick(); });
   on(quit_, [this] { QuitClick(); });
   on(undo_, [this] { interaction_->UndoClick(); });
   on(show_valid_, [this] { interaction_->ShowValidClick(); });
   on(show_number_, [this] { interaction_->ShowNumberClick(); });
-  on(give_hint_, [this] { table_->GiveHintClick(); });
+  on(give_hint_, [this] { table_->GiveHint(); });
   on(enable_cheats_, [this] { interaction_->EnableCheatsClick(); });
   on(help_, [this] { interaction_->HelpClick(); });
   on(use_transparency_, [this] { interaction_->UseTransparencyClick(); });
@@ -194,7 +194,7 @@ void TCardTable::BuildControls() {
   show_moves_btn_->setEnabled(false);
   show_moves_btn_->setFocusPolicy(Qt::NoFocus);
   connect(show_moves_btn_, &QPushButton::clicked, this,
-          [this] { Command([this] { table_->ShowMovesBtnClick(); }); });
+          [this] { Command([this] { table_->ShowAllMoves(); }); });
 
   sb_ = statusBar();
   sb_->setFont(font);

@@ -22,7 +22,7 @@ class Host {
   // The clock: Unix time in whole seconds, truncated to 32 bits. It seeds shuffles and hints.
   virtual std::uint32_t NowSeconds() = 0;
   // The 700 ms hint timer: start it (restarting it if it runs) or stop it. It calls back
-  // Table::TimerTimer when it fires.
+  // Table::EndHintBlink when it fires.
   virtual void StartHintTimer() = 0;
   virtual void StopHintTimer() = 0;
 };

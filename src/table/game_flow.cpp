@@ -4,7 +4,7 @@
 
 namespace vantrel {
 
-void Table::NewClick(DealCommand command) {
+void Table::Deal(DealKind kind) {
   if (course.game_state == GameState::kInProgress) {
     if (!host_.AskWarning(
             platform::Tr(VANTREL_TEXT("Messages", "Are you sure you want to start a new game?")),
@@ -12,7 +12,7 @@ void Table::NewClick(DealCommand command) {
       return;
     RecordResult(course.results, course.results.losses, kStreakLosses);  // an abandoned game counts as lost
   }
-  const bool reshuffle = command == DealCommand::kNew || course.game_state == GameState::kNoDeal;
+  const bool reshuffle = kind == DealKind::kNew || course.game_state == GameState::kNoDeal;
   const Position dealt =
       reshuffle ? Position::Deal(host_.NowSeconds()) : Position::Deal(position.dealt_cards());
   course.game_state = GameState::kInProgress;
@@ -23,7 +23,7 @@ void Table::NewClick(DealCommand command) {
   if (!FindMoves()) NoMoreMoves();
 }
 
-void Table::GiveHintClick() {
+void Table::GiveHint() {
   if (course.game_state == GameState::kNoDeal || count.num_moves == 0) return;
   if (course.hints_left == 0) {
     host_.ShowMessage(platform::Tr(VANTREL_TEXT("Messages", "No hints left!")));
@@ -31,7 +31,7 @@ void Table::GiveHintClick() {
   }
   --course.hints_left;
   // A blink still under way ends first, so no card can stay hidden.
-  if (ui.hint_blinking) TimerTimer();
+  if (ui.hint_blinking) EndHintBlink();
   FindMoves();
   const int slot = PickHintCard();
   if (slot >= 0) HideHintedCard(slot);
@@ -54,7 +54,7 @@ void Table::HideHintedCard(int slot) {
   SetHintBlink(true);
 }
 
-void Table::TimerTimer() { SetHintBlink(false); }
+void Table::EndHintBlink() { SetHintBlink(false); }
 
 void Table::SetHintBlink(bool hidden) {
   images[course.hint_card].visible = !hidden;
@@ -66,7 +66,7 @@ void Table::SetHintBlink(bool hidden) {
   }
 }
 
-void Table::ShowMovesBtnClick() {
+void Table::ShowAllMoves() {
   if (course.game_state == GameState::kNoDeal) return;
   FindMoves();
   host_.Beep();

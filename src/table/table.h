@@ -21,8 +21,8 @@ namespace vantrel {
 
 enum class GameState : int { kNoDeal = 0, kInProgress = 1, kOver = 2 };
 
-// The two menu commands that deal: New reshuffles, Redo repeats the last deal.
-enum class DealCommand { kNew, kRedo };
+// The two ways to deal: a new game reshuffles, a redeal deals the last deal's cards again.
+enum class DealKind { kNew, kRedeal };
 
 inline constexpr int kStartingHints = 3;
 
@@ -101,10 +101,14 @@ class Table {
   void TakeBackDrop();
 
   // --- the course of a game (src/table/game_flow.cpp) ---
-  void NewClick(DealCommand command);
-  void GiveHintClick();
-  void TimerTimer();
-  void ShowMovesBtnClick();
+  // Deals a new game or the last deal again; a game under way is abandoned, as a loss, if the player agrees.
+  void Deal(DealKind kind);
+  // Hides a card that can move for a blink, while hints are left.
+  void GiveHint();
+  // The hint's blink is over: the hidden card shows again.
+  void EndHintBlink();
+  // Beeps and lists every counted drop ("Possible Moves:").
+  void ShowAllMoves();
   void YouWin();
   void NoMoreMoves();
 

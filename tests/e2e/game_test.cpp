@@ -58,7 +58,7 @@ TEST_F(GameOnScreen, AValidDragMovesTheCardWithItsRiders) {
     // Among equals the lowest moved slot, as when the slots were searched in order.
     if (riders < best_riders || (riders == best_riders && drop.moved > best_moved)) continue;
     Model probe(kClock);
-    probe.table.NewClick(DealCommand::kNew);
+    probe.table.Deal(DealKind::kNew);
     probe.player.DragAndDrop(drop.moved, drop.target);
     if (!probe.host.messages.empty()) continue;
     best_moved = drop.moved;

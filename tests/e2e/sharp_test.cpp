@@ -182,7 +182,7 @@ TEST(SmallScales, TheTableIsDrawnScaledDownInItsPlaces) {
     XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
     XDoTool({QStringLiteral("key"), QStringLiteral("F2")});
     Model model(kClock);
-    model.table.NewClick(DealCommand::kNew);
+    model.table.Deal(DealKind::kNew);
     const QImage render = Render(model.table).copy(0, 0, kTableWidth, kComparedHeight);
     const QImage expected =
         render.scaled(render.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

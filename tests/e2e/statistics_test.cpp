@@ -209,7 +209,7 @@ TEST_F(StatisticsOnScreen, TwoWinsAndALossOutliveTheCloseBoxAndQuitAndOnlyYesCle
   ASSERT_NO_FATAL_FAILURE(Deal());
   ASSERT_NO_FATAL_FAILURE(Play(std::vector<Drop>(first.drops.begin(), first.drops.begin() + 10)));
   ASSERT_NO_FATAL_FAILURE(AnswerQuestion(QStringLiteral("F2"), QStringLiteral("y"), "abandon-question"));
-  model_->table.NewClick(DealCommand::kNew);  // the model's question is answered Yes
+  model_->table.Deal(DealKind::kNew);  // the model's question is answered Yes
   ASSERT_EQ(model_->table.course.results.losses, 1);
   ASSERT_EQ(WaitForModel("abandoned"), 0);
   CloseWindow(window_);

@@ -92,7 +92,7 @@ std::map<unsigned, WinningLine> ReadWinningLines(const QString& path) {
 
 bool WinsInTheCore(const WinningLine& line) {
   Model check(line.seed);
-  check.table.NewClick(DealCommand::kNew);
+  check.table.Deal(DealKind::kNew);
   for (const Drop& drop : line.drops) check.player.DragAndDrop(drop.moved, drop.target);
   return check.host.messages == std::vector<std::string>{"You Win!"};
 }
@@ -255,7 +255,7 @@ void TableOnScreen::Key(const QString& key, unsigned long window) {
 
 void TableOnScreen::Deal() {
   Key(QStringLiteral("F2"));
-  model_->table.NewClick(DealCommand::kNew);
+  model_->table.Deal(DealKind::kNew);
   ASSERT_EQ(WaitForModel("deal"), 0);
 }
 

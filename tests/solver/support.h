@@ -19,7 +19,7 @@ namespace vantrel::solver_testing {
 // A table, its player and the host that records what they show.
 struct Game {
   explicit Game(std::uint32_t seed = 1700000000) : host(seed), table(host), player(table) {}
-  void Deal() { table.NewClick(DealCommand::kNew); }
+  void Deal() { table.Deal(DealKind::kNew); }
 
   platform::ScriptedHost host;
   Table table;

@@ -253,7 +253,7 @@ TEST(Statistics, ClosingTheWindowSavesTheResultsButNotAGameInProgress) {
 
     RecordResult(table.course.results, table.course.results.wins, kStreakWins);
     RecordResult(table.course.results, table.course.results.wins, kStreakWins);
-    table.NewClick(DealCommand::kNew);
+    table.Deal(DealKind::kNew);
     ASSERT_EQ(table.course.game_state, GameState::kInProgress) << "this deal must leave moves";
     stats.FormClose();  // the close box, Alt+F4, the system menu or the end of the session
   }

@@ -209,7 +209,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   platform::ScriptedHost host(kNow);
   Table model(host);
   Interaction player(model);
-  model.NewClick(DealCommand::kNew);
+  model.Deal(DealKind::kNew);
   player.DragAndDrop(43, 42);
   player.UndoClick();
   EXPECT_EQ(SlotsAsShown(t), SlotsAsShown(model));

@@ -149,7 +149,7 @@ TEST(Hint, TheBlinkedCardDisappearsUntilTheTimerFires) {
   const int hinted = w.table().course.hint_card;
   EXPECT_FALSE(w.table().images[hinted].visible);
   EXPECT_TRUE(w.host.timer_running);
-  w.table().TimerTimer();
+  w.table().EndHintBlink();
   EXPECT_TRUE(w.table().images[hinted].visible);
 }
 

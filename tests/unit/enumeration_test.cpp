@@ -58,7 +58,7 @@ TEST(Enumeration, ListsInSlotOrderWithTheListingText) {
   ASSERT_EQ(moves.size(), 6u);
   EXPECT_EQ(moves[2], (MoveEntry{13, 1, 14, 5, SlotOf(t, "KS")}));
   EXPECT_EQ(moves[5], (MoveEntry{11, 1, 12, 1, kReserveFirst}));
-  t.ShowMovesBtnClick();
+  t.ShowAllMoves();
   ASSERT_EQ(g.host.messages.size(), 1u);
   EXPECT_EQ(g.host.messages[0], t.MovesListing());
   EXPECT_EQ(g.host.beeps, 1);
@@ -141,7 +141,7 @@ TEST(Enumeration, HintHidesTheCardOfACountedMoveChosenByTheClock) {
     Game g(1700000000);
     g.Deal();
     g.host.SetNow(second);
-    g.table.GiveHintClick();
+    g.table.GiveHint();
     const Table& t = g.table;
     bool counted = false;
     for (const LegalDrop& d : t.count.drops) counted |= d.counted && d.moved == t.course.hint_card;

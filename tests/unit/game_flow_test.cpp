@@ -31,7 +31,7 @@ bool PlayAnyMove(Game& g) {
 
 TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
   Game g(1700000000);
-  g.table.NewClick(DealCommand::kRedo);  // the very first command: a shuffled game, like New
+  g.table.Deal(DealKind::kRedeal);  // the very first command: a shuffled game, like New
   Game h(1700000000);
   h.Deal();
   EXPECT_EQ(Identities(g.table), Identities(h.table));
@@ -42,7 +42,7 @@ TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
   // Play a move, then Redo at another second: same identities, fresh layout, one abandoned game.
   ASSERT_TRUE(PlayAnyMove(g));
   g.host.SetNow(1800000000);
-  g.table.NewClick(DealCommand::kRedo);
+  g.table.Deal(DealKind::kRedeal);
   ASSERT_EQ(g.host.questions.size(), 1u);
   EXPECT_EQ(g.host.questions[0], "Are you sure you want to start a new game?");
   EXPECT_EQ(Identities(g.table), first);
@@ -50,7 +50,7 @@ TEST(GameFlow, RedoFirstShufflesAndLaterRepeatsTheDeal) {
   for (int i = 0; i < kColumnSlots; ++i) EXPECT_EQ(g.layout.PlaceOf(g.table, i).top, (i / 8) * 15 + 15);
 
   // New reshuffles with the clock.
-  g.table.NewClick(DealCommand::kNew);
+  g.table.Deal(DealKind::kNew);
   Game k(1800000000);
   k.Deal();
   EXPECT_EQ(Identities(g.table), Identities(k.table));
@@ -63,14 +63,14 @@ TEST(GameFlow, OnlyYesAbandonsAGame) {
   g.table.course.hints_left = 1;
   g.host.QueueAnswer(false);  // No, Esc or closing the question
   g.host.SetNow(1800000000);
-  g.table.NewClick(DealCommand::kNew);
+  g.table.Deal(DealKind::kNew);
   EXPECT_EQ(Identities(g.table), before);
   EXPECT_EQ(g.table.course.results, Results{});
   EXPECT_EQ(g.table.course.hints_left, 1);
   EXPECT_EQ(g.table.course.game_state, GameState::kInProgress);
   // Over, a game deals again without asking.
   g.table.NoMoreMoves();
-  g.table.NewClick(DealCommand::kNew);
+  g.table.Deal(DealKind::kNew);
   EXPECT_EQ(g.host.questions.size(), 1u);
   EXPECT_EQ(g.table.course.results.losses, 1);
   EXPECT_EQ(g.table.course.hints_left, 3);
@@ -82,7 +82,7 @@ TEST(GameFlow, ADealNeverKeepsUndo) {
   DealWithMoves(g);
   // Play until a move leaves Undo enabled (one that turns nothing over).
   while (!g.table.course.undo_enabled) ASSERT_TRUE(PlayAnyMove(g));
-  g.table.NewClick(DealCommand::kRedo);
+  g.table.Deal(DealKind::kRedeal);
   EXPECT_FALSE(g.table.course.undo_enabled);
 }
 
@@ -92,15 +92,15 @@ TEST(GameFlow, ThreeHintsThenNoHintsLeft) {
   Table& t = g.table;
   for (int n = 2; n >= 0; --n) {
     g.host.SetNow(1700000100 + static_cast<std::uint32_t>(n));
-    t.GiveHintClick();
+    t.GiveHint();
     EXPECT_EQ(t.course.hints_left, n);
     EXPECT_EQ(ControlsOf(t).give_hint_caption, "Give &Hint (" + std::to_string(n) + ")");
     EXPECT_FALSE(t.images[t.course.hint_card].visible);
-    t.TimerTimer();
+    t.EndHintBlink();
     EXPECT_TRUE(t.images[t.course.hint_card].visible);
     EXPECT_FALSE(g.host.timer_running);
   }
-  t.GiveHintClick();
+  t.GiveHint();
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"No hints left!"});
   EXPECT_EQ(ControlsOf(t).give_hint_caption, "Give &Hint (0)");
   for (const Image& image : t.images) EXPECT_TRUE(image.visible);
@@ -113,14 +113,14 @@ TEST(GameFlow, ANewHintEndsTheRunningBlink) {
     g.Deal();
     if (g.table.count.raw_moves < 2) continue;
     g.host.SetNow(second);
-    g.table.GiveHintClick();
+    g.table.GiveHint();
     const int first = g.table.course.hint_card;
     g.host.SetNow(second + 1);
-    g.table.GiveHintClick();
+    g.table.GiveHint();
     if (g.table.course.hint_card == first) continue;
     EXPECT_TRUE(g.table.images[first].visible) << "the first hinted card stays hidden";
     EXPECT_FALSE(g.table.images[g.table.course.hint_card].visible);
-    g.table.TimerTimer();
+    g.table.EndHintBlink();
     for (const Image& image : g.table.images) EXPECT_TRUE(image.visible);
     return;
   }
@@ -129,14 +129,14 @@ TEST(GameFlow, ANewHintEndsTheRunningBlink) {
 
 TEST(GameFlow, HintsAndListingDoNothingBeforeADealOrWithoutMoves) {
   Game g;
-  g.table.GiveHintClick();
-  g.table.ShowMovesBtnClick();
+  g.table.GiveHint();
+  g.table.ShowAllMoves();
   EXPECT_TRUE(g.host.messages.empty());
   EXPECT_EQ(g.table.course.hints_left, 3);
   g.Deal();
   LayOut(g.table, {{"9D"}, {"5C"}, {"KS"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}});
   ASSERT_EQ(g.table.count.num_moves, 0);
-  g.table.GiveHintClick();
+  g.table.GiveHint();
   EXPECT_EQ(g.table.course.hints_left, 3);
   EXPECT_FALSE(g.host.timer_running);
 }

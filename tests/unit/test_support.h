@@ -17,7 +17,7 @@ namespace vantrel::testing {
 struct Game {
   explicit Game(std::uint32_t now = 1700000000, int height = kDesignHeight)
       : host(now), table(host), player(table), layout(height) {}
-  void Deal() { table.NewClick(DealCommand::kNew); }
+  void Deal() { table.Deal(DealKind::kNew); }
 
   platform::ScriptedHost host;
   Table table;

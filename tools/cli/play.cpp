@@ -104,14 +104,14 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
   platform::ScriptedHost host(parsed.seed);
   Table table(host);
   Interaction player(table);
-  table.NewClick(DealCommand::kNew);
+  table.Deal(DealKind::kNew);
   for (const Action& action : parsed.actions) {
     // The actions are further apart than a hint's blink: a hinted card shows again before the next one.
-    if (table.ui.hint_blinking) table.TimerTimer();
+    if (table.ui.hint_blinking) table.EndHintBlink();
     if (const Drop* drop = std::get_if<Drop>(&action)) {
       player.DragAndDrop(drop->moved, drop->target);
     } else if (std::holds_alternative<HintAction>(action)) {
-      table.GiveHintClick();                 // its pick seeded by the clock, which reads SEED
+      table.GiveHint();                      // its pick seeded by the clock, which reads SEED
     } else if (table.course.undo_enabled) {  // a disabled menu item does nothing
       player.UndoClick();
     }
