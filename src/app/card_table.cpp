@@ -203,8 +203,8 @@ void TCardTable::BuildControls() {
 
 void TCardTable::FormCreate() {
   platform::CursorTable& cursors = platform::CursorTable::Screen();
-  cursors.Register(table_->cr_hand_pointer, platform::LoadCursorResource("HANDPOINTER"));
-  cursors.Register(table_->cr_hand_grab, platform::LoadCursorResource("HANDGRAB"));
+  cursors.Register(kCursorHandPointer, platform::LoadCursorResource("HANDPOINTER"));
+  cursors.Register(kCursorHandGrab, platform::LoadCursorResource("HANDGRAB"));
 }
 
 void TCardTable::FormShow() {}

@@ -16,7 +16,7 @@ const platform::Text kQuickHelp =
 
 void Interaction::ShowValidClick() {
   table_.options.show_valid = !table_.options.show_valid;
-  const int cursor = table_.options.show_valid ? kCursorHandPoint : table_.cr_hand_pointer;
+  const int cursor = table_.options.show_valid ? kCursorHandPoint : kCursorHandPointer;
   for (int i = 0; i < kCardSlots; ++i) table_.images[i].drag_cursor = cursor;
 }
 

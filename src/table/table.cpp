@@ -25,7 +25,7 @@ Table::Table(platform::Host& host, int window_height) : host_(host) {
       image.height = window_height - kFrameHeight - 50;
       SendToBack(i);
     } else {
-      image.cursor = cr_hand_pointer;
+      image.cursor = kCursorHandPointer;
       image.drag_cursor = kCursorHandPoint;
     }
   }

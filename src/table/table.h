@@ -114,9 +114,6 @@ class Table {
 
   platform::Host& host() { return host_; }
 
-  static constexpr int cr_hand_pointer = kCursorHandPointer;
-  static constexpr int cr_hand_grab = kCursorHandGrab;
-
   Position position;                     // the game's state: what a deal and the drops change
   Position undo_position;                // the position before the last drop
   std::array<Image, kSlotCount> images;  // how each slot is drawn

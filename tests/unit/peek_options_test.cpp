@@ -86,7 +86,7 @@ TEST(Options, ChecksToggleWhatTheyGovern) {
   for (int i = 0; i < kCardSlots; ++i) EXPECT_TRUE(t.images[i].transparent);
 
   g.player.ShowValidClick();
-  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(t.images[i].drag_cursor, t.cr_hand_pointer);
+  for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(t.images[i].drag_cursor, kCursorHandPointer);
   EXPECT_EQ(t.images[55].drag_cursor, blank_before.drag_cursor);
 
   EXPECT_FALSE(t.options.cheats);
