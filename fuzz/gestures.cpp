@@ -174,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       case 3:  // Undo, as the menu item allows it
         if (table.course.undo_enabled) {
-          player.UndoClick();
+          player.UndoLastDrop();
           Snapshot restored(table);
           Snapshot expected(table);
           expected.cards = before_drop;
@@ -196,22 +196,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (table.ui.hint_blinking) table.EndHintBlink();
         break;
       case 8:
-        if (dealt || arg % 2) player.CardClickDown(static_cast<int>(arg % kSlotCount), MouseButton::kRight);
+        if (dealt || arg % 2) player.ButtonPressed(static_cast<int>(arg % kSlotCount), MouseButton::kRight);
         break;
       case 9:
-        player.CardClickUp(MouseButton::kRight);
+        player.ButtonReleased(MouseButton::kRight);
         break;
       case 10:
-        player.ShowValidClick();
+        player.ToggleShowValid();
         break;
       case 11:
-        player.ShowNumberClick();
+        player.ToggleShowNumber();
         break;
       case 12:
-        player.UseTransparencyClick();
+        player.ToggleTransparency();
         break;
       case 13:
-        player.EnableCheatsClick();
+        player.EnableCheats();
         break;
       case 14:
         if (table.options.cheats) table.ShowAllMoves();
@@ -220,7 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         layout = Layout(static_cast<int>(arg * 5));
         break;
       default:
-        player.HelpClick();
+        player.ShowHelp();
         break;
     }
     CheckInvariants(table, layout, dealt);

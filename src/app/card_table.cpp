@@ -157,13 +157,13 @@ void TCardTable::BuildMenus() {
   on(redo_, [this] { table_->Deal(DealKind::kRedeal); });
   on(stats_menu_, [this] { StatsMenuClick(); });
   on(quit_, [this] { QuitClick(); });
-  on(undo_, [this] { interaction_->UndoClick(); });
-  on(show_valid_, [this] { interaction_->ShowValidClick(); });
-  on(show_number_, [this] { interaction_->ShowNumberClick(); });
+  on(undo_, [this] { interaction_->UndoLastDrop(); });
+  on(show_valid_, [this] { interaction_->ToggleShowValid(); });
+  on(show_number_, [this] { interaction_->ToggleShowNumber(); });
   on(give_hint_, [this] { table_->GiveHint(); });
-  on(enable_cheats_, [this] { interaction_->EnableCheatsClick(); });
-  on(help_, [this] { interaction_->HelpClick(); });
-  on(use_transparency_, [this] { interaction_->UseTransparencyClick(); });
+  on(enable_cheats_, [this] { interaction_->EnableCheats(); });
+  on(help_, [this] { interaction_->ShowHelp(); });
+  on(use_transparency_, [this] { interaction_->ToggleTransparency(); });
   on(center_, [this] { CenterClick(); });
 }
 

@@ -24,6 +24,6 @@ void Interaction::DragAndDrop(int moved, int target) {
   CardEndDrag();
 }
 
-void Interaction::UndoClick() { table_.TakeBackDrop(); }
+void Interaction::UndoLastDrop() { table_.TakeBackDrop(); }
 
 }  // namespace vantrel

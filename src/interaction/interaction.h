@@ -33,21 +33,24 @@ class Interaction {
   // The whole gesture: press on `moved`, drop on `target`, end of the drag.
   void DragAndDrop(int moved, int target);
 
-  // Takes the last move back. Like the menu item's handler, it does not ask whether Undo is enabled.
-  void UndoClick();
+  // Takes the last drop back. It does not ask whether Undo is enabled: the window offers it only then.
+  void UndoLastDrop();
 
   // --- peek ---
-  void CardClickDown(int slot, MouseButton button);
-  void CardClickUp(MouseButton button);  // on a card image or on the bare table
+  // A mouse button pressed on a slot, and released on a card image or on the bare table: the right button
+  // peeks.
+  void ButtonPressed(int slot, MouseButton button);
+  void ButtonReleased(MouseButton button);
   void PeekCard(int slot);
   void UnpeekCard();
 
   // --- view options, cheat and help ---
-  void ShowValidClick();
-  void ShowNumberClick();
-  void UseTransparencyClick();
-  void EnableCheatsClick();
-  void HelpClick();
+  // Each option switched over: Show Valid Moves, Show Number of Moves, Use Transparency.
+  void ToggleShowValid();
+  void ToggleShowNumber();
+  void ToggleTransparency();
+  void EnableCheats();
+  void ShowHelp();
 
  private:
   Table& table_;

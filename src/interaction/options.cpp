@@ -14,21 +14,21 @@ const platform::Text kQuickHelp =
                  "Click \"Give Hint\" in the Options menu to get an idea. The\n"
                  "game is won when there are four piles, all King down to Ace.");
 
-void Interaction::ShowValidClick() {
+void Interaction::ToggleShowValid() {
   table_.options.show_valid = !table_.options.show_valid;
   const int cursor = table_.options.show_valid ? kCursorHandPoint : kCursorHandPointer;
   for (int i = 0; i < kCardSlots; ++i) table_.images[i].drag_cursor = cursor;
 }
 
-void Interaction::ShowNumberClick() { table_.options.show_number = !table_.options.show_number; }
+void Interaction::ToggleShowNumber() { table_.options.show_number = !table_.options.show_number; }
 
-void Interaction::UseTransparencyClick() {
+void Interaction::ToggleTransparency() {
   table_.options.use_transparency = !table_.options.use_transparency;
   for (int i = 0; i < kCardSlots; ++i) table_.images[i].transparent = table_.options.use_transparency;
 }
 
-void Interaction::EnableCheatsClick() { table_.options.cheats = true; }
+void Interaction::EnableCheats() { table_.options.cheats = true; }
 
-void Interaction::HelpClick() { table_.host().ShowMessage(platform::Tr(kQuickHelp)); }
+void Interaction::ShowHelp() { table_.host().ShowMessage(platform::Tr(kQuickHelp)); }
 
 }  // namespace vantrel

@@ -11,11 +11,11 @@ const char* BoolText(bool value) { return value ? "true" : "false"; }
 
 }  // namespace
 
-void Interaction::CardClickDown(int slot, MouseButton button) {
+void Interaction::ButtonPressed(int slot, MouseButton button) {
   if (button == MouseButton::kRight) PeekCard(slot);
 }
 
-void Interaction::CardClickUp(MouseButton button) {
+void Interaction::ButtonReleased(MouseButton button) {
   if (button == MouseButton::kRight) UnpeekCard();
 }
 

@@ -189,7 +189,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
   }
   if (dragging()) return;
   const MouseButton button = ButtonOf(event->button());
-  Run([&] { interaction_.CardClickDown(slot, button); });
+  Run([&] { interaction_.ButtonPressed(slot, button); });
 }
 
 void TableView::mouseMoveEvent(QMouseEvent* event) {
@@ -221,7 +221,7 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
   const int target = TargetAt(global);
   if (target == kBareTable || IsCardSlot(target)) {
     const MouseButton button = ButtonOf(event->button());
-    Run([&] { interaction_.CardClickUp(button); });
+    Run([&] { interaction_.ButtonReleased(button); });
   }
 }
 

@@ -132,7 +132,7 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   EXPECT_EQ(w->view().layout().PlaceOf(w.table(), move.moved).top, top_before);
   EXPECT_FALSE(w->Undo()->isEnabled());
   w->interaction().DragAndDrop(move.moved, move.target);
-  w->interaction().UndoClick();  // the model's own undo, so the next Ctrl+U has nothing to take back
+  w->interaction().UndoLastDrop();  // the model's own undo, so the next Ctrl+U has nothing to take back
   w->Handle([] {});
   const int before_disabled_undo = w->view().layout().PlaceOf(w.table(), move.moved).top;
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);

@@ -211,7 +211,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   Interaction player(model);
   model.Deal(DealKind::kNew);
   player.DragAndDrop(43, 42);
-  player.UndoClick();
+  player.UndoLastDrop();
   EXPECT_EQ(SlotsAsShown(t), SlotsAsShown(model));
   EXPECT_EQ(t.count.num_moves, model.count.num_moves);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

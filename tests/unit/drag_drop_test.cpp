@@ -156,7 +156,7 @@ TEST(DragDrop, UndoRestoresTheCardsButNotHowTheyAreDrawn) {
   ASSERT_TRUE(t.course.undo_enabled);
   ASSERT_NE(t.count.num_moves, moves_before);
   const auto images_after_drop = t.images;
-  g.player.UndoClick();
+  g.player.UndoLastDrop();
   EXPECT_EQ(Slots(g), before);
   for (int i = 0; i < kSlotCount; ++i) {
     EXPECT_EQ(t.images[i].z, images_after_drop[i].z) << "slot " << i;  // the moved cards stay drawn on top
@@ -212,7 +212,7 @@ TEST(DragDrop, DragFeedbackFollowsShowValid) {
   EXPECT_FALSE(g.player.CardDragOver(d8, h7));
   EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
   EXPECT_FALSE(g.player.CardDragOver(kBareTable, h7));
-  g.player.ShowValidClick();
+  g.player.ToggleShowValid();
   for (int sender : {h8, d8, kBareTable, 57}) {
     EXPECT_TRUE(g.player.CardDragOver(sender, h7));
     EXPECT_EQ(g.player.DragCursor(sender, h7), kCursorHandPointer);
@@ -220,7 +220,7 @@ TEST(DragDrop, DragFeedbackFollowsShowValid) {
   // Accepted by the cursor, an invalid drop still does nothing.
   g.player.DragAndDrop(h7, d8);
   EXPECT_EQ(t.card(h7).col, 1);
-  g.player.ShowValidClick();
+  g.player.ToggleShowValid();
   EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
   EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);
 }

@@ -15,14 +15,14 @@ TEST(Peek, TheStatusTextAndTheRaisedCard) {
   LayOut(t, {{"2C*", "9H", "5S", "4D", "3C"}, {"6D"}}, {"JH"});
   const int h9 = SlotOf(t, "9H");
   const std::int64_t z_before = t.images[h9].z;
-  g.player.CardClickDown(h9, MouseButton::kRight);
+  g.player.ButtonPressed(h9, MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text, "ontop = false, back_up = false, col = 1, card_num = " + std::to_string(h9) +
                                   ", number = 9, suit = 4");
   EXPECT_TRUE(Raised(t, h9));
   EXPECT_EQ(t.StackingOrder().back(), h9);
   EXPECT_GT(t.images[h9].z, z_before);
   // The release, anywhere the window hears it, puts the riders back over it in their order.
-  g.player.CardClickUp(MouseButton::kRight);
+  g.player.ButtonReleased(MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text, "");
   EXPECT_FALSE(Raised(t, h9));
   const auto order = t.StackingOrder();
@@ -32,19 +32,19 @@ TEST(Peek, TheStatusTextAndTheRaisedCard) {
 
   // A face-down card tells its real identity and is not raised; nor is an uppermost or a reserve card.
   const int c2 = SlotOf(t, "2C");
-  g.player.CardClickDown(c2, MouseButton::kRight);
+  g.player.ButtonPressed(c2, MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text, "ontop = false, back_up = true, col = 1, card_num = " + std::to_string(c2) +
                                   ", number = 2, suit = 2");
   const int jh = SlotOf(t, "JH");
-  g.player.CardClickDown(jh, MouseButton::kRight);
+  g.player.ButtonPressed(jh, MouseButton::kRight);
   EXPECT_EQ(t.ui.status_text.rfind("ontop = true, back_up = false, col = 9, ", 0), 0u);
-  g.player.CardClickDown(SlotOf(t, "3C"), MouseButton::kRight);
+  g.player.ButtonPressed(SlotOf(t, "3C"), MouseButton::kRight);
   EXPECT_EQ(t.ui.raised, 0u);
   // Left and middle buttons never peek.
-  g.player.CardClickUp(MouseButton::kRight);
-  g.player.CardClickDown(h9, MouseButton::kLeft);
-  g.player.CardClickDown(h9, MouseButton::kMiddle);
-  g.player.CardClickUp(MouseButton::kLeft);
+  g.player.ButtonReleased(MouseButton::kRight);
+  g.player.ButtonPressed(h9, MouseButton::kLeft);
+  g.player.ButtonPressed(h9, MouseButton::kMiddle);
+  g.player.ButtonReleased(MouseButton::kLeft);
   EXPECT_EQ(t.ui.status_text, "");
   EXPECT_FALSE(Raised(t, h9));
 }
@@ -72,34 +72,34 @@ TEST(Options, ChecksToggleWhatTheyGovern) {
   g.Deal();
   Table& t = g.table;
   const Image blank_before = t.images[55];
-  g.player.ShowNumberClick();
+  g.player.ToggleShowNumber();
   EXPECT_FALSE(t.options.show_number);
   EXPECT_FALSE(ControlsOf(t).num_moves_visible);
-  g.player.ShowNumberClick();
+  g.player.ToggleShowNumber();
   EXPECT_TRUE(ControlsOf(t).num_moves_visible);
 
-  g.player.UseTransparencyClick();
+  g.player.ToggleTransparency();
   EXPECT_FALSE(t.options.use_transparency);
   for (int i = 0; i < kCardSlots; ++i) EXPECT_FALSE(t.images[i].transparent);
   EXPECT_TRUE(t.images[55].transparent);  // blank spots keep theirs
-  g.player.UseTransparencyClick();
+  g.player.ToggleTransparency();
   for (int i = 0; i < kCardSlots; ++i) EXPECT_TRUE(t.images[i].transparent);
 
-  g.player.ShowValidClick();
+  g.player.ToggleShowValid();
   for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(t.images[i].drag_cursor, kCursorHandPointer);
   EXPECT_EQ(t.images[55].drag_cursor, blank_before.drag_cursor);
 
   EXPECT_FALSE(t.options.cheats);
-  g.player.EnableCheatsClick();
-  g.player.EnableCheatsClick();
+  g.player.EnableCheats();
+  g.player.EnableCheats();
   EXPECT_TRUE(t.options.cheats);
 }
 
 TEST(Options, QuickHelpIsTheSameInEveryState) {
   Game g;
-  g.player.HelpClick();
+  g.player.ShowHelp();
   g.Deal();
-  g.player.HelpClick();
+  g.player.ShowHelp();
   ASSERT_EQ(g.host.messages.size(), 2u);
   EXPECT_EQ(g.host.messages[0], g.host.messages[1]);
   EXPECT_EQ(

@@ -113,7 +113,7 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
     } else if (std::holds_alternative<HintAction>(action)) {
       table.GiveHint();                      // its pick seeded by the clock, which reads SEED
     } else if (table.course.undo_enabled) {  // a disabled menu item does nothing
-      player.UndoClick();
+      player.UndoLastDrop();
     }
   }
   std::cout << Report(parsed, table, host) << '\n';
