@@ -134,19 +134,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 0:  // press on any card: a drag begins
         if (source < 0 && dealt) {
           source = static_cast<int>(arg % kCardSlots);
-          player.CardStartDrag(source);
+          player.StartDrag(source);
         }
         break;
       case 1:    // release over any slot: the drop where the pointer showed acceptance
       case 2: {  // release over the bare table
         if (source < 0) break;
         const int target = op == 2 ? kBareTable : static_cast<int>(arg % kSlotCount);
-        if (target != kBareTable && player.CardDragOver(target, source)) {
+        if (target != kBareTable && player.OffersDrop(target, source)) {
           const int landing = table.LandingSlot(target);
           const ColumnList riders = table.CardsAbove(source);
           const bool valid = table.IsValidMove(target, source);
           const Snapshot snapshot(table);
-          player.CardDragDrop(target, source);
+          player.DropCard(target, source);
           if (!valid && !(Snapshot(table) == snapshot)) Broken("a refused drop changed the table", source);
           if (valid) {
             // The card lands on the landing slot's card (a blank spot: at the head), its riders on it in
@@ -168,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             undo_known = true;
           }
         }
-        player.CardEndDrag();
+        player.EndDrag();
         source = -1;
         break;
       }

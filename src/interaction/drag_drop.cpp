@@ -3,25 +3,25 @@
 
 namespace vantrel {
 
-void Interaction::CardStartDrag(int /*slot*/) { table_.ui.dragging = true; }
+void Interaction::StartDrag(int /*slot*/) { table_.ui.dragging = true; }
 
-bool Interaction::CardDragOver(int sender, int source) const {
+bool Interaction::OffersDrop(int sender, int source) const {
   const bool accept = sender != kBareTable && table_.IsValidMove(sender, source);
   return accept || !table_.options.show_valid;
 }
 
 int Interaction::DragCursor(int sender, int source) const {
-  return CardDragOver(sender, source) ? table_.images[source].drag_cursor : kCursorNoDrop;
+  return OffersDrop(sender, source) ? table_.images[source].drag_cursor : kCursorNoDrop;
 }
 
-void Interaction::CardDragDrop(int sender, int source) { table_.PlayDrop(sender, source); }
+void Interaction::DropCard(int sender, int source) { table_.PlayDrop(sender, source); }
 
-void Interaction::CardEndDrag() { table_.ui.dragging = false; }
+void Interaction::EndDrag() { table_.ui.dragging = false; }
 
 void Interaction::DragAndDrop(int moved, int target) {
-  CardStartDrag(moved);
-  CardDragDrop(target, moved);
-  CardEndDrag();
+  StartDrag(moved);
+  DropCard(target, moved);
+  EndDrag();
 }
 
 void Interaction::UndoLastDrop() { table_.TakeBackDrop(); }

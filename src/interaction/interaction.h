@@ -23,13 +23,13 @@ class Interaction {
   explicit Interaction(Table& table) : table_(table) {}
 
   // --- drag and drop ---
-  void CardStartDrag(int slot);
+  void StartDrag(int slot);
   // Whether a drop of `source` on `sender` (a slot, or kBareTable) would be accepted.
-  bool CardDragOver(int sender, int source) const;
+  bool OffersDrop(int sender, int source) const;
   // The cursor to show while `source` is dragged over `sender`.
   int DragCursor(int sender, int source) const;
-  void CardDragDrop(int sender, int source);
-  void CardEndDrag();
+  void DropCard(int sender, int source);
+  void EndDrag();
   // The whole gesture: press on `moved`, drop on `target`, end of the drag.
   void DragAndDrop(int moved, int target);
 

@@ -34,14 +34,14 @@ void KeyboardPlay::PickOrDrop() {
   if (held_ < 0) {
     if (!IsCardSlot(focus_)) return;  // a blank spot has nothing to pick up
     held_ = focus_;
-    interaction_.CardStartDrag(held_);
+    interaction_.StartDrag(held_);
     return;
   }
   const int source = held_;
   held_ = -1;
   const int column_before = table_.card(source).col;
-  if (interaction_.CardDragOver(focus_, source)) interaction_.CardDragDrop(focus_, source);
-  interaction_.CardEndDrag();
+  if (interaction_.OffersDrop(focus_, source)) interaction_.DropCard(focus_, source);
+  interaction_.EndDrag();
   // A drop that was taken put the card in the target's column: the focus goes with it.
   if (table_.card(source).col != column_before) focus_ = source;
 }
@@ -54,7 +54,7 @@ void KeyboardPlay::Hide() {
 void KeyboardPlay::PutBack() {
   if (held_ < 0) return;
   held_ = -1;
-  interaction_.CardEndDrag();
+  interaction_.EndDrag();
 }
 
 void KeyboardPlay::Resolve() {
@@ -66,6 +66,6 @@ void KeyboardPlay::Resolve() {
   if (!places.Contains(focus_)) focus_ = places.Nearest(focus_);
 }
 
-bool KeyboardPlay::FocusTakesDrop() const { return held_ >= 0 && interaction_.CardDragOver(focus_, held_); }
+bool KeyboardPlay::FocusTakesDrop() const { return held_ >= 0 && interaction_.OffersDrop(focus_, held_); }
 
 }  // namespace vantrel

@@ -22,7 +22,7 @@ class KeyboardPlay {
 
   // A key. The first arrow only shows the focus where it is; then the arrows move it, the pick-or-drop key
   // picks up the focused card (a blank spot holds none) or drops the held one there as a mouse release would
-  // (the drop is offered where CardDragOver takes it, and the drag ends either way), and the put-back key
+  // (the drop is made where OffersDrop offers it, and the drag ends either way), and the put-back key
   // ends a hold without a drop. Returns false when nothing lies on the table, and for a key other than an
   // arrow while the focus is not shown (it does nothing then).
   bool Press(PlayKey key);
@@ -38,7 +38,7 @@ class KeyboardPlay {
   int focus() const { return focus_; }
   // The picked-up card, or -1.
   int held() const { return held_; }
-  // While a card is held: whether a drop at the focus would be taken, exactly as CardDragOver says (so
+  // While a card is held: whether a drop at the focus would be taken, exactly as OffersDrop says (so
   // always, while Show Valid Moves is off).
   bool FocusTakesDrop() const;
 

@@ -228,7 +228,7 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
 void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   drag_source_ = slot;
   press_pos_ = pos;
-  Run([&] { interaction_.CardStartDrag(slot); });
+  Run([&] { interaction_.StartDrag(slot); });
   ghost_.assign(1, slot);
   for (int rider : table_.CardsAbove(slot)) ghost_.push_back(rider);
   ghost_offset_ = QPoint();
@@ -284,21 +284,21 @@ void TableView::CancelDrag() {
   ghost_.clear();
   drag_source_ = -1;
   QGuiApplication::restoreOverrideCursor();
-  Run([&] { interaction_.CardEndDrag(); });
+  Run([&] { interaction_.EndDrag(); });
 }
 
 void TableView::EndDrag(const QPoint& global) {
   const int source = drag_source_;
   const int target = TargetAt(global);
   // The drop is offered only where the pointer showed acceptance; the bare table has no drop handler.
-  const bool drop = target >= 0 && interaction_.CardDragOver(target, source);
+  const bool drop = target >= 0 && interaction_.OffersDrop(target, source);
   if (ghost_shown_) Repaint(GhostRect());
   ghost_shown_ = false;
   ghost_.clear();
   drag_source_ = -1;
   QGuiApplication::restoreOverrideCursor();
-  if (drop) Run([&] { interaction_.CardDragDrop(target, source); });
-  Run([&] { interaction_.CardEndDrag(); });
+  if (drop) Run([&] { interaction_.DropCard(target, source); });
+  Run([&] { interaction_.EndDrag(); });
 }
 
 QRect TableView::GhostRect() const { return ghost_rect_.translated(ghost_offset_); }

@@ -116,7 +116,7 @@ class StatisticsOnScreen : public TableOnScreen {
       const QPoint release =
           top.VisiblePoint(*std::next(column.begin(), static_cast<long>(i % column.size())));
       ASSERT_EQ(Layout().SlotAt(table, press.x(), press.y()), drop.moved);
-      ASSERT_TRUE(model_->player.CardDragOver(Layout().SlotAt(table, release.x(), release.y()), drop.moved));
+      ASSERT_TRUE(model_->player.OffersDrop(Layout().SlotAt(table, release.x(), release.y()), drop.moved));
 
       Drag(press, release);
       model_->player.DragAndDrop(drop.moved, drop.target);

@@ -29,10 +29,10 @@ TEST(DragDrop, TheDraggedCardTakesItsRidersInOrder) {
   Table& t = g.table;
   LayOut(t, {{"2S*", "7H", "4C", "QD"}, {"9S", "8H"}, {"5D"}});
   const int h7 = SlotOf(t, "7H"), c4 = SlotOf(t, "4C"), qd = SlotOf(t, "QD"), s9 = SlotOf(t, "9S");
-  g.player.CardStartDrag(h7);
+  g.player.StartDrag(h7);
   EXPECT_TRUE(t.ui.dragging);
-  g.player.CardDragDrop(s9, h7);  // on the covered nine: lands on the eight
-  g.player.CardEndDrag();
+  g.player.DropCard(s9, h7);  // on the covered nine: lands on the eight
+  g.player.EndDrag();
   EXPECT_FALSE(t.ui.dragging);
   EXPECT_EQ(PlaceOf(g, h7), (Place{90, 45, 2}));
   EXPECT_EQ(PlaceOf(g, c4), (Place{90, 60, 2}));
@@ -207,14 +207,14 @@ TEST(DragDrop, DragFeedbackFollowsShowValid) {
   Table& t = g.table;
   LayOut(t, {{"7H"}, {"8H"}, {"8D"}});
   const int h7 = SlotOf(t, "7H"), h8 = SlotOf(t, "8H"), d8 = SlotOf(t, "8D");
-  EXPECT_TRUE(g.player.CardDragOver(h8, h7));
+  EXPECT_TRUE(g.player.OffersDrop(h8, h7));
   EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);
-  EXPECT_FALSE(g.player.CardDragOver(d8, h7));
+  EXPECT_FALSE(g.player.OffersDrop(d8, h7));
   EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
-  EXPECT_FALSE(g.player.CardDragOver(kBareTable, h7));
+  EXPECT_FALSE(g.player.OffersDrop(kBareTable, h7));
   g.player.ToggleShowValid();
   for (int sender : {h8, d8, kBareTable, 57}) {
-    EXPECT_TRUE(g.player.CardDragOver(sender, h7));
+    EXPECT_TRUE(g.player.OffersDrop(sender, h7));
     EXPECT_EQ(g.player.DragCursor(sender, h7), kCursorHandPointer);
   }
   // Accepted by the cursor, an invalid drop still does nothing.
