@@ -224,20 +224,20 @@ void TCardTable::CenterClick() {
 
 void TCardTable::StatsMenuClick() {
   if (StatsForm == nullptr) throw std::logic_error("the statistics dialog has not been created");
-  stats_->StatsMenuClick(*StatsForm);
+  stats_->Show(*StatsForm);
 }
 
 void TCardTable::QuitClick() {
-  stats_->QuitClick([this] { close(); });
+  stats_->SaveThenClose([this] { close(); });
 }
 
 void TCardTable::FormClose() {
   if (!unattended_) {
-    Handle([this] { stats_->FormClose(); });
+    Handle([this] { stats_->SaveOnClose(); });
     return;
   }
   try {
-    stats_->FormClose();
+    stats_->SaveOnClose();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "vantrel: %s\n", error.what());
   }
@@ -255,7 +255,7 @@ void TCardTable::ApplicationQuits() {
 
 void TCardTable::SessionEnding(QSessionManager& manager) {
   try {
-    stats_->FormClose();
+    stats_->SaveOnClose();
   } catch (const std::exception& error) {
     // The session may forbid dialogs at this point; the error then goes where the session logs its programs'
     // output.

@@ -110,16 +110,16 @@ void Statistics::ClearStats(bool confirm) {
   Save(false);
 }
 
-void Statistics::StatsMenuClick(StatsDialog& dialog) {
+void Statistics::Show(StatsDialog& dialog) {
   if (dialog.ShowModal(MakeStatsTexts(results_)) == kStatsClear) ClearStats(true);
 }
 
-void Statistics::QuitClick(const std::function<void()>& close_window) {
+void Statistics::SaveThenClose(const std::function<void()>& close_window) {
   if (saved_) SaveStats();
   close_window();
 }
 
-void Statistics::FormClose() {
+void Statistics::SaveOnClose() {
   if (started_ && HasUnsavedResults()) SaveStats();
 }
 

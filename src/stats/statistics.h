@@ -60,15 +60,15 @@ class Statistics {
   void ClearStats(bool confirm);
 
   // The Statistics command: shows the counters; Clear, Esc or the close box lead to the clearing question.
-  void StatsMenuClick(StatsDialog& dialog);
+  void Show(StatsDialog& dialog);
   // The Quit command: saves, then closes the window. A failed save raises before `close_window` is called,
   // so the window stays open and the results are not lost. A run that has never reached its store just
   // closes: the close tries the save and says once more why it failed.
-  void QuitClick(const std::function<void()>& close_window);
+  void SaveThenClose(const std::function<void()>& close_window);
   // The main window is closing, by whatever means: saves the results unless the store already holds them.
   // A game still in progress is not counted. Does nothing unless Start succeeded, so a store that could not
   // be read is never overwritten. Raises when the save fails; the window shows the error and closes.
-  void FormClose();
+  void SaveOnClose();
 
   // Whether the counters differ from what the store was last seen to hold.
   bool HasUnsavedResults() const;

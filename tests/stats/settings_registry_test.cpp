@@ -133,7 +133,7 @@ TEST(SettingsStore, ABadValueStopsTheStartNamingItTheFileAndTheWayOut) {
     EXPECT_HAS(message, home.StorePath().toStdString());
     EXPECT_HAS(message, "delete that file");
     // Closing the window after the failed start writes nothing over the store.
-    run.stats.FormClose();
+    run.stats.SaveOnClose();
     EXPECT_EQ(ReadBytes(home.StorePath()), c.content);
   }
 }
@@ -264,11 +264,11 @@ TEST(SettingsStore, AReadOnlyFolderIsReportedAndTheStoreStaysReadable) {
     run.stats.Start();
     EXPECT_EQ(run.results, (Results{5, 4, kStreakWins, 0, 3, 2}));
     RecordResult(run.results, run.results.wins, kStreakWins);
-    const std::string message = ErrorOf([&] { run.stats.QuitClick([] { ADD_FAILURE() << "closed"; }); });
+    const std::string message = ErrorOf([&] { run.stats.SaveThenClose([] { ADD_FAILURE() << "closed"; }); });
     EXPECT_HAS(message, "could not be saved to " + home.StorePath().toStdString());
     EXPECT_HAS(message, "Permission denied");
     EXPECT_EQ(ReadBytes(home.StorePath()), content);
-    EXPECT_THROW(run.stats.FormClose(), Error);
+    EXPECT_THROW(run.stats.SaveOnClose(), Error);
   }
   {
     SCOPED_TRACE("store owned by someone else");

@@ -107,7 +107,7 @@ TEST(Statistics, AValueThatCannotBeReadStopsTheStartAndIsNeverOverwritten) {
     EXPECT_EQ(f.results, (Results{11, 12, kStreakWins, 0, 13, 14}));
     EXPECT_EQ(f.registry.log, (Log{"open", "read Wins", "read Losses", "read WinStreak"}));
     // A window that closes after the failed start must not write over the store it could not read.
-    f.stats.FormClose();
+    f.stats.SaveOnClose();
     EXPECT_EQ(f.registry.log.size(), 4u);
     EXPECT_EQ(f.registry.values.at("Wins"), 2);
   }
@@ -181,23 +181,23 @@ TEST(Statistics, TheDialogShowsTheCountersAndClearLeadsToTheQuestion) {
   f.Lose();
 
   ScriptedDialog ok(kStatsOk);
-  f.stats.StatsMenuClick(ok);
+  f.stats.Show(ok);
   ASSERT_EQ(ok.shown.size(), 1u);
   EXPECT_EQ(ok.shown[0], (StatsTexts{"12", "-2", "4", "3", "3 losses"}));
   EXPECT_TRUE(f.host.questions.empty());
 
   ScriptedDialog clear(kStatsClear);
   f.host.QueueAnswer(false);
-  f.stats.StatsMenuClick(clear);
+  f.stats.Show(clear);
   EXPECT_EQ(f.host.questions.size(), 1u);
   EXPECT_EQ(f.results.wins, 12);
   EXPECT_EQ(f.Stored(), (std::vector<std::int32_t>{12, -5, 4, 3}));
 
   f.host.QueueAnswer(true);
-  f.stats.StatsMenuClick(clear);
+  f.stats.Show(clear);
   EXPECT_EQ(f.Stored(), (std::vector<std::int32_t>{0, 0, 0, 0}));
   // The next showing shows the zeros and a current streak of 0 wins.
-  f.stats.StatsMenuClick(ok);
+  f.stats.Show(ok);
   EXPECT_EQ(ok.shown.back(), (StatsTexts{"0", "0", "0", "0", "0 wins"}));
 }
 
@@ -223,19 +223,19 @@ TEST(Statistics, QuitSavesThenClosesAndAFailedSaveKeepsTheWindowOpen) {
   f.Win();
   f.registry.fail_close = true;
   int closes = 0;
-  EXPECT_THROW(f.stats.QuitClick([&] { ++closes; }), Error);
+  EXPECT_THROW(f.stats.SaveThenClose([&] { ++closes; }), Error);
   EXPECT_EQ(closes, 0) << "the window closed although its results were not saved";
   EXPECT_EQ(f.results.wins, 1);
 
   f.registry.fail_close = false;
-  f.stats.QuitClick([&] {
+  f.stats.SaveThenClose([&] {
     ++closes;
     EXPECT_EQ(f.Stored(), (std::vector<std::int32_t>{1, 0, 1, 0})) << "closed before saving";
   });
   EXPECT_EQ(closes, 1);
   // The close that follows Quit has nothing more to save.
   f.registry.log.clear();
-  f.stats.FormClose();
+  f.stats.SaveOnClose();
   EXPECT_TRUE(f.registry.log.empty());
 }
 
@@ -248,14 +248,14 @@ TEST(Statistics, ClosingTheWindowSavesTheResultsButNotAGameInProgress) {
     stats.Start();
     // Nothing changed: closing writes nothing.
     registry.log.clear();
-    stats.FormClose();
+    stats.SaveOnClose();
     EXPECT_TRUE(registry.log.empty());
 
     RecordResult(table.course.results, table.course.results.wins, kStreakWins);
     RecordResult(table.course.results, table.course.results.wins, kStreakWins);
     table.Deal(DealKind::kNew);
     ASSERT_EQ(table.course.game_state, GameState::kInProgress) << "this deal must leave moves";
-    stats.FormClose();  // the close box, Alt+F4, the system menu or the end of the session
+    stats.SaveOnClose();  // the close box, Alt+F4, the system menu or the end of the session
   }
   EXPECT_EQ(registry.values.at("Wins"), 2);
   EXPECT_EQ(registry.values.at("Losses"), 0) << "the game in progress was counted";
@@ -265,15 +265,15 @@ TEST(Statistics, ClosingTheWindowSavesTheResultsButNotAGameInProgress) {
   Statistics stats(registry, host, table.course.results);
   stats.Start();
   ScriptedDialog ok(kStatsOk);
-  stats.StatsMenuClick(ok);
+  stats.Show(ok);
   EXPECT_EQ(ok.shown.back(), (StatsTexts{"2", "0", "2", "0", "0 wins"}));
   RecordResult(table.course.results, table.course.results.losses, kStreakLosses);
-  stats.StatsMenuClick(ok);
+  stats.Show(ok);
   EXPECT_EQ(ok.shown.back(), (StatsTexts{"2", "1", "2", "1", "1 loss"}));
 
   // A failed save at the close is raised for the window to show before it closes.
   registry.fail_close = true;
-  EXPECT_THROW(stats.FormClose(), Error);
+  EXPECT_THROW(stats.SaveOnClose(), Error);
   EXPECT_EQ(registry.values.at("Losses"), 0);
 }
 
@@ -290,8 +290,8 @@ TEST(Statistics, CopiesOnOneStoreAddTheirResultsAndAClearingWritesZeros) {
   // A wins four in a row; B loses one. Each close adds its own results to what the store holds by then.
   for (int i = 0; i < 4; ++i) RecordResult(a_results, a_results.wins, kStreakWins);
   RecordResult(b_results, b_results.losses, kStreakLosses);
-  b.FormClose();
-  a.FormClose();
+  b.SaveOnClose();
+  a.SaveOnClose();
   EXPECT_EQ(registry.values, (std::map<std::string, std::int32_t>{
                                  {"Wins", 14}, {"Losses", 6}, {"WinStreak", 4}, {"LoseStreak", 2}}));
   EXPECT_EQ(a_results.losses, 6) << "the window shows the totals after its save";
@@ -322,7 +322,7 @@ TEST(Statistics, AClearingMeanwhileLeavesTheStreaksConsistentWithTheCounts) {
   const auto clear_and_lose = [](Statistics& other, Results& theirs) {
     other.ClearStats(false);
     RecordResult(theirs, theirs.losses, kStreakLosses);
-    other.FormClose();
+    other.SaveOnClose();
   };
   const auto nothing = [](Statistics&, Results&) {};
   const std::vector<Case> cases = {
@@ -342,7 +342,7 @@ TEST(Statistics, AClearingMeanwhileLeavesTheStreaksConsistentWithTheCounts) {
     other.Start();
     c.meanwhile(other, theirs);
     for (const char* g = c.games; *g != 0; ++g) (*g == 'W' ? f.Win() : f.Lose());
-    f.stats.FormClose();
+    f.stats.SaveOnClose();
     EXPECT_EQ(f.Stored(), c.expected);
   }
   // This run's clearing fails; its next save still clears, and keeps only what came after.
@@ -353,7 +353,7 @@ TEST(Statistics, AClearingMeanwhileLeavesTheStreaksConsistentWithTheCounts) {
   EXPECT_THROW(f.stats.ClearStats(false), Error);
   f.registry.fail_close = false;
   f.Win();
-  f.stats.FormClose();
+  f.stats.SaveOnClose();
   EXPECT_EQ(f.Stored(), (std::vector<std::int32_t>{1, 0, 1, 0}));
 }
 

@@ -91,7 +91,7 @@ int Run(int argc, char** argv) {
     }
     for (int i = std::atoi(argv[2]); i > 0; --i)
       vantrel::RecordResult(results, results.losses, vantrel::kStreakLosses);
-    stats.FormClose();
+    stats.SaveOnClose();
     return 0;
   }
   std::fprintf(
