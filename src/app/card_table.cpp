@@ -29,8 +29,8 @@
 #include "platform_qt/exception_display.h"
 #include "platform_qt/screen_metrics.h"
 #include "registry/settings_registry.h"
+#include "statistics_dialog/statistics_dialog.h"
 #include "stats/statistics.h"
-#include "stats_form/stats_form.h"
 #include "table/controls.h"
 
 #ifdef Q_OS_WIN
@@ -40,7 +40,7 @@
 namespace vantrel::app {
 
 TCardTable* CardTable = nullptr;
-TStatsForm* StatsForm = nullptr;
+StatisticsDialog* StatsForm = nullptr;
 
 namespace {
 

@@ -28,7 +28,7 @@ class QTimer;
 
 namespace vantrel {
 class Statistics;
-class TStatsForm;
+class StatisticsDialog;
 namespace platform {
 class SettingsRegistry;
 }
@@ -41,7 +41,7 @@ class TCardTable;
 // The main window, set before its construction runs and valid until the process ends.
 extern TCardTable* CardTable;
 // The statistics dialog, created hidden at start-up right after the main window; StatsMenuClick shows it.
-extern TStatsForm* StatsForm;
+extern StatisticsDialog* StatsForm;
 
 class TCardTable : public QMainWindow {
   Q_OBJECT

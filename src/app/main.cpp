@@ -12,7 +12,7 @@
 #include "app/termination_signals.h"
 #include "app/translations.h"
 #include "platform_qt/exception_display.h"
-#include "stats_form/stats_form.h"
+#include "statistics_dialog/statistics_dialog.h"
 #include "view/card_pictures.h"
 
 int main(int argc, char* argv[]) {
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
   // The player's language, where the game has a translation for it; in English nothing is read.
   const vantrel::app::Translations translations(QCoreApplication::applicationDirPath());
   // Declared first, so the dialog outlives the main window.
-  std::unique_ptr<vantrel::TStatsForm> stats_form;
+  std::unique_ptr<vantrel::StatisticsDialog> statistics_dialog;
   std::unique_ptr<vantrel::app::TCardTable> window;
   // SIGTERM, SIGHUP and SIGINT close the window as its close box does, whatever dialog is open. One that
   // comes before the window exists (while a box of its construction is open) ends the program once the
@@ -51,8 +51,8 @@ int main(int argc, char* argv[]) {
     window = std::make_unique<vantrel::app::TCardTable>(nullptr, picture_folder);
     if (before_window) return 0;
     // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
-    stats_form = std::make_unique<vantrel::TStatsForm>();
-    vantrel::app::StatsForm = stats_form.get();
+    statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
+    vantrel::app::StatsForm = statistics_dialog.get();
     // The event loop shows the main window, centred on the desktop, and runs until it closes.
     QMetaObject::invokeMethod(window.get(), &vantrel::app::TCardTable::ShowCentred, Qt::QueuedConnection);
     QApplication::exec();

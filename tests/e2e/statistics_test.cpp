@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "stats_form/stats_form.h"
+#include "statistics_dialog/statistics_dialog.h"
 #include "store_support.h"
 #include "table/decimal_text.h"
 #include "table/move_text.h"
@@ -43,13 +43,13 @@ int Landing(const Table& table, int slot) {
 
 // The statistics dialog drawn here, by the same class, with the texts it must show.
 QImage DrawnDialog(const StatsTexts& texts) {
-  TStatsForm form;
+  StatisticsDialog dialog;
   QImage picture;
-  QTimer::singleShot(0, &form, [&form, &picture] {
-    picture = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    form.done(kStatsOk);
+  QTimer::singleShot(0, &dialog, [&dialog, &picture] {
+    picture = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    dialog.done(kStatsOk);
   });
-  form.ShowModal(texts);
+  dialog.ShowModal(texts);
   return picture;
 }
 

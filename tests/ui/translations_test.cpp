@@ -140,7 +140,7 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
     ExpectNothingClipped(dialog, dialog->findChild<QWidget*>(QStringLiteral("Bevel1"))->geometry());
     static_cast<QDialog*>(dialog)->done(kStatsOk);
   });
-  w.stats_form->ShowModal(widest);
+  w.statistics_dialog->ShowModal(widest);
 
   // The messages and questions the game asks, in real message boxes with Qt's standard buttons.
   w->Help()->trigger();

@@ -33,8 +33,8 @@ QString RunSettingsDir() { return RunSettings(); }
 
 Window::Window() {
   window = std::make_unique<app::TCardTable>(&host, GameDir());
-  stats_form = std::make_unique<TStatsForm>();
-  app::StatsForm = stats_form.get();
+  statistics_dialog = std::make_unique<StatisticsDialog>();
+  app::StatsForm = statistics_dialog.get();
   window->ShowCentred();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   window->activateWindow();

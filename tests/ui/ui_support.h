@@ -14,7 +14,7 @@
 
 #include "app/card_table.h"
 #include "platform/scripted_host.h"
-#include "stats_form/stats_form.h"
+#include "statistics_dialog/statistics_dialog.h"
 
 namespace vantrel::uitest {
 
@@ -40,7 +40,7 @@ struct Window {
 
   platform::ScriptedHost host{kNow};
   std::unique_ptr<app::TCardTable> window;
-  std::unique_ptr<TStatsForm> stats_form;
+  std::unique_ptr<StatisticsDialog> statistics_dialog;
 };
 
 // A point on the part of a slot's image that lies uppermost (the strip a covered card shows), in view

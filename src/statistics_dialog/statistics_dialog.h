@@ -1,5 +1,5 @@
-// TStatsForm: the modal statistics dialog. Passive: the game fills its labels before every showing and acts
-// on how it was closed.
+// StatisticsDialog: the modal statistics dialog. Passive: the game fills its labels before every showing and
+// acts on how it was closed.
 #pragma once
 
 #include <QDialog>
@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace vantrel {
 
-class TStatsForm : public QDialog, public StatsDialog {
+class StatisticsDialog : public QDialog, public StatsDialog {
  public:
   // Client area, in pixels at 96 dots per inch: the English layout. Longer texts (translations) widen it.
   static constexpr int kClientWidth = 242;
@@ -21,7 +21,7 @@ class TStatsForm : public QDialog, public StatsDialog {
   static constexpr int kCaptionsRight = 79;
   static constexpr int kNumbersLeft = 93;
 
-  explicit TStatsForm(QWidget* parent = nullptr);
+  explicit StatisticsDialog(QWidget* parent = nullptr);
 
   // Fills the labels, shows the dialog modally and returns kStatsOk (OK, Enter) or kStatsClear (Clear, Esc,
   // the close box).

@@ -1,6 +1,6 @@
 // The statistics dialog on the offscreen platform: its frame, every control at its place and in its font,
 // the texts it is given, and the result of each way to close it.
-#include "stats_form/stats_form.h"
+#include "statistics_dialog/statistics_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -18,39 +18,39 @@
 namespace vantrel::testing {
 namespace {
 
-QLabel* Label(const TStatsForm& form, const char* name) {
-  auto* label = form.findChild<QLabel*>(name);
+QLabel* Label(const StatisticsDialog& dialog, const char* name) {
+  auto* label = dialog.findChild<QLabel*>(name);
   if (!label) ADD_FAILURE() << "no label " << name;
   return label;
 }
 
 // Shows the dialog with `texts` and, once it is up, does `act` to it; returns how it was closed.
-int ShowAndDo(TStatsForm& form, const StatsTexts& texts, const std::function<void()>& act) {
-  QTimer::singleShot(0, &form, [&form, act] {
-    if (!form.isVisible()) {
+int ShowAndDo(StatisticsDialog& dialog, const StatsTexts& texts, const std::function<void()>& act) {
+  QTimer::singleShot(0, &dialog, [&dialog, act] {
+    if (!dialog.isVisible()) {
       ADD_FAILURE() << "the dialog is not shown";
-      form.done(-1);
+      dialog.done(-1);
       return;
     }
     act();
   });
-  return form.ShowModal(texts);
+  return dialog.ShowModal(texts);
 }
 
-TEST(StatsForm, FrameAndEveryControlAtItsPlace) {
-  TStatsForm form;
-  EXPECT_EQ(form.windowTitle(), "Game Statistics");
-  EXPECT_EQ(form.size(), QSize(242, 262));
-  EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the dialog must not be resizable";
-  const Qt::WindowFlags flags = form.windowFlags();
+TEST(StatisticsDialog, FrameAndEveryControlAtItsPlace) {
+  StatisticsDialog dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Game Statistics");
+  EXPECT_EQ(dialog.size(), QSize(242, 262));
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "the dialog must not be resizable";
+  const Qt::WindowFlags flags = dialog.windowFlags();
   EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                         Qt::WindowContextHelpButtonHint));
-  EXPECT_TRUE(form.autoFillBackground());
-  EXPECT_EQ(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
+  EXPECT_TRUE(dialog.autoFillBackground());
+  EXPECT_EQ(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
 
-  auto* bevel = form.findChild<QFrame*>("Bevel1");
+  auto* bevel = dialog.findChild<QFrame*>("Bevel1");
   ASSERT_NE(bevel, nullptr);
   EXPECT_EQ(bevel->geometry(), QRect(5, 4, 230, 213));
   EXPECT_EQ(bevel->frameShape(), QFrame::Box);
@@ -81,7 +81,7 @@ TEST(StatsForm, FrameAndEveryControlAtItsPlace) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const QLabel* label = Label(form, row.name);
+    const QLabel* label = Label(dialog, row.name);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), row.text);
     EXPECT_EQ(label->font().pixelSize(), row.pixels);
@@ -93,7 +93,7 @@ TEST(StatsForm, FrameAndEveryControlAtItsPlace) {
     EXPECT_EQ(label->width(), metrics.horizontalAdvance(row.text));
     EXPECT_EQ(label->height(), metrics.height());
     if (row.caption) {
-      EXPECT_EQ(label->geometry().right() + 1, TStatsForm::kCaptionsRight);
+      EXPECT_EQ(label->geometry().right() + 1, StatisticsDialog::kCaptionsRight);
     } else {
       EXPECT_EQ(label->x(), row.left);
     }
@@ -108,8 +108,8 @@ TEST(StatsForm, FrameAndEveryControlAtItsPlace) {
     }
   }
 
-  auto* ok = form.findChild<QPushButton*>("OKBtn");
-  auto* clear = form.findChild<QPushButton*>("ClearBtn");
+  auto* ok = dialog.findChild<QPushButton*>("OKBtn");
+  auto* clear = dialog.findChild<QPushButton*>("ClearBtn");
   ASSERT_TRUE(ok && clear);
   EXPECT_EQ(ok->geometry(), QRect(44, 228, 74, 25));
   EXPECT_EQ(clear->geometry(), QRect(124, 228, 74, 25));
@@ -120,13 +120,13 @@ TEST(StatsForm, FrameAndEveryControlAtItsPlace) {
   EXPECT_EQ(ok->nextInFocusChain(), clear) << "OK comes first in the tab order, then Clear";
 }
 
-TEST(StatsForm, ShowsTheTextsCentredAndSizesTheNumbers) {
-  TStatsForm form;
+TEST(StatisticsDialog, ShowsTheTextsCentredAndSizesTheNumbers) {
+  StatisticsDialog dialog;
   const StatsTexts texts{"12", "-2147483648", "3", "1000", "3 losses"};
   QPoint centre;
-  const int result = ShowAndDo(form, texts, [&] {
-    centre = form.geometry().center();
-    form.done(kStatsOk);
+  const int result = ShowAndDo(dialog, texts, [&] {
+    centre = dialog.geometry().center();
+    dialog.done(kStatsOk);
   });
   EXPECT_EQ(result, kStatsOk);
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -139,39 +139,39 @@ TEST(StatsForm, ShowsTheTextsCentredAndSizesTheNumbers) {
                                                        {"CurrentStreak", texts.current_streak}};
   for (const auto& [name, text] : shown) {
     SCOPED_TRACE(name);
-    const QLabel* label = Label(form, name);
+    const QLabel* label = Label(dialog, name);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text().toStdString(), text);
-    EXPECT_EQ(label->x(), std::string(name) == "CurrentStreak" ? 40 : TStatsForm::kNumbersLeft);
+    EXPECT_EQ(label->x(), std::string(name) == "CurrentStreak" ? 40 : StatisticsDialog::kNumbersLeft);
     EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
   }
 }
 
-TEST(StatsForm, OkAndEnterGiveOneClearEscAndTheCloseBoxGiveTwo) {
-  TStatsForm form;
+TEST(StatisticsDialog, OkAndEnterGiveOneClearEscAndTheCloseBoxGiveTwo) {
+  StatisticsDialog dialog;
   const StatsTexts texts{"0", "0", "0", "0", "0 wins"};
   struct Way {
     const char* name;
     std::function<void()> act;
     int result;
   };
-  const auto key = [&form](Qt::Key k) {
-    return [&form, k] { QTest::keyClick(form.focusWidget() ? form.focusWidget() : &form, k); };
+  const auto key = [&dialog](Qt::Key k) {
+    return [&dialog, k] { QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, k); };
   };
   const Way ways[] = {
-      {"OK", [&] { form.findChild<QPushButton*>("OKBtn")->click(); }, kStatsOk},
+      {"OK", [&] { dialog.findChild<QPushButton*>("OKBtn")->click(); }, kStatsOk},
       {"Enter", key(Qt::Key_Return), kStatsOk},
       {"Enter on the keypad", key(Qt::Key_Enter), kStatsOk},
-      {"Clear", [&] { form.findChild<QPushButton*>("ClearBtn")->click(); }, kStatsClear},
+      {"Clear", [&] { dialog.findChild<QPushButton*>("ClearBtn")->click(); }, kStatsClear},
       {"Esc", key(Qt::Key_Escape), kStatsClear},
-      {"the close box", [&] { form.close(); }, kStatsClear},
+      {"the close box", [&] { dialog.close(); }, kStatsClear},
   };
   // Twice through, since the one dialog is shown again and again.
   for (int round = 0; round < 2; ++round) {
     for (const Way& way : ways) {
       SCOPED_TRACE(way.name);
-      EXPECT_EQ(ShowAndDo(form, texts, way.act), way.result);
-      EXPECT_FALSE(form.isVisible());
+      EXPECT_EQ(ShowAndDo(dialog, texts, way.act), way.result);
+      EXPECT_FALSE(dialog.isVisible());
     }
   }
 }

@@ -1,5 +1,5 @@
 // The statistics dialog's layout, the room it makes for translated texts, and how it closes.
-#include "stats_form/stats_form.h"
+#include "statistics_dialog/statistics_dialog.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -73,7 +73,7 @@ constexpr int kTextRightMargin = 15;
 
 }  // namespace
 
-TStatsForm::TStatsForm(QWidget* parent) : QDialog(parent) {
+StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QCoreApplication::translate("Statistics", "Game Statistics"));
   // A fixed dialog frame with a close box only, kept above other windows.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -140,7 +140,7 @@ TStatsForm::TStatsForm(QWidget* parent) : QDialog(parent) {
   FitWidth();
 }
 
-int TStatsForm::ShowModal(const StatsTexts& texts) {
+int StatisticsDialog::ShowModal(const StatsTexts& texts) {
   SetNumber(wins_, texts.wins);
   SetNumber(losses_, texts.losses);
   SetNumber(win_streak_, texts.win_streak);
@@ -152,9 +152,9 @@ int TStatsForm::ShowModal(const StatsTexts& texts) {
   return exec();
 }
 
-void TStatsForm::reject() { done(kStatsClear); }
+void StatisticsDialog::reject() { done(kStatsClear); }
 
-void TStatsForm::Centre() {
+void StatisticsDialog::Centre() {
   // Centred on the desktop at every showing, frame and all. It is placed before it shows: the first time its
   // frame is not known yet and the window manager places the frame where asked, as it does later (once
   // shown, a window placed as it shows would be placed by its inside the first time and by its frame after).
@@ -172,7 +172,7 @@ void TStatsForm::Centre() {
        desktop.y() + (desktop.height() - outer.height()) / 2);
 }
 
-void TStatsForm::FitWidth() {
+void StatisticsDialog::FitWidth() {
   // Texts that reach past the bevel's margin widen the dialog; buttons too narrow for their texts widen,
   // both alike, and stay centred. The English texts leave room to spare: the design's 242 and 74 stay.
   int right = 0;
@@ -186,7 +186,7 @@ void TStatsForm::FitWidth() {
   setFixedSize(width, kClientHeight);
 }
 
-void TStatsForm::SetNumber(QLabel* label, const std::string& text) {
+void StatisticsDialog::SetNumber(QLabel* label, const std::string& text) {
   label->setText(QString::fromStdString(text));
   FitLabel(label, Anchor::kLeft, label->x(), label->y());
 }
