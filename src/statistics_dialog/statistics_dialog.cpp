@@ -86,23 +86,29 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
 
   // Made first, so every label lies above it.
   bevel_ = new QFrame(this);
-  bevel_->setObjectName("Bevel1");
+  bevel_->setObjectName("bevel");
   bevel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel_->setGeometry(kBevelLeft, kBevelTop, kBevelWidth, kBevelHeight);
 
   static constexpr LabelPlace kLabels[] = {
-      {"Label2", Anchor::kLeft, 79, 16, QT_TRANSLATE_NOOP("Statistics", "Statistics"), 19, true},
-      {"Label1", Anchor::kRight, kCaptionsRight, 48, QT_TRANSLATE_NOOP("Statistics", "Wins:"), 13, false},
-      {"Wins", Anchor::kLeft, kNumbersLeft, 48, "0", 13, false},
-      {"Label3", Anchor::kRight, kCaptionsRight, 72, QT_TRANSLATE_NOOP("Statistics", "Losses:"), 13, false},
-      {"Losses", Anchor::kLeft, kNumbersLeft, 72, "0", 13, false},
-      {"Label8", Anchor::kRight, kCaptionsRight, 96, QT_TRANSLATE_NOOP("Statistics", "Streaks"), 16, true},
-      {"Label5", Anchor::kRight, kCaptionsRight, 120, QT_TRANSLATE_NOOP("Statistics", "Wins:"), 13, false},
-      {"WinStreak", Anchor::kLeft, kNumbersLeft, 120, "0", 13, false},
-      {"Label7", Anchor::kRight, kCaptionsRight, 144, QT_TRANSLATE_NOOP("Statistics", "Losses:"), 13, false},
-      {"LoseStreak", Anchor::kLeft, kNumbersLeft, 144, "0", 13, false},
-      {"Label4", Anchor::kRight, kCaptionsRight, 168, QT_TRANSLATE_NOOP("Statistics", "Current"), 13, true},
-      {"CurrentStreak", Anchor::kLeft, 40, 192, "xx Wins", 13, false},
+      {"heading", Anchor::kLeft, 79, 16, QT_TRANSLATE_NOOP("Statistics", "Statistics"), 19, true},
+      {"winsCaption", Anchor::kRight, kCaptionsRight, 48, QT_TRANSLATE_NOOP("Statistics", "Wins:"), 13,
+       false},
+      {"wins", Anchor::kLeft, kNumbersLeft, 48, "0", 13, false},
+      {"lossesCaption", Anchor::kRight, kCaptionsRight, 72, QT_TRANSLATE_NOOP("Statistics", "Losses:"), 13,
+       false},
+      {"losses", Anchor::kLeft, kNumbersLeft, 72, "0", 13, false},
+      {"streaksHeading", Anchor::kRight, kCaptionsRight, 96, QT_TRANSLATE_NOOP("Statistics", "Streaks"), 16,
+       true},
+      {"winStreakCaption", Anchor::kRight, kCaptionsRight, 120, QT_TRANSLATE_NOOP("Statistics", "Wins:"), 13,
+       false},
+      {"winStreak", Anchor::kLeft, kNumbersLeft, 120, "0", 13, false},
+      {"loseStreakCaption", Anchor::kRight, kCaptionsRight, 144, QT_TRANSLATE_NOOP("Statistics", "Losses:"),
+       13, false},
+      {"loseStreak", Anchor::kLeft, kNumbersLeft, 144, "0", 13, false},
+      {"currentStreakCaption", Anchor::kRight, kCaptionsRight, 168,
+       QT_TRANSLATE_NOOP("Statistics", "Current"), 13, true},
+      {"currentStreak", Anchor::kLeft, 40, 192, "xx Wins", 13, false},
   };
   // Captions longer than the longest English one (a translation) move everything right by the difference.
   int english_widest = 0;
@@ -120,20 +126,20 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
     label->setFont(LabelFont(place.pixels, place.bold));
     FitLabel(label, place.anchor, place.x + shift, place.top);
   }
-  wins_ = findChild<QLabel*>("Wins");
-  losses_ = findChild<QLabel*>("Losses");
-  win_streak_ = findChild<QLabel*>("WinStreak");
-  lose_streak_ = findChild<QLabel*>("LoseStreak");
-  current_streak_ = findChild<QLabel*>("CurrentStreak");
+  wins_ = findChild<QLabel*>("wins");
+  losses_ = findChild<QLabel*>("losses");
+  win_streak_ = findChild<QLabel*>("winStreak");
+  lose_streak_ = findChild<QLabel*>("loseStreak");
+  current_streak_ = findChild<QLabel*>("currentStreak");
 
   ok_ = new QPushButton(QCoreApplication::translate("Statistics", "OK"), this);
-  ok_->setObjectName("OKBtn");
+  ok_->setObjectName("okButton");
   ok_->setGeometry(44, kButtonsTop, kButtonWidth, kButtonHeight);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, [this] { done(kStatsOk); });
 
   clear_ = new QPushButton(QCoreApplication::translate("Statistics", "Clear"), this);
-  clear_->setObjectName("ClearBtn");
+  clear_->setObjectName("clearButton");
   clear_->setGeometry(124, kButtonsTop, kButtonWidth, kButtonHeight);
   connect(clear_, &QPushButton::clicked, this, [this] { done(kStatsClear); });
   setTabOrder(ok_, clear_);

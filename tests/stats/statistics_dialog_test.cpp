@@ -50,7 +50,7 @@ TEST(StatisticsDialog, FrameAndEveryControlAtItsPlace) {
   EXPECT_TRUE(dialog.autoFillBackground());
   EXPECT_EQ(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
 
-  auto* bevel = dialog.findChild<QFrame*>("Bevel1");
+  auto* bevel = dialog.findChild<QFrame*>("bevel");
   ASSERT_NE(bevel, nullptr);
   EXPECT_EQ(bevel->geometry(), QRect(5, 4, 230, 213));
   EXPECT_EQ(bevel->frameShape(), QFrame::Box);
@@ -66,18 +66,18 @@ TEST(StatisticsDialog, FrameAndEveryControlAtItsPlace) {
     bool caption;  // ends at x = 79
   };
   const Row rows[] = {
-      {"Label2", 79, 16, 85, "Statistics", 19, true, false},
-      {"Label1", 45, 48, 34, "Wins:", 13, false, true},
-      {"Wins", 93, 48, 7, "0", 13, false, false},
-      {"Label3", 33, 72, 46, "Losses:", 13, false, true},
-      {"Losses", 93, 72, 7, "0", 13, false, false},
-      {"Label8", 21, 96, 58, "Streaks", 16, true, true},
-      {"Label5", 45, 120, 34, "Wins:", 13, false, true},
-      {"WinStreak", 93, 120, 7, "0", 13, false, false},
-      {"Label7", 33, 144, 46, "Losses:", 13, false, true},
-      {"LoseStreak", 93, 144, 7, "0", 13, false, false},
-      {"Label4", 32, 168, 47, "Current", 13, true, true},
-      {"CurrentStreak", 40, 192, 48, "xx Wins", 13, false, false},
+      {"heading", 79, 16, 85, "Statistics", 19, true, false},
+      {"winsCaption", 45, 48, 34, "Wins:", 13, false, true},
+      {"wins", 93, 48, 7, "0", 13, false, false},
+      {"lossesCaption", 33, 72, 46, "Losses:", 13, false, true},
+      {"losses", 93, 72, 7, "0", 13, false, false},
+      {"streaksHeading", 21, 96, 58, "Streaks", 16, true, true},
+      {"winStreakCaption", 45, 120, 34, "Wins:", 13, false, true},
+      {"winStreak", 93, 120, 7, "0", 13, false, false},
+      {"loseStreakCaption", 33, 144, 46, "Losses:", 13, false, true},
+      {"loseStreak", 93, 144, 7, "0", 13, false, false},
+      {"currentStreakCaption", 32, 168, 47, "Current", 13, true, true},
+      {"currentStreak", 40, 192, 48, "xx Wins", 13, false, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -108,8 +108,8 @@ TEST(StatisticsDialog, FrameAndEveryControlAtItsPlace) {
     }
   }
 
-  auto* ok = dialog.findChild<QPushButton*>("OKBtn");
-  auto* clear = dialog.findChild<QPushButton*>("ClearBtn");
+  auto* ok = dialog.findChild<QPushButton*>("okButton");
+  auto* clear = dialog.findChild<QPushButton*>("clearButton");
   ASSERT_TRUE(ok && clear);
   EXPECT_EQ(ok->geometry(), QRect(44, 228, 74, 25));
   EXPECT_EQ(clear->geometry(), QRect(124, 228, 74, 25));
@@ -132,17 +132,17 @@ TEST(StatisticsDialog, ShowsTheTextsCentredAndSizesTheNumbers) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_NEAR(centre.x(), screen.center().x(), 2);
   EXPECT_NEAR(centre.y(), screen.center().y(), 2);
-  const std::pair<const char*, std::string> shown[] = {{"Wins", texts.wins},
-                                                       {"Losses", texts.losses},
-                                                       {"WinStreak", texts.win_streak},
-                                                       {"LoseStreak", texts.lose_streak},
-                                                       {"CurrentStreak", texts.current_streak}};
+  const std::pair<const char*, std::string> shown[] = {{"wins", texts.wins},
+                                                       {"losses", texts.losses},
+                                                       {"winStreak", texts.win_streak},
+                                                       {"loseStreak", texts.lose_streak},
+                                                       {"currentStreak", texts.current_streak}};
   for (const auto& [name, text] : shown) {
     SCOPED_TRACE(name);
     const QLabel* label = Label(dialog, name);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text().toStdString(), text);
-    EXPECT_EQ(label->x(), std::string(name) == "CurrentStreak" ? 40 : StatisticsDialog::kNumbersLeft);
+    EXPECT_EQ(label->x(), std::string(name) == "currentStreak" ? 40 : StatisticsDialog::kNumbersLeft);
     EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
   }
 }
@@ -159,10 +159,10 @@ TEST(StatisticsDialog, OkAndEnterGiveOneClearEscAndTheCloseBoxGiveTwo) {
     return [&dialog, k] { QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, k); };
   };
   const Way ways[] = {
-      {"OK", [&] { dialog.findChild<QPushButton*>("OKBtn")->click(); }, kStatsOk},
+      {"OK", [&] { dialog.findChild<QPushButton*>("okButton")->click(); }, kStatsOk},
       {"Enter", key(Qt::Key_Return), kStatsOk},
       {"Enter on the keypad", key(Qt::Key_Enter), kStatsOk},
-      {"Clear", [&] { dialog.findChild<QPushButton*>("ClearBtn")->click(); }, kStatsClear},
+      {"Clear", [&] { dialog.findChild<QPushButton*>("clearButton")->click(); }, kStatsClear},
       {"Esc", key(Qt::Key_Escape), kStatsClear},
       {"the close box", [&] { dialog.close(); }, kStatsClear},
   };

@@ -79,7 +79,7 @@ class StatisticsWindow : public ::testing::Test {
     Values shown;
     PressWithDialog(w, Qt::Key_F4, [&shown, close](QWidget* dialog) {
       EXPECT_EQ(dialog, app::StatsForm) << "F4 must show the one statistics dialog";
-      for (const char* name : {"Wins", "Losses", "WinStreak", "LoseStreak", "CurrentStreak"}) {
+      for (const char* name : {"wins", "losses", "winStreak", "loseStreak", "currentStreak"}) {
         if (const auto* label = dialog->findChild<QLabel*>(name)) shown[name] = label->text().toStdString();
       }
       QTest::keyClick(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog, close);
@@ -108,18 +108,18 @@ TEST_F(StatisticsWindow, TheConstructionLoadsTheStoreAndAFirstStartWritesFourZer
 TEST_F(StatisticsWindow, F4ShowsTheCountersAndTheCurrentStreakAndOkChangesNothing) {
   Store("Wins=7\nLosses=2\nWinStreak=4\nLoseStreak=1\n");
   Window w;
-  EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"Wins", "7"},
-                                                       {"Losses", "2"},
-                                                       {"WinStreak", "4"},
-                                                       {"LoseStreak", "1"},
-                                                       {"CurrentStreak", "0 wins"}}));
+  EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"wins", "7"},
+                                                       {"losses", "2"},
+                                                       {"winStreak", "4"},
+                                                       {"loseStreak", "1"},
+                                                       {"currentStreak", "0 wins"}}));
   Lose(w);
   Lose(w);
-  EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"Wins", "7"},
-                                                       {"Losses", "4"},
-                                                       {"WinStreak", "4"},
-                                                       {"LoseStreak", "2"},
-                                                       {"CurrentStreak", "2 losses"}}));
+  EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"wins", "7"},
+                                                       {"losses", "4"},
+                                                       {"winStreak", "4"},
+                                                       {"loseStreak", "2"},
+                                                       {"currentStreak", "2 losses"}}));
   EXPECT_EQ(w.host.questions.size(), 2u) << "OK asks nothing";
   EXPECT_EQ(Stored().at("Losses"), "2") << "showing the statistics saves nothing";
 }
@@ -143,11 +143,11 @@ TEST_F(StatisticsWindow, EscInTheDialogThenNoKeepsEverythingYesWritesFourZeros) 
   EXPECT_EQ(w.host.questions.back(), kClearQuestion.english);
   EXPECT_EQ(Stored(), kZeros) << "Yes writes the zeros at once";
   EXPECT_EQ(w.table().course.results, Results{});
-  EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"Wins", "0"},
-                                                       {"Losses", "0"},
-                                                       {"WinStreak", "0"},
-                                                       {"LoseStreak", "0"},
-                                                       {"CurrentStreak", "0 wins"}}));
+  EXPECT_EQ(ShowStatistics(w, Qt::Key_Return), (Values{{"wins", "0"},
+                                                       {"losses", "0"},
+                                                       {"winStreak", "0"},
+                                                       {"loseStreak", "0"},
+                                                       {"currentStreak", "0 wins"}}));
 }
 
 TEST_F(StatisticsWindow, F10SavesThenClosesAndAFailedSaveKeepsTheWindowOpen) {

@@ -137,7 +137,7 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
                           CurrentStreakText(kStreakLosses, 2147483647)};
   WhenNextDialogOpens([](QWidget* dialog) {
     EXPECT_NE(dialog->windowTitle(), QStringLiteral("Game Statistics"));
-    ExpectNothingClipped(dialog, dialog->findChild<QWidget*>(QStringLiteral("Bevel1"))->geometry());
+    ExpectNothingClipped(dialog, dialog->findChild<QWidget*>(QStringLiteral("bevel"))->geometry());
     static_cast<QDialog*>(dialog)->done(kStatsOk);
   });
   w.statistics_dialog->ShowModal(widest);
