@@ -42,7 +42,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
-  // The window runs its handlers through TCardTable::Handle, which shows their failures itself; this is the
+  // The window runs its handlers through MainWindow::Handle, which shows their failures itself; this is the
   // last resort for anything else, so that no failure ends the program.
   try {
     return QApplication::notify(receiver, event);

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/card_table.h"
+#include "app/main_window.h"
 #include "app/picture_folder.h"
 #include "app/termination_signals.h"
 #include "app/translations.h"
@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
   const vantrel::app::Translations translations(QCoreApplication::applicationDirPath());
   // Declared first, so the dialog outlives the main window.
   std::unique_ptr<vantrel::StatisticsDialog> statistics_dialog;
-  std::unique_ptr<vantrel::app::TCardTable> window;
+  std::unique_ptr<vantrel::app::MainWindow> window;
   // SIGTERM, SIGHUP and SIGINT close the window as its close box does, whatever dialog is open. One that
   // comes before the window exists (while a box of its construction is open) ends the program once the
   // construction is over: nothing has been played yet, so nothing is saved.
@@ -41,20 +41,20 @@ int main(int argc, char* argv[]) {
       before_window = true;
     } else if (!ending) {
       ending = true;
-      QMetaObject::invokeMethod(window.get(), &vantrel::app::TCardTable::EndBySignal, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(window.get(), &vantrel::app::MainWindow::EndBySignal, Qt::QueuedConnection);
     }
   });
   try {
     // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
     // reads the pictures from CARDS under that folder, loads the statistics and ends with FormCreate,
     // which registers the two cursors.
-    window = std::make_unique<vantrel::app::TCardTable>(nullptr, picture_folder);
+    window = std::make_unique<vantrel::app::MainWindow>(nullptr, picture_folder);
     if (before_window) return 0;
     // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
     statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
     vantrel::app::StatsForm = statistics_dialog.get();
     // The event loop shows the main window, centred on the desktop, and runs until it closes.
-    QMetaObject::invokeMethod(window.get(), &vantrel::app::TCardTable::ShowCentred, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(window.get(), &vantrel::app::MainWindow::ShowCentred, Qt::QueuedConnection);
     QApplication::exec();
   } catch (const std::exception& error) {
     // A picture or a statistics value that cannot be read stops the start: the error box, and the table is

@@ -19,7 +19,7 @@ namespace {
 
 struct Row {
   const char* name;
-  QAction* (*get)(app::TCardTable&);
+  QAction* (*get)(app::MainWindow&);
   const char* caption;
   QKeySequence shortcut;
   bool enabled;
@@ -31,27 +31,27 @@ struct Row {
 TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
   Window w;
   const Row rows[] = {
-      {"New", [](app::TCardTable& t) { return t.New(); }, "&New", QKeySequence(Qt::Key_F2), true, true, false,
+      {"New", [](app::MainWindow& t) { return t.New(); }, "&New", QKeySequence(Qt::Key_F2), true, true, false,
        false},
-      {"Redo", [](app::TCardTable& t) { return t.Redo(); }, "&Redo (no shuffle)", QKeySequence(Qt::Key_F3),
+      {"Redo", [](app::MainWindow& t) { return t.Redo(); }, "&Redo (no shuffle)", QKeySequence(Qt::Key_F3),
        true, true, false, false},
-      {"StatsMenu", [](app::TCardTable& t) { return t.StatsMenu(); }, "Statistics", QKeySequence(Qt::Key_F4),
+      {"StatsMenu", [](app::MainWindow& t) { return t.StatsMenu(); }, "Statistics", QKeySequence(Qt::Key_F4),
        true, true, false, false},
-      {"Quit", [](app::TCardTable& t) { return t.Quit(); }, "&Quit", QKeySequence(Qt::Key_F10), true, true,
+      {"Quit", [](app::MainWindow& t) { return t.Quit(); }, "&Quit", QKeySequence(Qt::Key_F10), true, true,
        false, false},
-      {"Undo", [](app::TCardTable& t) { return t.Undo(); }, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U),
+      {"Undo", [](app::MainWindow& t) { return t.Undo(); }, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U),
        false, true, false, false},
-      {"ShowValid", [](app::TCardTable& t) { return t.ShowValid(); }, "Show &Valid Moves",
+      {"ShowValid", [](app::MainWindow& t) { return t.ShowValid(); }, "Show &Valid Moves",
        QKeySequence(Qt::CTRL | Qt::Key_V), true, true, true, true},
-      {"ShowNumber", [](app::TCardTable& t) { return t.ShowNumber(); }, "Show &Number of Moves",
+      {"ShowNumber", [](app::MainWindow& t) { return t.ShowNumber(); }, "Show &Number of Moves",
        QKeySequence(Qt::CTRL | Qt::Key_N), true, true, true, true},
-      {"GiveHint", [](app::TCardTable& t) { return t.GiveHint(); }, "Give &Hint (3)",
+      {"GiveHint", [](app::MainWindow& t) { return t.GiveHint(); }, "Give &Hint (3)",
        QKeySequence(Qt::CTRL | Qt::Key_H), true, true, false, false},
-      {"Help", [](app::TCardTable& t) { return t.Help(); }, "&Help", QKeySequence(Qt::Key_F1), true, true,
+      {"Help", [](app::MainWindow& t) { return t.Help(); }, "&Help", QKeySequence(Qt::Key_F1), true, true,
        false, false},
-      {"UseTransparency", [](app::TCardTable& t) { return t.UseTransparency(); }, "Use Transparency",
+      {"UseTransparency", [](app::MainWindow& t) { return t.UseTransparency(); }, "Use Transparency",
        QKeySequence(), true, true, true, true},
-      {"Center", [](app::TCardTable& t) { return t.Center(); }, "&Center", QKeySequence(), true, true, false,
+      {"Center", [](app::MainWindow& t) { return t.Center(); }, "&Center", QKeySequence(), true, true, false,
        false},
   };
   for (const Row& row : rows) {

@@ -236,7 +236,7 @@ TEST(DragEndings, ADragEndsByItsReleaseOrEscOnlyAndOnlyAnArrowShowsTheFrame) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     qputenv(platform::kClockVariable, QByteArray::number(kNow));
-    const auto window = std::make_unique<app::TCardTable>(nullptr, GameDir());
+    const auto window = std::make_unique<app::MainWindow>(nullptr, GameDir());
     qunsetenv(platform::kClockVariable);
     window->ShowCentred();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

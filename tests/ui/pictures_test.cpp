@@ -43,7 +43,7 @@ struct Folder {
   std::string Start() const {
     platform::ScriptedHost host;
     try {
-      app::TCardTable window(&host, QDir(dir.path()));
+      app::MainWindow window(&host, QDir(dir.path()));
     } catch (const Error& e) {
       return e.what();
     }

@@ -86,7 +86,7 @@ TEST(QtHost, HintTimerFiresAfter700Milliseconds) {
 
 TEST(QtHost, TheWindowWiresTheTimerToTheHint) {
   qputenv(platform::kClockVariable, "1700000000");
-  app::TCardTable window(nullptr, GameDir());
+  app::MainWindow window(nullptr, GameDir());
   qunsetenv(platform::kClockVariable);
   ASSERT_NE(window.Timer(), nullptr);
   window.New()->trigger();

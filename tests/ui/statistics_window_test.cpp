@@ -265,7 +265,7 @@ TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
     const std::string before = testing::ReadBytes(StorePath());
     platform::ScriptedHost host(kNow);
     try {
-      app::TCardTable window(&host, GameDir());
+      app::MainWindow window(&host, GameDir());
       ADD_FAILURE() << "the window was built over a bad store";
     } catch (const Error& error) {
       const std::string message = error.what();
@@ -276,7 +276,7 @@ TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
     }
     EXPECT_EQ(app::CardTable, nullptr);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-      EXPECT_FALSE(widget->isVisible() && qobject_cast<app::TCardTable*>(widget) != nullptr);
+      EXPECT_FALSE(widget->isVisible() && qobject_cast<app::MainWindow*>(widget) != nullptr);
     }
     EXPECT_EQ(testing::ReadBytes(StorePath()), before) << "a bad store is never overwritten";
   }

@@ -32,7 +32,7 @@ void SetRunSettingsDir(const QString& folder) {
 QString RunSettingsDir() { return RunSettings(); }
 
 Window::Window() {
-  window = std::make_unique<app::TCardTable>(&host, GameDir());
+  window = std::make_unique<app::MainWindow>(&host, GameDir());
   statistics_dialog = std::make_unique<StatisticsDialog>();
   app::StatsForm = statistics_dialog.get();
   window->ShowCentred();
@@ -84,7 +84,7 @@ std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& tab
 
 void FocusOn(Window& w, int slot) { FocusOn(*w, slot); }
 
-void FocusOn(app::TCardTable& window, int slot) {
+void FocusOn(app::MainWindow& window, int slot) {
   TableView& view = window.view();
   if (!view.keys().play().shown()) QTest::keyClick(&view, Qt::Key_Up);
   const auto way = TablePlaces(window.table()).Way(view.keys().play().focus(), slot);

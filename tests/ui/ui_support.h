@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/card_table.h"
+#include "app/main_window.h"
 #include "platform/scripted_host.h"
 #include "statistics_dialog/statistics_dialog.h"
 
@@ -32,14 +32,14 @@ QString RunSettingsDir();
 struct Window {
   Window();
   ~Window();
-  app::TCardTable& operator*() { return *window; }
-  app::TCardTable* operator->() { return window.get(); }
+  app::MainWindow& operator*() { return *window; }
+  app::MainWindow* operator->() { return window.get(); }
   Table& table() { return window->table(); }
   // Deals with the clock at kNow.
   void Deal();
 
   platform::ScriptedHost host{kNow};
-  std::unique_ptr<app::TCardTable> window;
+  std::unique_ptr<app::MainWindow> window;
   std::unique_ptr<StatisticsDialog> statistics_dialog;
 };
 
@@ -60,7 +60,7 @@ std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& tab
 // Shows the keyboard's focus if it is not shown yet, then moves it to `slot` with the arrow keys, the
 // shortest way.
 void FocusOn(Window& w, int slot);
-void FocusOn(app::TCardTable& window, int slot);
+void FocusOn(app::MainWindow& window, int slot);
 
 // When the next modal dialog opens, hands it to `act`, which is to close it. The watch lasts until then;
 // deleting the timer returned ends it sooner.

@@ -1,6 +1,6 @@
 // The main window: building it, its command table, its statistics, and the behaviour that belongs to the
 // window.
-#include "app/card_table.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +39,7 @@
 
 namespace vantrel::app {
 
-TCardTable* CardTable = nullptr;
+MainWindow* CardTable = nullptr;
 StatisticsDialog* StatsForm = nullptr;
 
 namespace {
@@ -48,7 +48,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : global_reference_(this) {
+MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) : global_reference_(this) {
   // The window and its controls take their design state first.
   if (host == nullptr) {
     qt_host_ = std::make_unique<platform::QtHost>(this);
@@ -76,8 +76,8 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, nullptr);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
-  connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
-  connect(qApp, &QCoreApplication::aboutToQuit, this, &TCardTable::ApplicationQuits);
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::SessionEnding);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ApplicationQuits);
 
   if (qt_host_) {
     // The end of a hint's blink only shows the card again: not a command, so a drag under way goes on.
@@ -90,12 +90,12 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   FormCreate();
 }
 
-TCardTable::~TCardTable() {
+MainWindow::~MainWindow() {
   // The scroll bar outlives the table (children go last): it tells the window nothing more.
   scroll_->verticalScrollBar()->removeEventFilter(this);
 }
 
-void TCardTable::BuildMenus() {
+void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
   auto item = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
     auto* action = new QAction(caption, this);
@@ -167,7 +167,7 @@ void TCardTable::BuildMenus() {
   on(center_, [this] { CenterClick(); });
 }
 
-void TCardTable::BuildControls() {
+void MainWindow::BuildControls() {
   const QFont font = FormFont();
   client_ = new QWidget(this);
   client_->installEventFilter(this);
@@ -201,19 +201,19 @@ void TCardTable::BuildControls() {
   sb_->setFixedHeight(kStatusBarHeight);
 }
 
-void TCardTable::FormCreate() {
+void MainWindow::FormCreate() {
   platform::CursorTable& cursors = platform::CursorTable::Screen();
   cursors.Register(kCursorHandPointer, platform::LoadCursorResource("HANDPOINTER"));
   cursors.Register(kCursorHandGrab, platform::LoadCursorResource("HANDGRAB"));
 }
 
-void TCardTable::FormShow() {}
+void MainWindow::FormShow() {}
 
-void TCardTable::FormResize() {
+void MainWindow::FormResize() {
   Handle([this] { view_->SetWindowHeight(outer_size_.height()); });
 }
 
-void TCardTable::CenterClick() {
+void MainWindow::CenterClick() {
   const QSize screen = platform::PrimaryScreenSize();
   const QSize outer = OuterSize();
   const int top = CentredOffset(screen.height(), outer.height());
@@ -222,16 +222,16 @@ void TCardTable::CenterClick() {
   move(left, top);
 }
 
-void TCardTable::StatsMenuClick() {
+void MainWindow::StatsMenuClick() {
   if (StatsForm == nullptr) throw std::logic_error("the statistics dialog has not been created");
   stats_->Show(*StatsForm);
 }
 
-void TCardTable::QuitClick() {
+void MainWindow::QuitClick() {
   stats_->SaveThenClose([this] { close(); });
 }
 
-void TCardTable::FormClose() {
+void MainWindow::FormClose() {
   if (!unattended_) {
     Handle([this] { stats_->SaveOnClose(); });
     return;
@@ -243,17 +243,17 @@ void TCardTable::FormClose() {
   }
 }
 
-void TCardTable::EndBySignal() {
+void MainWindow::EndBySignal() {
   unattended_ = true;
   close();
   QCoreApplication::quit();
 }
 
-void TCardTable::ApplicationQuits() {
+void MainWindow::ApplicationQuits() {
   if (isVisible()) FormClose();
 }
 
-void TCardTable::SessionEnding(QSessionManager& manager) {
+void MainWindow::SessionEnding(QSessionManager& manager) {
   try {
     stats_->SaveOnClose();
   } catch (const std::exception& error) {
@@ -267,7 +267,7 @@ void TCardTable::SessionEnding(QSessionManager& manager) {
   }
 }
 
-void TCardTable::ShowCentred() {
+void MainWindow::ShowCentred() {
   const QSize screen = platform::PrimaryScreenSize();
   const QSize outer = OuterSize();
   move(CentredOffset(screen.width(), outer.width()), CentredOffset(screen.height(), outer.height()));
@@ -275,24 +275,24 @@ void TCardTable::ShowCentred() {
   activateWindow();
 }
 
-void TCardTable::Handle(const std::function<void()>& handler) {
+void MainWindow::Handle(const std::function<void()>& handler) {
   platform::RunShowingErrors(handler, this);
   SyncControls();
 }
 
-void TCardTable::Command(const std::function<void()>& handler) {
+void MainWindow::Command(const std::function<void()>& handler) {
   if (view_ != nullptr) view_->EndDragWithoutDrop();
   Handle(handler);
 }
 
-QSize TCardTable::OuterSize() const { return outer_size_; }
+QSize MainWindow::OuterSize() const { return outer_size_; }
 
-QSize TCardTable::MeasuredOuterSize() const {
+QSize MainWindow::MeasuredOuterSize() const {
   // The client area is what lies below the menu bar: the table and the status bar.
   return QSize(client_->width() + kFrameWidth, client_->height() + sb_->height() + kFrameHeight);
 }
 
-void TCardTable::SetOuterSize(int width, int height) {
+void MainWindow::SetOuterSize(int width, int height) {
   const int client_width = width - kFrameWidth;
   int bar = menuBar()->heightForWidth(client_width);
   if (bar < 0) bar = menuBar()->sizeHint().height();
@@ -301,18 +301,18 @@ void TCardTable::SetOuterSize(int width, int height) {
   resize(client_width, height - kFrameHeight + bar);
 }
 
-void TCardTable::PlaceMaximised(int outer_width) {
+void MainWindow::PlaceMaximised(int outer_width) {
   move(CentredOffset(platform::PrimaryScreenSize().width(), outer_width), pos().y());
 }
 
-bool TCardTable::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
   // Menus and their items send status tips while hovered, which would clear the status bar: only the peek
   // writes it.
   if (event->type() == QEvent::StatusTip) return true;
   return QMainWindow::event(event);
 }
 
-bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) ClientResized();
   if (scroll_ != nullptr && watched == scroll_->verticalScrollBar() && table_ &&
       (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
@@ -325,7 +325,7 @@ bool TCardTable::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
+bool MainWindow::ShortcutInOpenMenu(const QKeyEvent* key) {
   const QKeySequence pressed(key->keyCombination());
   for (QAction* action : {new_, redo_, stats_menu_, quit_, undo_, show_valid_, show_number_, give_hint_,
                           enable_cheats_, help_}) {
@@ -338,7 +338,7 @@ bool TCardTable::ShortcutInOpenMenu(const QKeyEvent* key) {
   return false;
 }
 
-void TCardTable::ClientResized() {
+void MainWindow::ClientResized() {
   if (!table_) return;  // not built yet: the first showing places everything
   scroll_->setGeometry(client_->rect());
   PlaceControls();
@@ -349,7 +349,7 @@ void TCardTable::ClientResized() {
   FormResize();
 }
 
-void TCardTable::PlaceControls() {
+void MainWindow::PlaceControls() {
   const int client_width = client_->width();
   const int client_height = client_->height() + sb_->height();
   num_moves_lbl_->adjustSize();
@@ -374,7 +374,7 @@ void TCardTable::PlaceControls() {
   show_moves_btn_->raise();
 }
 
-void TCardTable::SyncControls() {
+void MainWindow::SyncControls() {
   const Controls c = ControlsOf(*table_);
   give_hint_->setText(Text(c.give_hint_caption));
   undo_->setEnabled(c.undo_enabled);
@@ -399,17 +399,17 @@ void TCardTable::SyncControls() {
   if (view_ != nullptr) view_->Sync();
 }
 
-void TCardTable::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   FormShow();
 }
 
-void TCardTable::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   FormClose();
   QMainWindow::closeEvent(event);
 }
 
-void TCardTable::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
 #ifndef Q_OS_WIN
   // Elsewhere than on Windows the maximised window is placed after the window manager has maximised it:
@@ -424,7 +424,7 @@ void TCardTable::changeEvent(QEvent* event) {
 }
 
 #ifdef Q_OS_WIN
-bool TCardTable::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+bool MainWindow::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
   auto* msg = static_cast<MSG*>(message);
   if (msg->message == WM_GETMINMAXINFO) {
     // Only the maximised position's left edge is ours; Qt goes on to apply the size limits.

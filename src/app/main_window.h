@@ -1,4 +1,4 @@
-// TCardTable, the main window: the menu bar with its command table, the table on screen, the move label,
+// MainWindow, the game's window: the menu bar with its command table, the table on screen, the move label,
 // the status bar, the "Show All Moves" button, the statistics it keeps, and the window's own behaviour
 // (resize, centring, the maximised placement, saving the statistics whenever it closes).
 #pragma once
@@ -36,14 +36,14 @@ class SettingsRegistry;
 
 namespace vantrel::app {
 
-class TCardTable;
+class MainWindow;
 
 // The main window, set before its construction runs and valid until the process ends.
-extern TCardTable* CardTable;
+extern MainWindow* CardTable;
 // The statistics dialog, created hidden at start-up right after the main window; StatsMenuClick shows it.
 extern StatisticsDialog* StatsForm;
 
-class TCardTable : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -52,8 +52,8 @@ class TCardTable : public QMainWindow {
   // runs FormCreate. Throws vantrel::Error when a picture or a statistics value cannot be read; the window is
   // then never shown. `host` stands in for the desktop's dialogs and timer (tests); by default the window
   // uses its own QtHost.
-  explicit TCardTable(platform::Host* host = nullptr, const QDir& working_folder = QDir::current());
-  ~TCardTable() override;
+  explicit MainWindow(platform::Host* host = nullptr, const QDir& working_folder = QDir::current());
+  ~MainWindow() override;
 
   // --- handlers of the window ---
   void FormCreate();
@@ -132,7 +132,7 @@ class TCardTable : public QMainWindow {
  private:
   // Sets CardTable for the lifetime of the window.
   struct GlobalReference {
-    explicit GlobalReference(TCardTable* window) { CardTable = window; }
+    explicit GlobalReference(MainWindow* window) { CardTable = window; }
     ~GlobalReference() { CardTable = nullptr; }
   };
 
