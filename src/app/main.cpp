@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
   });
   try {
     // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
-    // reads the pictures from CARDS under that folder, loads the statistics and ends with FormCreate,
+    // reads the pictures from CARDS under that folder, loads the statistics and ends with RegisterCursors,
     // which registers the two cursors.
     window = std::make_unique<vantrel::app::MainWindow>(nullptr, picture_folder);
     if (before_window) return 0;

@@ -23,7 +23,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/form_font.h"
+#include "app/window_font.h"
 #include "app/window_geometry.h"
 #include "platform_qt/cursors.h"
 #include "platform_qt/exception_display.h"
@@ -87,7 +87,7 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) : globa
   SetOuterSize(kDesignWidth, kDesignHeight);
   SyncControls();
   // The create event comes after the whole construction.
-  FormCreate();
+  RegisterCursors();
 }
 
 MainWindow::~MainWindow() {
@@ -155,8 +155,8 @@ void MainWindow::BuildMenus() {
 
   on(new_, [this] { table_->Deal(DealKind::kNew); });
   on(redo_, [this] { table_->Deal(DealKind::kRedeal); });
-  on(stats_menu_, [this] { StatsMenuClick(); });
-  on(quit_, [this] { QuitClick(); });
+  on(stats_menu_, [this] { ShowStatistics(); });
+  on(quit_, [this] { SaveThenClose(); });
   on(undo_, [this] { interaction_->UndoLastDrop(); });
   on(show_valid_, [this] { interaction_->ToggleShowValid(); });
   on(show_number_, [this] { interaction_->ToggleShowNumber(); });
@@ -164,11 +164,11 @@ void MainWindow::BuildMenus() {
   on(enable_cheats_, [this] { interaction_->EnableCheats(); });
   on(help_, [this] { interaction_->ShowHelp(); });
   on(use_transparency_, [this] { interaction_->ToggleTransparency(); });
-  on(center_, [this] { CenterClick(); });
+  on(center_, [this] { CenterOnScreen(); });
 }
 
 void MainWindow::BuildControls() {
-  const QFont font = FormFont();
+  const QFont font = WindowFont();
   client_ = new QWidget(this);
   client_->installEventFilter(this);
   setCentralWidget(client_);
@@ -201,7 +201,7 @@ void MainWindow::BuildControls() {
   sb_->setFixedHeight(kStatusBarHeight);
 }
 
-void MainWindow::FormCreate() {
+void MainWindow::RegisterCursors() {
   platform::CursorTable& cursors = platform::CursorTable::Screen();
   cursors.Register(kCursorHandPointer, platform::LoadCursorResource("HANDPOINTER"));
   cursors.Register(kCursorHandGrab, platform::LoadCursorResource("HANDGRAB"));
@@ -209,11 +209,11 @@ void MainWindow::FormCreate() {
 
 void MainWindow::FormShow() {}
 
-void MainWindow::FormResize() {
+void MainWindow::ResizeTable() {
   Handle([this] { view_->SetWindowHeight(outer_size_.height()); });
 }
 
-void MainWindow::CenterClick() {
+void MainWindow::CenterOnScreen() {
   const QSize screen = platform::PrimaryScreenSize();
   const QSize outer = OuterSize();
   const int top = CentredOffset(screen.height(), outer.height());
@@ -222,16 +222,16 @@ void MainWindow::CenterClick() {
   move(left, top);
 }
 
-void MainWindow::StatsMenuClick() {
+void MainWindow::ShowStatistics() {
   if (StatsForm == nullptr) throw std::logic_error("the statistics dialog has not been created");
   stats_->Show(*StatsForm);
 }
 
-void MainWindow::QuitClick() {
+void MainWindow::SaveThenClose() {
   stats_->SaveThenClose([this] { close(); });
 }
 
-void MainWindow::FormClose() {
+void MainWindow::SaveOnClose() {
   if (!unattended_) {
     Handle([this] { stats_->SaveOnClose(); });
     return;
@@ -250,7 +250,7 @@ void MainWindow::EndBySignal() {
 }
 
 void MainWindow::ApplicationQuits() {
-  if (isVisible()) FormClose();
+  if (isVisible()) SaveOnClose();
 }
 
 void MainWindow::SessionEnding(QSessionManager& manager) {
@@ -346,7 +346,7 @@ void MainWindow::ClientResized() {
   if (!isMaximized()) normal_outer_width_ = outer.width();
   if (outer == outer_size_) return;
   outer_size_ = outer;
-  FormResize();
+  ResizeTable();
 }
 
 void MainWindow::PlaceControls() {
@@ -405,7 +405,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  FormClose();
+  SaveOnClose();
   QMainWindow::closeEvent(event);
 }
 

@@ -40,7 +40,7 @@ class MainWindow;
 
 // The main window, set before its construction runs and valid until the process ends.
 extern MainWindow* CardTable;
-// The statistics dialog, created hidden at start-up right after the main window; StatsMenuClick shows it.
+// The statistics dialog, created hidden at start-up right after the main window; ShowStatistics shows it.
 extern StatisticsDialog* StatsForm;
 
 class MainWindow : public QMainWindow {
@@ -49,24 +49,28 @@ class MainWindow : public QMainWindow {
  public:
   // Builds the window and its controls, then the table (60 slots, the pictures from the CARDS folder under
   // `working_folder`), loads the statistics from the player's store (a first start writes four zeros), then
-  // runs FormCreate. Throws vantrel::Error when a picture or a statistics value cannot be read; the window is
-  // then never shown. `host` stands in for the desktop's dialogs and timer (tests); by default the window
-  // uses its own QtHost.
+  // runs RegisterCursors. Throws vantrel::Error when a picture or a statistics value cannot be read; the
+  // window is then never shown. `host` stands in for the desktop's dialogs and timer (tests); by default the
+  // window uses its own QtHost.
   explicit MainWindow(platform::Host* host = nullptr, const QDir& working_folder = QDir::current());
   ~MainWindow() override;
 
   // --- handlers of the window ---
-  void FormCreate();
+  // Registers the two hand cursors of the cards, at the end of the construction.
+  void RegisterCursors();
   void FormShow();
-  void FormResize();
-  void CenterClick();
-  void StatsMenuClick();
+  // The window's outer size changed: the table follows its new height (the reserve row, its bottom edge).
+  void ResizeTable();
+  // Puts the window in the middle of the primary screen, frame and all.
+  void CenterOnScreen();
+  // Shows the statistics dialog; clearing the statistics asks first.
+  void ShowStatistics();
   // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
   // handler shows it), so the window stays open.
-  void QuitClick();
+  void SaveThenClose();
   // The window is closing, by whatever means: the statistics are saved unless the store already holds them.
   // A failed save shows its error, and the window closes all the same.
-  void FormClose();
+  void SaveOnClose();
   // The application quits while the window is still open (the end of the desktop session without a close):
   // saves as a close does. Once the window has closed, its close has saved (or shown why not) already.
   void ApplicationQuits();

@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "app/form_font.h"
+#include "app/window_font.h"
 #include "app/window_geometry.h"
 #include "platform/error.h"
 #include "platform_qt/screen_metrics.h"
@@ -103,13 +103,13 @@ TEST(Window, TheButtonKeepsItsDistanceToTheScrollBarOfATallTable) {
 TEST(Window, CentringUsesTheWholePrimaryScreen) {
   Window w;
   platform::SetPrimaryScreenSizeForTesting(QSize(1024, 768));
-  w->CenterClick();
+  w->CenterOnScreen();
   EXPECT_EQ(w->pos(), QPoint(194, 154));
   // Taller than the screen: the top goes above it, rounded toward zero.
   w->SetOuterSize(635, 801);
   QCoreApplication::processEvents();
   ASSERT_EQ(w->OuterSize().height(), 801);
-  w->CenterClick();
+  w->CenterOnScreen();
   EXPECT_EQ(w->pos(), QPoint(194, -16));
 }
 
@@ -130,7 +130,7 @@ TEST(Window, ControlsHaveTheirDesignLook) {
   EXPECT_EQ(w->NumMoves_lbl()->font().pointSize(), 8);
   EXPECT_EQ(w->SB()->font().pointSize(), 8);
   EXPECT_EQ(w->ShowMovesBtn()->font().pointSize(), 8);
-  EXPECT_EQ(app::FormFont().pointSize(), 8);
+  EXPECT_EQ(app::WindowFont().pointSize(), 8);
   EXPECT_EQ(w->ShowMovesBtn()->text(), QStringLiteral("Show All Moves"));
   EXPECT_EQ(w->ShowMovesBtn()->size(), QSize(91, 25));
   EXPECT_FALSE(w->ShowMovesBtn()->isEnabled());

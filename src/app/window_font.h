@@ -6,6 +6,6 @@
 
 namespace vantrel::app {
 
-QFont FormFont();
+QFont WindowFont();
 
 }  // namespace vantrel::app

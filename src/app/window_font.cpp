@@ -1,11 +1,11 @@
 // Choosing the window's font once.
-#include "app/form_font.h"
+#include "app/window_font.h"
 
 #include <QFontDatabase>
 
 namespace vantrel::app {
 
-QFont FormFont() {
+QFont WindowFont() {
   static const QFont font = [] {
     const QString designed = QStringLiteral("MS Sans Serif");
     QFont chosen;
