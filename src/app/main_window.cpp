@@ -207,8 +207,6 @@ void MainWindow::RegisterCursors() {
   cursors.Register(kCursorHandGrab, platform::LoadCursorResource("HANDGRAB"));
 }
 
-void MainWindow::FormShow() {}
-
 void MainWindow::ResizeTable() {
   Handle([this] { view_->SetWindowHeight(outer_size_.height()); });
 }
@@ -397,11 +395,6 @@ void MainWindow::SyncControls() {
   scroll_->setHorizontalScrollBarPolicy(bars);
   scroll_->setVerticalScrollBarPolicy(bars);
   if (view_ != nullptr) view_->Sync();
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  FormShow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

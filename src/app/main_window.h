@@ -58,7 +58,6 @@ class MainWindow : public QMainWindow {
   // --- handlers of the window ---
   // Registers the two hand cursors of the cards, at the end of the construction.
   void RegisterCursors();
-  void FormShow();
   // The window's outer size changed: the table follows its new height (the reserve row, its bottom edge).
   void ResizeTable();
   // Puts the window in the middle of the primary screen, frame and all.
@@ -128,7 +127,6 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
 #endif
