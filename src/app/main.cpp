@@ -45,14 +45,13 @@ int main(int argc, char* argv[]) {
     }
   });
   try {
-    // The main window: CardTable is set before its construction runs; the construction builds the 60 slots,
-    // reads the pictures from CARDS under that folder, loads the statistics and ends with RegisterCursors,
-    // which registers the two cursors.
+    // The main window: the construction builds the 60 slots, reads the pictures from CARDS under that folder,
+    // loads the statistics and ends with RegisterCursors, which registers the two cursors.
     window = std::make_unique<vantrel::app::MainWindow>(nullptr, picture_folder);
     if (before_window) return 0;
-    // The statistics dialog StatsForm, created once, hidden until the Statistics command shows it.
+    // The statistics dialog, created once, hidden until the Statistics command shows it.
     statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
-    vantrel::app::StatsForm = statistics_dialog.get();
+    window->SetStatisticsDialog(*statistics_dialog);
     // The event loop shows the main window, centred on the desktop, and runs until it closes.
     QMetaObject::invokeMethod(window.get(), &vantrel::app::MainWindow::ShowCentred, Qt::QueuedConnection);
     QApplication::exec();

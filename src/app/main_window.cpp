@@ -29,7 +29,6 @@
 #include "platform_qt/exception_display.h"
 #include "platform_qt/screen_metrics.h"
 #include "registry/settings_registry.h"
-#include "statistics_dialog/statistics_dialog.h"
 #include "stats/statistics.h"
 #include "table/controls.h"
 
@@ -39,16 +38,13 @@
 
 namespace vantrel::app {
 
-MainWindow* CardTable = nullptr;
-StatisticsDialog* StatsForm = nullptr;
-
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) : global_reference_(this) {
+MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   // The window and its controls take their design state first.
   if (host == nullptr) {
     qt_host_ = std::make_unique<platform::QtHost>(this);
@@ -221,8 +217,8 @@ void MainWindow::CenterOnScreen() {
 }
 
 void MainWindow::ShowStatistics() {
-  if (StatsForm == nullptr) throw std::logic_error("the statistics dialog has not been created");
-  stats_->Show(*StatsForm);
+  if (statistics_dialog_ == nullptr) throw std::logic_error("the statistics dialog has not been created");
+  stats_->Show(*statistics_dialog_);
 }
 
 void MainWindow::SaveThenClose() {

@@ -28,20 +28,13 @@ class QTimer;
 
 namespace vantrel {
 class Statistics;
-class StatisticsDialog;
+class StatsDialog;
 namespace platform {
 class SettingsRegistry;
 }
 }  // namespace vantrel
 
 namespace vantrel::app {
-
-class MainWindow;
-
-// The main window, set before its construction runs and valid until the process ends.
-extern MainWindow* CardTable;
-// The statistics dialog, created hidden at start-up right after the main window; ShowStatistics shows it.
-extern StatisticsDialog* StatsForm;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -62,6 +55,9 @@ class MainWindow : public QMainWindow {
   void ResizeTable();
   // Puts the window in the middle of the primary screen, frame and all.
   void CenterOnScreen();
+  // The statistics dialog, made hidden at start-up right after the window, which ShowStatistics shows. It
+  // must outlive the window.
+  void SetStatisticsDialog(StatsDialog& dialog) { statistics_dialog_ = &dialog; }
   // Shows the statistics dialog; clearing the statistics asks first.
   void ShowStatistics();
   // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
@@ -132,12 +128,6 @@ class MainWindow : public QMainWindow {
 #endif
 
  private:
-  // Sets CardTable for the lifetime of the window.
-  struct GlobalReference {
-    explicit GlobalReference(MainWindow* window) { CardTable = window; }
-    ~GlobalReference() { CardTable = nullptr; }
-  };
-
   void BuildMenus();
   void BuildControls();
   void PlaceControls();
@@ -149,7 +139,6 @@ class MainWindow : public QMainWindow {
   // The end of the desktop session: the statistics are saved as at a close.
   void SessionEnding(QSessionManager& manager);
 
-  GlobalReference global_reference_;
   std::unique_ptr<platform::QtHost> qt_host_;
   platform::Host* host_ = nullptr;
   std::unique_ptr<Table> table_;
@@ -157,6 +146,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<CardPictures> pictures_;
   std::unique_ptr<platform::SettingsRegistry> registry_;
   std::unique_ptr<Statistics> stats_;
+  StatsDialog* statistics_dialog_ = nullptr;
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;

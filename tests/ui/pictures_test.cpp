@@ -64,7 +64,7 @@ void ExpectNamesFileAndFolder(const std::string& message, const Folder& f, const
 TEST(Pictures, TheGamesOwnPicturesAreRead) {
   Folder f;
   EXPECT_EQ(f.Start(), "");
-  EXPECT_EQ(app::CardTable, nullptr);
+  EXPECT_EQ(MainWindowAlive(), nullptr);
 }
 
 TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
@@ -120,7 +120,7 @@ TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
     Folder f;
     c.damage(f);
     ExpectNamesFileAndFolder(f.Start(), f, c.file, c.reason);
-    EXPECT_EQ(app::CardTable, nullptr);
+    EXPECT_EQ(MainWindowAlive(), nullptr);
   }
 }
 

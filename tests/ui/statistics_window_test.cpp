@@ -77,14 +77,14 @@ class StatisticsWindow : public ::testing::Test {
   // `close`.
   static Values ShowStatistics(Window& w, Qt::Key close) {
     Values shown;
-    PressWithDialog(w, Qt::Key_F4, [&shown, close](QWidget* dialog) {
-      EXPECT_EQ(dialog, app::StatsForm) << "F4 must show the one statistics dialog";
+    PressWithDialog(w, Qt::Key_F4, [&shown, &w, close](QWidget* dialog) {
+      EXPECT_EQ(dialog, w.statistics_dialog.get()) << "F4 must show the one statistics dialog";
       for (const char* name : {"wins", "losses", "winStreak", "loseStreak", "currentStreak"}) {
         if (const auto* label = dialog->findChild<QLabel*>(name)) shown[name] = label->text().toStdString();
       }
       QTest::keyClick(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog, close);
     });
-    EXPECT_FALSE(app::StatsForm->isVisible());
+    EXPECT_FALSE(w.statistics_dialog->isVisible());
     return shown;
   }
 
@@ -219,8 +219,9 @@ TEST_F(StatisticsWindow, AFirstStartWithoutAStoreSaysSoOncePlaysAndEveryCloseTri
   auto count = [&](QWidget* dialog) {
     ++errors;
     // The box does not make the window before its first showing, which would then be placed by its inside.
-    window_made = window_made || (app::CardTable != nullptr && !app::CardTable->isVisible() &&
-                                  app::CardTable->testAttribute(Qt::WA_WState_Created));
+    const app::MainWindow* window = MainWindowAlive();
+    window_made = window_made ||
+                  (window != nullptr && !window->isVisible() && window->testAttribute(Qt::WA_WState_Created));
     ReadAndAcknowledge(error)(dialog);
   };
   {
@@ -274,10 +275,7 @@ TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
           << message;
       EXPECT_NE(message.find("delete that file"), std::string::npos) << message;
     }
-    EXPECT_EQ(app::CardTable, nullptr);
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      EXPECT_FALSE(widget->isVisible() && qobject_cast<app::MainWindow*>(widget) != nullptr);
-    }
+    EXPECT_EQ(MainWindowAlive(), nullptr) << "no window is left of a start-up that stopped";
     EXPECT_EQ(testing::ReadBytes(StorePath()), before) << "a bad store is never overwritten";
   }
 }

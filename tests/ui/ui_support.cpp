@@ -34,16 +34,20 @@ QString RunSettingsDir() { return RunSettings(); }
 Window::Window() {
   window = std::make_unique<app::MainWindow>(&host, GameDir());
   statistics_dialog = std::make_unique<StatisticsDialog>();
-  app::StatsForm = statistics_dialog.get();
+  window->SetStatisticsDialog(*statistics_dialog);
   window->ShowCentred();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   window->activateWindow();
   EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
-Window::~Window() {
-  app::StatsForm = nullptr;
-  platform::SetPrimaryScreenSizeForTesting(std::nullopt);
+Window::~Window() { platform::SetPrimaryScreenSizeForTesting(std::nullopt); }
+
+app::MainWindow* MainWindowAlive() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<app::MainWindow*>(widget)) return window;
+  }
+  return nullptr;
 }
 
 void Window::Deal() {

@@ -39,9 +39,12 @@ struct Window {
   void Deal();
 
   platform::ScriptedHost host{kNow};
+  std::unique_ptr<StatisticsDialog> statistics_dialog;  // outlives the window, as in the game
   std::unique_ptr<app::MainWindow> window;
-  std::unique_ptr<StatisticsDialog> statistics_dialog;
 };
+
+// The game's window among the top-level widgets, also while it is being built; null when there is none.
+app::MainWindow* MainWindowAlive();
 
 // A point on the part of a slot's image that lies uppermost (the strip a covered card shows), in view
 // coordinates.

@@ -170,14 +170,5 @@ TEST(Window, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
 }
 
-TEST(Window, GlobalReferenceIsSetDuringTheWindowsLife) {
-  EXPECT_EQ(app::CardTable, nullptr);
-  {
-    Window w;
-    EXPECT_EQ(app::CardTable, w.window.get());
-  }
-  EXPECT_EQ(app::CardTable, nullptr);
-}
-
 }  // namespace
 }  // namespace vantrel::uitest
