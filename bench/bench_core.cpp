@@ -87,7 +87,7 @@ PlayoutTotals RandomPlayouts() {
       const LegalDrops drops = ByMovedSlot(table);
       if (drops.count == 0) break;
       const LegalDrop drop = drops[std::uniform_int_distribution<int>(0, drops.count - 1)(rng)];
-      player.DragAndDrop(drop.moved, drop.target);
+      player.DragAndDrop(drop);
       ++totals.drops_played;
     }
     ++totals.games;
@@ -120,7 +120,8 @@ void BM_CardsAboveAndIsValidMove(benchmark::State& state) {
   for (auto _ : state) {
     // Every card onto every column: the question a drag asks at each step.
     for (int m = 0; m < vantrel::kCardSlots; ++m) {
-      for (int b = vantrel::kBlankFirst; b < vantrel::kSlotCount; ++b) accepted += table.IsValidMove(b, m);
+      for (int b = vantrel::kBlankFirst; b < vantrel::kSlotCount; ++b)
+        accepted += table.IsValidMove({.moved = m, .target = b});
     }
   }
   ReportAllocations(state, start);
@@ -141,7 +142,7 @@ void BM_WholeDrop(benchmark::State& state) {
   const long start = g_allocations.load();
   for (auto _ : state) {
     table.position = saved;
-    player.DragAndDrop(drop.moved, drop.target);
+    player.DragAndDrop(drop);
     signature += table.count.num_moves;
   }
   ReportAllocations(state, start);
@@ -169,7 +170,7 @@ std::string Signature() {
   table.Deal(DealKind::kNew);
   std::ostringstream line;
   line << "moves=" << table.count.num_moves;
-  player.DragAndDrop(FirstDrop(table).moved, FirstDrop(table).target);
+  player.DragAndDrop(FirstDrop(table));
   const PlayoutTotals totals = RandomPlayouts();
   line << " moves_after=" << table.count.num_moves << " drops_played=" << totals.drops_played
        << " games=" << totals.games << " won=" << totals.won;

@@ -35,7 +35,8 @@ void CheckLegalDrops(const Table& t) {
   for (int m = 0; m < kCardSlots; ++m) {
     for (int b = kBlankFirst; b < kSlotCount; ++b) {
       const int landing = t.LandingSlot(b);
-      if (t.IsValidMove(b, m) != listed[m][landing]) Broken("the listed drops differ from the rule", m);
+      if (t.IsValidMove({.moved = m, .target = b}) != listed[m][landing])
+        Broken("the listed drops differ from the rule", m);
       listed[m][landing] = false;
     }
     for (int s = 0; s < kSlotCount; ++s) {
@@ -141,12 +142,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 2: {  // release over the bare table
         if (source < 0) break;
         const int target = op == 2 ? kBareTable : static_cast<int>(arg % kSlotCount);
-        if (target != kBareTable && player.OffersDrop(target, source)) {
+        if (target != kBareTable && player.OffersDrop({.moved = source, .target = target})) {
           const int landing = table.LandingSlot(target);
           const ColumnList riders = table.CardsAbove(source);
-          const bool valid = table.IsValidMove(target, source);
+          const bool valid = table.IsValidMove({.moved = source, .target = target});
           const Snapshot snapshot(table);
-          player.DropCard(target, source);
+          player.DropCard({.moved = source, .target = target});
           if (!valid && !(Snapshot(table) == snapshot)) Broken("a refused drop changed the table", source);
           if (valid) {
             // The card lands on the landing slot's card (a blank spot: at the head), its riders on it in

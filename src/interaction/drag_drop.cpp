@@ -5,22 +5,22 @@ namespace vantrel {
 
 void Interaction::StartDrag(int /*slot*/) { table_.ui.dragging = true; }
 
-bool Interaction::OffersDrop(int sender, int source) const {
-  const bool accept = sender != kBareTable && table_.IsValidMove(sender, source);
+bool Interaction::OffersDrop(Drop drop) const {
+  const bool accept = drop.target != kBareTable && table_.IsValidMove(drop);
   return accept || !table_.options.show_valid;
 }
 
-int Interaction::DragCursor(int sender, int source) const {
-  return OffersDrop(sender, source) ? table_.images[source].drag_cursor : kCursorNoDrop;
+int Interaction::DragCursor(Drop drop) const {
+  return OffersDrop(drop) ? table_.images[drop.moved].drag_cursor : kCursorNoDrop;
 }
 
-void Interaction::DropCard(int sender, int source) { table_.PlayDrop(sender, source); }
+void Interaction::DropCard(Drop drop) { table_.PlayDrop(drop); }
 
 void Interaction::EndDrag() { table_.ui.dragging = false; }
 
-void Interaction::DragAndDrop(int moved, int target) {
-  StartDrag(moved);
-  DropCard(target, moved);
+void Interaction::DragAndDrop(Drop drop) {
+  StartDrag(drop.moved);
+  DropCard(drop);
   EndDrag();
 }
 

@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-// The sender of a drag-over or button release that is the window itself: the pointer is over the bare table.
+// The target of a drop, or where a button is released, when the pointer is over the bare table.
 inline constexpr int kBareTable = -1;
 
 // The cursor shown over a target that refuses the drop.
@@ -23,15 +23,18 @@ class Interaction {
   explicit Interaction(Table& table) : table_(table) {}
 
   // --- drag and drop ---
+  // A drag of the card of `slot`, with every card lying on it, begins.
   void StartDrag(int slot);
-  // Whether a drop of `source` on `sender` (a slot, or kBareTable) would be accepted.
-  bool OffersDrop(int sender, int source) const;
-  // The cursor to show while `source` is dragged over `sender`.
-  int DragCursor(int sender, int source) const;
-  void DropCard(int sender, int source);
+  // Whether the pointer shows the drop taken over its target (a slot, or kBareTable), so that a release
+  // there drops: where the rule accepts it, and everywhere while Show Valid Moves is off.
+  bool OffersDrop(Drop drop) const;
+  // The cursor to show while the card is dragged over the target.
+  int DragCursor(Drop drop) const;
+  // The release over the target: the table plays the drop if the rule accepts it.
+  void DropCard(Drop drop);
   void EndDrag();
-  // The whole gesture: press on `moved`, drop on `target`, end of the drag.
-  void DragAndDrop(int moved, int target);
+  // The whole gesture: press on the moved card, drop on the target, end of the drag.
+  void DragAndDrop(Drop drop);
 
   // Takes the last drop back. It does not ask whether Undo is enabled: the window offers it only then.
   void UndoLastDrop();

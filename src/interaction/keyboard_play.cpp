@@ -40,7 +40,8 @@ void KeyboardPlay::PickOrDrop() {
   const int source = held_;
   held_ = -1;
   const int column_before = table_.card(source).col;
-  if (interaction_.OffersDrop(focus_, source)) interaction_.DropCard(focus_, source);
+  const Drop drop{.moved = source, .target = focus_};
+  if (interaction_.OffersDrop(drop)) interaction_.DropCard(drop);
   interaction_.EndDrag();
   // A drop that was taken put the card in the target's column: the focus goes with it.
   if (table_.card(source).col != column_before) focus_ = source;
@@ -66,6 +67,8 @@ void KeyboardPlay::Resolve() {
   if (!places.Contains(focus_)) focus_ = places.Nearest(focus_);
 }
 
-bool KeyboardPlay::FocusTakesDrop() const { return held_ >= 0 && interaction_.OffersDrop(focus_, held_); }
+bool KeyboardPlay::FocusTakesDrop() const {
+  return held_ >= 0 && interaction_.OffersDrop({.moved = held_, .target = focus_});
+}
 
 }  // namespace vantrel

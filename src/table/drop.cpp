@@ -4,13 +4,13 @@
 
 namespace vantrel {
 
-bool Table::PlayDrop(int sender, int source) {
-  if (!IsValidMove(sender, source)) return false;
+bool Table::PlayDrop(Drop drop) {
+  if (!IsValidMove(drop)) return false;
   // The riders are the cards lying on the moved card now, whatever lay on it when a drag began.
-  const ColumnList riders = CardsAbove(source);
+  const ColumnList riders = CardsAbove(drop.moved);
   undo_position = position;
-  const Undo undo = position.Apply(position.MoveOf(sender, source));
-  BringToFront(source);
+  const Undo undo = position.Apply(position.MoveOf(drop));
+  BringToFront(drop.moved);
   for (int rider : riders) BringToFront(rider);
   // A drop that turns a card over cannot be taken back.
   course.undo_enabled = undo.turned == kNoCard;

@@ -23,7 +23,7 @@ LegalDrops InGameOrder(const Position& position, const MoveList& moves) {
       sorted[at] = sorted[at - 1];
     }
     key[at] = k;
-    sorted[at] = {drop.moved, drop.target, !position.face_down(m.card)};
+    sorted[at] = {drop, !position.face_down(m.card)};
   }
   LegalDrops drops;
   for (int i = 0; i < count; ++i) drops.push_back(sorted[i]);

@@ -5,13 +5,13 @@
 #include <array>
 
 #include "table/geometry.h"
+#include "table/move_text.h"
 
 namespace vantrel {
 
-// One drop the game accepts: the card of slot `moved`, with every card lying on it, onto slot `target`.
-struct LegalDrop {
-  int moved = 0;
-  int target = 0;        // the uppermost card of a column, or the blank spot of an empty one
+// One drop the game accepts: the card of slot `moved`, with every card lying on it, onto slot `target` (the
+// uppermost card of a column, or the blank spot of an empty one).
+struct LegalDrop : Drop {
   bool counted = false;  // the moved card is face up: the move count, the listing and the hint know the drop
 
   bool operator==(const LegalDrop&) const = default;

@@ -320,9 +320,9 @@ int Position::LandingSlot(int slot) const {
   return height_[col] == 0 ? kBlankFirst + col : slot_[top(col)];
 }
 
-bool Position::AcceptsDrop(int target, int moved) const {
-  const int col = ColumnOfSlot(target);
-  return dealt_ && col >= 0 && Accepts(MoveOf(target, moved));
+bool Position::AcceptsDrop(Drop drop) const {
+  const int col = ColumnOfSlot(drop.target);
+  return dealt_ && col >= 0 && Accepts(MoveOf(drop));
 }
 
 Drop Position::ToDrop(Move m) const {

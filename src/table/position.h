@@ -181,10 +181,11 @@ class Position {
   // The slot that really receives a drop on the image of `slot`: the uppermost card of its column, the
   // blank spot of an empty column, or the slot itself where nothing is dropped.
   int LandingSlot(int slot) const;
-  // The drop of the card of slot `moved` on the image of slot `target`, if the game accepts it.
-  bool AcceptsDrop(int target, int moved) const;
-  Move MoveOf(int target, int moved) const {
-    return {card_[moved], static_cast<std::uint8_t>(ColumnOfSlot(target))};
+  // Whether the game accepts the drop of the card of slot `drop.moved` on the image of slot `drop.target`.
+  bool AcceptsDrop(Drop drop) const;
+  // The drop in the rule's terms.
+  Move MoveOf(Drop drop) const {
+    return {card_[drop.moved], static_cast<std::uint8_t>(ColumnOfSlot(drop.target))};
   }
   // The move as the game's drop: the moved card's slot onto the target column's uppermost card, or onto the
   // blank spot of an empty column.

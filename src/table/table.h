@@ -71,9 +71,9 @@ class Table {
   // The cards lying on a slot, nearest first: on a column card those above it, on a blank spot its whole
   // column; none on a reserve card.
   ColumnList CardsAbove(int slot) const;
-  // Where a drop on `sender` lands: a drop anywhere on a column lands on its uppermost card.
-  int LandingSlot(int sender) const { return position.LandingSlot(sender); }
-  bool IsValidMove(int target, int moved) const { return position.AcceptsDrop(target, moved); }
+  // Where a drop on `slot` lands: a drop anywhere on a column lands on its uppermost card.
+  int LandingSlot(int slot) const { return position.LandingSlot(slot); }
+  bool IsValidMove(Drop drop) const { return position.AcceptsDrop(drop); }
 
   // --- stacking order ---
   void BringToFront(int slot) { images[slot].z = ++front_z_; }
@@ -94,9 +94,9 @@ class Table {
   std::string MovesListing() const;
 
   // --- a drop (src/table/drop.cpp) ---
-  // Plays a drop of `moved` on `sender` if the rule accepts it: the card with its riders, the turn-over, the
-  // undo copy, the count, the win and the loss. False (and nothing changed) when refused.
-  bool PlayDrop(int sender, int moved);
+  // Plays the drop if the rule accepts it: the card with its riders, the turn-over, the undo copy, the count,
+  // the win and the loss. False (and nothing changed) when refused.
+  bool PlayDrop(Drop drop);
   // Puts the position back as it was before the last drop and counts again; an undo never ends a game.
   void TakeBackDrop();
 

@@ -175,7 +175,7 @@ int TableView::TargetAt(const QPoint& global) const {
 int TableView::DragCursorAt(const QPoint& global) const {
   const int target = TargetAt(global);
   if (target == kElsewhere) return kCursorNoDrop;
-  return interaction_.DragCursor(target, drag_source_);
+  return interaction_.DragCursor({.moved = drag_source_, .target = target});
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {
@@ -288,16 +288,15 @@ void TableView::CancelDrag() {
 }
 
 void TableView::EndDrag(const QPoint& global) {
-  const int source = drag_source_;
-  const int target = TargetAt(global);
-  // The drop is offered only where the pointer showed acceptance; the bare table has no drop handler.
-  const bool drop = target >= 0 && interaction_.OffersDrop(target, source);
+  const Drop drop{.moved = drag_source_, .target = TargetAt(global)};
+  // The drop is made only where the pointer showed acceptance; the bare table has no drop handler.
+  const bool dropped = drop.target >= 0 && interaction_.OffersDrop(drop);
   if (ghost_shown_) Repaint(GhostRect());
   ghost_shown_ = false;
   ghost_.clear();
   drag_source_ = -1;
   QGuiApplication::restoreOverrideCursor();
-  if (drop) Run([&] { interaction_.DropCard(target, source); });
+  if (dropped) Run([&] { interaction_.DropCard(drop); });
   Run([&] { interaction_.EndDrag(); });
 }
 

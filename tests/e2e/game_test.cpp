@@ -59,7 +59,7 @@ TEST_F(GameOnScreen, AValidDragMovesTheCardWithItsRiders) {
     if (riders < best_riders || (riders == best_riders && drop.moved > best_moved)) continue;
     Model probe(kClock);
     probe.table.Deal(DealKind::kNew);
-    probe.player.DragAndDrop(drop.moved, drop.target);
+    probe.player.DragAndDrop(drop);
     if (!probe.host.messages.empty()) continue;
     best_moved = drop.moved;
     best_target = drop.target;
@@ -69,7 +69,7 @@ TEST_F(GameOnScreen, AValidDragMovesTheCardWithItsRiders) {
   const QPoint from = GrabPoint(model_->table, best_moved);
   const QPoint to = GrabPoint(model_->table, best_target);
   Drag(from, to);
-  model_->player.DragAndDrop(best_moved, best_target);
+  model_->player.DragAndDrop({.moved = best_moved, .target = best_target});
   EXPECT_EQ(WaitForModel("valid-drag"), 0);
 }
 
@@ -80,7 +80,7 @@ TEST_F(GameOnScreen, AnInvalidDragChangesNothing) {
   int target = -1;
   for (int m = 40; m < 48 && moved < 0; ++m) {
     for (int t = 40; t < 48; ++t) {
-      if (t != m && !model_->table.IsValidMove(t, m)) {
+      if (t != m && !model_->table.IsValidMove({.moved = m, .target = t})) {
         moved = m;
         target = t;
         break;

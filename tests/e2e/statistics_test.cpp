@@ -116,10 +116,11 @@ class StatisticsOnScreen : public TableOnScreen {
       const QPoint release =
           top.VisiblePoint(*std::next(column.begin(), static_cast<long>(i % column.size())));
       ASSERT_EQ(Layout().SlotAt(table, press.x(), press.y()), drop.moved);
-      ASSERT_TRUE(model_->player.OffersDrop(Layout().SlotAt(table, release.x(), release.y()), drop.moved));
+      ASSERT_TRUE(model_->player.OffersDrop(
+          {.moved = drop.moved, .target = Layout().SlotAt(table, release.x(), release.y())}));
 
       Drag(press, release);
-      model_->player.DragAndDrop(drop.moved, drop.target);
+      model_->player.DragAndDrop(drop);
       if (table.course.game_state == GameState::kInProgress) {
         ASSERT_EQ(WaitForModel("drop"), 0);
       }

@@ -93,7 +93,7 @@ std::map<unsigned, WinningLine> ReadWinningLines(const QString& path) {
 bool WinsInTheCore(const WinningLine& line) {
   Model check(line.seed);
   check.table.Deal(DealKind::kNew);
-  for (const Drop& drop : line.drops) check.player.DragAndDrop(drop.moved, drop.target);
+  for (const Drop& drop : line.drops) check.player.DragAndDrop(drop);
   return check.host.messages == std::vector<std::string>{"You Win!"};
 }
 

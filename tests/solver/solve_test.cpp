@@ -19,7 +19,7 @@ void ExpectReplayWins(Game& game, const std::vector<Drop>& moves) {
   ASSERT_FALSE(moves.empty());
   for (std::size_t k = 0; k < moves.size(); ++k) {
     ASSERT_EQ(game.table.course.game_state, GameState::kInProgress) << "before drop " << k;
-    ASSERT_TRUE(game.table.IsValidMove(moves[k].target, moves[k].moved)) << "drop " << FormatDrop(moves[k]);
+    ASSERT_TRUE(game.table.IsValidMove(moves[k])) << "drop " << FormatDrop(moves[k]);
     DropThroughCore(game, moves[k]);
   }
   EXPECT_EQ(game.table.course.game_state, GameState::kOver);

@@ -47,7 +47,7 @@ std::set<std::pair<int, int>> CoreDrops(const Table& table) {
   return drops;
 }
 
-void DropThroughCore(Game& game, Drop drop) { game.player.DragAndDrop(drop.moved, drop.target); }
+void DropThroughCore(Game& game, Drop drop) { game.player.DragAndDrop(drop); }
 
 bool SaidYouWin(const platform::ScriptedHost& host) {
   return !host.messages.empty() && host.messages.back() == "You Win!";

@@ -118,10 +118,10 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
 
   // Undo is disabled until a move: Ctrl+U then leaves the table alone.
-  const Move move = FindValidMove(w.table());
+  const Drop move = FindValidMove(w.table());
   ASSERT_GE(move.moved, 0);
   const int top_before = w->view().layout().PlaceOf(w.table(), move.moved).top;
-  w->interaction().DragAndDrop(move.moved, move.target);
+  w->interaction().DragAndDrop(move);
   w->Handle([] {});
   const int top_after = w->view().layout().PlaceOf(w.table(), move.moved).top;
   ASSERT_NE(top_before, top_after);
@@ -131,7 +131,7 @@ TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
   EXPECT_EQ(w->view().layout().PlaceOf(w.table(), move.moved).top, top_before);
   EXPECT_FALSE(w->Undo()->isEnabled());
-  w->interaction().DragAndDrop(move.moved, move.target);
+  w->interaction().DragAndDrop(move);
   w->interaction().UndoLastDrop();  // the model's own undo, so the next Ctrl+U has nothing to take back
   w->Handle([] {});
   const int before_disabled_undo = w->view().layout().PlaceOf(w.table(), move.moved).top;

@@ -29,7 +29,9 @@ Qt::CursorShape OverrideShape() {
 // A slot that refuses the dragged card: a face-up uppermost card of another suit.
 int RefusingTarget(const Table& table, int moved) {
   for (int i = 40; i < 48; ++i) {
-    if (i != moved && !table.IsValidMove(i, moved) && table.card(i).col != table.card(moved).col) return i;
+    if (i != moved && !table.IsValidMove({.moved = moved, .target = i}) &&
+        table.card(i).col != table.card(moved).col)
+      return i;
   }
   return -1;
 }
@@ -44,7 +46,7 @@ struct DragFixture : ::testing::Test {
   QPoint At(int slot) { return GrabPoint(w.table(), slot); }
 
   Window w;
-  Move move;
+  Drop move = kNoDrop;
   TableView* view = nullptr;
 };
 
@@ -174,7 +176,7 @@ TEST_F(DragFixture, OnlyTheImagesThatChangedAreRepainted) {
     for (int i = 0; i < kSlotCount; ++i) p.push_back(t.card(i).picture);
     return p;
   }();
-  w->interaction().DragAndDrop(move.moved, move.target);
+  w->interaction().DragAndDrop(move);
   expected += rect(move.moved);
   for (int r : riders) expected += rect(r);
   for (int i = 0; i < kCardSlots; ++i) {
@@ -210,7 +212,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   Table model(host);
   Interaction player(model);
   model.Deal(DealKind::kNew);
-  player.DragAndDrop(43, 42);
+  player.DragAndDrop({.moved = 43, .target = 42});
   player.UndoLastDrop();
   EXPECT_EQ(SlotsAsShown(t), SlotsAsShown(model));
   EXPECT_EQ(t.count.num_moves, model.count.num_moves);
@@ -249,11 +251,11 @@ TEST(DragEndings, ADragEndsByItsReleaseOrEscOnlyAndOnlyAnArrowShowsTheFrame) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&view)->focusChild(), nullptr);
     if (c.hint) window->GiveHint()->trigger();
     // A move whose cards all show (none is the hinted one).
-    Move move;
+    Drop move = kNoDrop;
     for (const LegalDrop& drop : t.ListLegalDrops()) {
       bool shown = t.images[drop.moved].visible;
       for (const int rider : t.CardsAbove(drop.moved)) shown = shown && t.images[rider].visible;
-      if (drop.counted && !IsBlankSpot(drop.target) && shown) move = {drop.moved, drop.target};
+      if (drop.counted && !IsBlankSpot(drop.target) && shown) move = drop;
     }
     ASSERT_GE(move.moved, 0);
     const auto before = SlotsAsShown(t);

@@ -22,7 +22,8 @@ void Press(Window& w, Qt::Key key) { QTest::keyClick(&w->view(), key); }
 // A slot that refuses the moved card: a face-up uppermost card of another column that does not take it.
 int RefusingTarget(const Table& table, int moved) {
   for (int i = 40; i < 48; ++i) {
-    if (table.card(i).col != table.card(moved).col && !table.IsValidMove(i, moved)) return i;
+    if (table.card(i).col != table.card(moved).col && !table.IsValidMove({.moved = moved, .target = i}))
+      return i;
   }
   return -1;
 }
@@ -59,7 +60,7 @@ TEST(Keyboard, TheFocusStepsAlongColumnsAcrossThemAndToTheReserveRowAndBack) {
   // Columns of different lengths: across them the row stays as near as the shorter one allows. The 3 of
   // hearts (column 4, row 6) onto the 4 of hearts (column 3): column 3 holds 7 cards, column 4 five.
   Table& t = w.table();
-  w->interaction().DragAndDrop(43, 42);
+  w->interaction().DragAndDrop({.moved = 43, .target = 42});
   w->view().Sync();
   FocusOn(w, 43);
   EXPECT_EQ(TablePlaces(t).Find(43).row, 6);
@@ -79,7 +80,7 @@ TEST(Keyboard, TheFocusStepsAlongColumnsAcrossThemAndToTheReserveRowAndBack) {
 
 TEST(Keyboard, AKeyboardDropAndAMouseDropOfTheSameCardLeaveTheSameTable) {
   decltype(Model(std::declval<const Table&>())) by_keys;
-  Move move;
+  Drop move = kNoDrop;
   {
     Window w;
     w.Deal();
@@ -112,7 +113,7 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
   Window w;
   w.Deal();
   Table& t = w.table();
-  const Move move = FindValidMove(t);
+  const Drop move = FindValidMove(t);
   const int refusing = RefusingTarget(t, move.moved);
   ASSERT_GE(refusing, 0);
   const auto before = Model(t);

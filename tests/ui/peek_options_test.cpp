@@ -88,8 +88,8 @@ TEST(Options, ShowNumberHidesTheLabelWhichKeepsCounting) {
   w->ShowNumber()->trigger();
   EXPECT_FALSE(w->NumMoves_lbl()->isVisible());
   EXPECT_FALSE(w->ShowNumber()->isChecked());
-  const Move move = FindValidMove(w.table());
-  w->interaction().DragAndDrop(move.moved, move.target);
+  const Drop move = FindValidMove(w.table());
+  w->interaction().DragAndDrop(move);
   w->Handle([] {});
   w->ShowNumber()->trigger();
   EXPECT_TRUE(w->NumMoves_lbl()->isVisible());

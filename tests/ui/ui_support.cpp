@@ -69,11 +69,11 @@ int SlotOfCard(const Table& table, int suit, int number) {
   return -1;
 }
 
-Move FindValidMove(const Table& table) {
+Drop FindValidMove(const Table& table) {
   for (const LegalDrop& drop : table.ListLegalDrops()) {
-    if (drop.counted && !IsBlankSpot(drop.target)) return {drop.moved, drop.target};
+    if (drop.counted && !IsBlankSpot(drop.target)) return drop;
   }
-  return {};
+  return kNoDrop;
 }
 
 std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& table) {

@@ -51,12 +51,10 @@ app::MainWindow* MainWindowAlive();
 QPoint GrabPoint(const Table& table, int slot);
 // The slot holding the card, or -1.
 int SlotOfCard(const Table& table, int suit, int number);
-// A valid move of the current deal: the dragged slot and the slot of the card it goes onto.
-struct Move {
-  int moved = -1;
-  int target = -1;
-};
-Move FindValidMove(const Table& table);
+// No drop: what FindValidMove finds when the deal offers none.
+inline constexpr Drop kNoDrop{.moved = -1, .target = -1};
+// A valid drop of the current deal onto a card: the dragged slot and the slot of the card it goes onto.
+Drop FindValidMove(const Table& table);
 // The images of every card slot (place, column, face, uppermost), to tell whether anything moved.
 std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& table);
 

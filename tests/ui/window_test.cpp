@@ -74,7 +74,7 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
 
   // A reserve card moved into a column keeps its place; the others follow. (The two of diamonds of the
   // reserve row goes onto the three of diamonds uppermost in column 2.)
-  ASSERT_TRUE(w.table().PlayDrop(41, 49));
+  ASSERT_TRUE(w.table().PlayDrop({.moved = 49, .target = 41}));
   w->SetOuterSize(635, 500);
   QCoreApplication::processEvents();
   EXPECT_EQ(top(48), 320);

@@ -149,7 +149,7 @@ TEST(Deal, ReserveRowFollowsTheWindowHeight) {
   // reserve row onto the three of diamonds uppermost in column 2.
   Game g(1700000000);
   g.Deal();
-  ASSERT_TRUE(g.table.PlayDrop(41, 49));
+  ASSERT_TRUE(g.table.PlayDrop({.moved = 49, .target = 41}));
   const Layout tall(600);
   EXPECT_EQ(tall.PlaceOf(g.table, 48).top, 420);
   EXPECT_EQ(tall.PlaceOf(g.table, 49), (SlotPlace{90, 105}));

@@ -31,7 +31,7 @@ TEST(DragDrop, TheDraggedCardTakesItsRidersInOrder) {
   const int h7 = SlotOf(t, "7H"), c4 = SlotOf(t, "4C"), qd = SlotOf(t, "QD"), s9 = SlotOf(t, "9S");
   g.player.StartDrag(h7);
   EXPECT_TRUE(t.ui.dragging);
-  g.player.DropCard(s9, h7);  // on the covered nine: lands on the eight
+  g.player.DropCard({.moved = h7, .target = s9});  // on the covered nine: lands on the eight
   g.player.EndDrag();
   EXPECT_FALSE(t.ui.dragging);
   EXPECT_EQ(PlaceOf(g, h7), (Place{90, 45, 2}));
@@ -58,11 +58,11 @@ TEST(DragDrop, RefusedDropsChangeNothing) {
   LayOut(t, {{"7H"}, {"8D"}, {"KS", "QS"}}, {"6H"});
   const auto before = Slots(g);
   const int undo_before = t.course.undo_enabled;
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8D"));  // another suit
-  g.player.DragAndDrop(SlotOf(t, "QS"), SlotOf(t, "KS"));  // its own column
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "6H"));  // a reserve card
-  g.player.DragAndDrop(SlotOf(t, "7H"), 59);               // an empty column takes only Kings
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "7H"));  // itself
+  g.player.DragAndDrop({.moved = SlotOf(t, "7H"), .target = SlotOf(t, "8D")});  // another suit
+  g.player.DragAndDrop({.moved = SlotOf(t, "QS"), .target = SlotOf(t, "KS")});  // its own column
+  g.player.DragAndDrop({.moved = SlotOf(t, "7H"), .target = SlotOf(t, "6H")});  // a reserve card
+  g.player.DragAndDrop({.moved = SlotOf(t, "7H"), .target = 59});  // an empty column takes only Kings
+  g.player.DragAndDrop({.moved = SlotOf(t, "7H"), .target = SlotOf(t, "7H")});  // itself
   EXPECT_EQ(Slots(g), before);
   EXPECT_EQ(t.course.undo_enabled, undo_before);
 }
@@ -74,20 +74,20 @@ TEST(DragDrop, KingsEmptyColumnsAndTheReserve) {
   LayOut(t, {{"KH", "5C"}, {"6C"}, {}, {"9D*", "KS", "QS"}}, {"JS", "4C"});
   // A King with its rider to the empty column's blank area lands at the head.
   const int ks = SlotOf(t, "KS"), qs = SlotOf(t, "QS");
-  g.player.DragAndDrop(ks, 54);
+  g.player.DragAndDrop({.moved = ks, .target = 54});
   EXPECT_EQ(PlaceOf(g, ks), (Place{165, 15, 3}));
   EXPECT_EQ(PlaceOf(g, qs), (Place{165, 30, 3}));
   EXPECT_FALSE(t.card(SlotOf(t, "9D")).back_up);
   // A reserve card uncovers nothing and leaves Undo on.
   const int js = SlotOf(t, "JS");
-  g.player.DragAndDrop(js, qs);
+  g.player.DragAndDrop({.moved = js, .target = qs});
   EXPECT_EQ(PlaceOf(g, js), (Place{165, 45, 3}));
   EXPECT_TRUE(t.course.undo_enabled);
   // Moving the first card of a column empties it; nothing turns over.
   const int c5 = SlotOf(t, "5C");
-  g.player.DragAndDrop(c5, SlotOf(t, "6C"));
+  g.player.DragAndDrop({.moved = c5, .target = SlotOf(t, "6C")});
   EXPECT_TRUE(t.card(SlotOf(t, "KH")).ontop);
-  g.player.DragAndDrop(SlotOf(t, "KH"), 56);
+  g.player.DragAndDrop({.moved = SlotOf(t, "KH"), .target = 56});
   EXPECT_EQ(PlaceOf(g, SlotOf(t, "KH")), (Place{315, 15, 5}));
   EXPECT_TRUE(t.CardsAbove(52).empty());
   EXPECT_TRUE(t.course.undo_enabled);
@@ -104,7 +104,7 @@ TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
       if (drop.moved != kReserveFirst) continue;
       ASSERT_EQ(g.layout.PlaceOf(t, kReserveFirst).left, g.layout.PlaceOf(t, 2).left);
       ASSERT_EQ(g.layout.PlaceOf(t, kReserveFirst).top, g.layout.PlaceOf(t, 2).top + kRowStep);
-      g.player.DragAndDrop(kReserveFirst, drop.target);
+      g.player.DragAndDrop({.moved = kReserveFirst, .target = drop.target});
       EXPECT_TRUE(t.card(2).back_up) << "seed " << seed;
       EXPECT_EQ(t.card(2).picture, kBackPicture);
       return;
@@ -124,7 +124,7 @@ TEST(DragDrop, AColumnCardUncoversTheCardUnderItWhereAReserveCardLiesToo) {
   ASSERT_EQ(PlaceOf(g, s5), (Place{165, 30, 3}));
   ASSERT_EQ(PlaceOf(g, qd), (Place{165, 30, 9}));
   const Card reserve_before = t.card(qd);
-  g.player.DragAndDrop(SlotOf(t, "7H"), SlotOf(t, "8H"));
+  g.player.DragAndDrop({.moved = SlotOf(t, "7H"), .target = SlotOf(t, "8H")});
   EXPECT_FALSE(t.card(s5).back_up);
   EXPECT_TRUE(t.card(s5).ontop);
   EXPECT_EQ(t.card(s5).picture, FacePicture(1, 5));
@@ -137,7 +137,7 @@ TEST(DragDrop, AFaceDownCardThatFitsArrivesFaceDown) {
   Table& t = g.table;
   LayOut(t, {{"3D", "7C*", "2H"}, {"8C"}});
   const int c7 = SlotOf(t, "7C");
-  g.player.DragAndDrop(c7, SlotOf(t, "8C"));
+  g.player.DragAndDrop({.moved = c7, .target = SlotOf(t, "8C")});
   EXPECT_EQ(PlaceOf(g, c7), (Place{90, 30, 2}));
   EXPECT_TRUE(t.card(c7).back_up);
   EXPECT_EQ(t.card(c7).picture, kBackPicture);
@@ -152,7 +152,7 @@ TEST(DragDrop, UndoRestoresTheCardsButNotHowTheyAreDrawn) {
   const auto before = Slots(g);
   const int moves_before = t.count.num_moves;
   const int h9 = SlotOf(t, "9H");
-  g.player.DragAndDrop(h9, SlotOf(t, "10H"));
+  g.player.DragAndDrop({.moved = h9, .target = SlotOf(t, "10H")});
   ASSERT_TRUE(t.course.undo_enabled);
   ASSERT_NE(t.count.num_moves, moves_before);
   const auto images_after_drop = t.images;
@@ -178,14 +178,14 @@ TEST(DragDrop, TheWinningMoveEndsTheGameOnce) {
              {"KD", "QD", "JD", "10D", "9D", "8D", "7D", "6D", "5D", "4D", "3D", "2D", "AD"},
              {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H"},
              {"AH"}});
-  g.player.DragAndDrop(SlotOf(t, "AH"), SlotOf(t, "KH"));
+  g.player.DragAndDrop({.moved = SlotOf(t, "AH"), .target = SlotOf(t, "KH")});
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"You Win!"});
   EXPECT_EQ(t.course.results.wins, 1);
   EXPECT_EQ(t.course.results.losses, 0);
   EXPECT_EQ(t.course.game_state, GameState::kOver);
   EXPECT_FALSE(t.course.undo_enabled);
   // Play goes on after the end, but cannot end the game again.
-  g.player.DragAndDrop(SlotOf(t, "KH"), 58);
+  g.player.DragAndDrop({.moved = SlotOf(t, "KH"), .target = 58});
   EXPECT_EQ(g.host.messages.size(), 1u);
   EXPECT_TRUE(t.course.undo_enabled);
 }
@@ -195,7 +195,7 @@ TEST(DragDrop, TheLastUsefulMoveLosesTheGame) {
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"9D"}, {"5C"}, {"3D"}, {"2H"}, {"QS"}, {"JC"}, {"4S"}, {"7H"}}, {"JS"});
-  g.player.DragAndDrop(SlotOf(t, "JS"), SlotOf(t, "QS"));
+  g.player.DragAndDrop({.moved = SlotOf(t, "JS"), .target = SlotOf(t, "QS")});
   EXPECT_EQ(g.host.messages, std::vector<std::string>{"No More Moves!"});
   EXPECT_EQ(t.course.results.losses, 1);
   EXPECT_FALSE(t.course.undo_enabled);
@@ -207,22 +207,22 @@ TEST(DragDrop, DragFeedbackFollowsShowValid) {
   Table& t = g.table;
   LayOut(t, {{"7H"}, {"8H"}, {"8D"}});
   const int h7 = SlotOf(t, "7H"), h8 = SlotOf(t, "8H"), d8 = SlotOf(t, "8D");
-  EXPECT_TRUE(g.player.OffersDrop(h8, h7));
-  EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);
-  EXPECT_FALSE(g.player.OffersDrop(d8, h7));
-  EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
-  EXPECT_FALSE(g.player.OffersDrop(kBareTable, h7));
+  EXPECT_TRUE(g.player.OffersDrop({.moved = h7, .target = h8}));
+  EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = h8}), kCursorHandPoint);
+  EXPECT_FALSE(g.player.OffersDrop({.moved = h7, .target = d8}));
+  EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = d8}), kCursorNoDrop);
+  EXPECT_FALSE(g.player.OffersDrop({.moved = h7, .target = kBareTable}));
   g.player.ToggleShowValid();
   for (int sender : {h8, d8, kBareTable, 57}) {
-    EXPECT_TRUE(g.player.OffersDrop(sender, h7));
-    EXPECT_EQ(g.player.DragCursor(sender, h7), kCursorHandPointer);
+    EXPECT_TRUE(g.player.OffersDrop({.moved = h7, .target = sender}));
+    EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = sender}), kCursorHandPointer);
   }
   // Accepted by the cursor, an invalid drop still does nothing.
-  g.player.DragAndDrop(h7, d8);
+  g.player.DragAndDrop({.moved = h7, .target = d8});
   EXPECT_EQ(t.card(h7).col, 1);
   g.player.ToggleShowValid();
-  EXPECT_EQ(g.player.DragCursor(d8, h7), kCursorNoDrop);
-  EXPECT_EQ(g.player.DragCursor(h8, h7), kCursorHandPoint);
+  EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = d8}), kCursorNoDrop);
+  EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = h8}), kCursorHandPoint);
 }
 
 }  // namespace

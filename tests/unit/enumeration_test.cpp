@@ -36,7 +36,7 @@ TEST(Enumeration, FreshDealCountsTheFaceUpCardsDropsOntoUppermostCards) {
       SCOPED_TRACE("seed " + std::to_string(seed) + " drop " + std::to_string(d.moved));
       EXPECT_EQ(d.counted, !t.card(d.moved).back_up);
       EXPECT_TRUE(IsBlankSpot(d.target) || (t.card(d.target).ontop && t.card(d.target).col <= 8));
-      EXPECT_TRUE(t.IsValidMove(d.target, d.moved));
+      EXPECT_TRUE(t.IsValidMove(d));
       counted += d.counted ? 1 : 0;
     }
     EXPECT_EQ(counted, t.count.raw_moves);

@@ -25,7 +25,7 @@ void DealWithMoves(Game& g) {
 bool PlayAnyMove(Game& g) {
   const LegalDrops drops = g.table.ListLegalDrops();
   if (drops.count == 0) return false;
-  g.player.DragAndDrop(drops[0].moved, drops[0].target);
+  g.player.DragAndDrop(drops[0]);
   return true;
 }
 

@@ -15,7 +15,7 @@ namespace {
 long Perft(std::uint32_t seed, int height, std::vector<Drop>& prefix, int depth) {
   Game g(seed, height);
   g.Deal();
-  for (const Drop& d : prefix) g.player.DragAndDrop(d.moved, d.target);
+  for (const Drop& d : prefix) g.player.DragAndDrop(d);
   const LegalDrops drops = g.table.ListLegalDrops();
   if (depth == 1) return drops.count;
   long total = 0;

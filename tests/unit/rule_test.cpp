@@ -62,23 +62,28 @@ TEST(Rule, DropsAsAPlayerWouldTryThem) {
          {"JD", "2C"});
   const int h7 = SlotOf(t, "7H"), h8 = SlotOf(t, "8H"), c3 = SlotOf(t, "3C");
   const int s7 = SlotOf(t, "7S"), s8 = SlotOf(t, "8S"), kd = SlotOf(t, "KD");
-  EXPECT_TRUE(t.IsValidMove(h8, h7));
-  EXPECT_TRUE(t.IsValidMove(c3, h7)) << "a drop on a covered card goes to the uppermost card";
-  EXPECT_TRUE(t.IsValidMove(52, h7)) << "so does a drop on the column's blank spot";
-  EXPECT_FALSE(t.IsValidMove(SlotOf(t, "8D"), h7)) << "another suit";
-  EXPECT_FALSE(t.IsValidMove(s8, s7)) << "a face-down target";
-  EXPECT_FALSE(t.IsValidMove(SlotOf(t, "4C"), s7)) << "redirected to the face-down eight";
-  EXPECT_TRUE(t.IsValidMove(57, kd)) << "a King to the empty column";
-  EXPECT_FALSE(t.IsValidMove(57, SlotOf(t, "QC"))) << "only Kings go to an empty column";
-  EXPECT_FALSE(t.IsValidMove(56, kd)) << "a King on a column that holds cards is judged by its top card";
-  EXPECT_FALSE(t.IsValidMove(SlotOf(t, "JD"), SlotOf(t, "10D"))) << "nothing goes on a reserve card";
-  EXPECT_FALSE(t.IsValidMove(SlotOf(t, "2C"), SlotOf(t, "AC")));
-  EXPECT_TRUE(t.IsValidMove(SlotOf(t, "10S"), SlotOf(t, "9S"))) << "a face-down card whose identity fits";
+  EXPECT_TRUE(t.IsValidMove({.moved = h7, .target = h8}));
+  EXPECT_TRUE(t.IsValidMove({.moved = h7, .target = c3}))
+      << "a drop on a covered card goes to the uppermost card";
+  EXPECT_TRUE(t.IsValidMove({.moved = h7, .target = 52})) << "so does a drop on the column's blank spot";
+  EXPECT_FALSE(t.IsValidMove({.moved = h7, .target = SlotOf(t, "8D")})) << "another suit";
+  EXPECT_FALSE(t.IsValidMove({.moved = s7, .target = s8})) << "a face-down target";
+  EXPECT_FALSE(t.IsValidMove({.moved = s7, .target = SlotOf(t, "4C")}))
+      << "redirected to the face-down eight";
+  EXPECT_TRUE(t.IsValidMove({.moved = kd, .target = 57})) << "a King to the empty column";
+  EXPECT_FALSE(t.IsValidMove({.moved = SlotOf(t, "QC"), .target = 57})) << "only Kings go to an empty column";
+  EXPECT_FALSE(t.IsValidMove({.moved = kd, .target = 56}))
+      << "a King on a column that holds cards is judged by its top card";
+  EXPECT_FALSE(t.IsValidMove({.moved = SlotOf(t, "10D"), .target = SlotOf(t, "JD")}))
+      << "nothing goes on a reserve card";
+  EXPECT_FALSE(t.IsValidMove({.moved = SlotOf(t, "AC"), .target = SlotOf(t, "2C")}));
+  EXPECT_TRUE(t.IsValidMove({.moved = SlotOf(t, "9S"), .target = SlotOf(t, "10S")}))
+      << "a face-down card whose identity fits";
   // Never within the moved card's own column, even onto a fitting face-up uppermost card.
   LayOut(t, {{"9S*", "7S"}, {"8S"}}, {});
-  EXPECT_TRUE(t.IsValidMove(SlotOf(t, "8S"), SlotOf(t, "7S")));
+  EXPECT_TRUE(t.IsValidMove({.moved = SlotOf(t, "7S"), .target = SlotOf(t, "8S")}));
   LayOut(t, {{"9S*", "8S", "7S"}}, {});
-  EXPECT_FALSE(t.IsValidMove(SlotOf(t, "7S"), SlotOf(t, "8S")));
+  EXPECT_FALSE(t.IsValidMove({.moved = SlotOf(t, "8S"), .target = SlotOf(t, "7S")}));
 }
 
 }  // namespace

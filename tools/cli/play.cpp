@@ -109,7 +109,7 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
     // The actions are further apart than a hint's blink: a hinted card shows again before the next one.
     if (table.ui.hint_blinking) table.EndHintBlink();
     if (const Drop* drop = std::get_if<Drop>(&action)) {
-      player.DragAndDrop(drop->moved, drop->target);
+      player.DragAndDrop(*drop);
     } else if (std::holds_alternative<HintAction>(action)) {
       table.GiveHint();                      // its pick seeded by the clock, which reads SEED
     } else if (table.course.undo_enabled) {  // a disabled menu item does nothing
