@@ -125,7 +125,7 @@ void BM_Survey(benchmark::State& state) {
   for (auto _ : state) {
     decided = 0;
     const auto start = std::chrono::steady_clock::now();
-    vantrel::solver::RunSurvey(kFirstSeed, seeds.size(), {}, options, [&](DealResult&& r) {
+    vantrel::solver::RunSurvey({.from = kFirstSeed, .count = seeds.size()}, {}, options, [&](DealResult&& r) {
       largest_table = std::max(largest_table, r.table_bytes);
       decided += r.verdict != Verdict::kUnknown ? 1 : 0;
     });

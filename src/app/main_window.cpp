@@ -80,7 +80,7 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
     qt_host_->OnHintTimer([this] { Handle([this] { table_->EndHintBlink(); }); });
     qt_host_->OnBeforeDialog([this] { SyncControls(); });
   }
-  SetOuterSize(kDesignWidth, kDesignHeight);
+  SetOuterSize({kDesignWidth, kDesignHeight});
   SyncControls();
   // The create event comes after the whole construction.
   RegisterCursors();
@@ -286,13 +286,13 @@ QSize MainWindow::MeasuredOuterSize() const {
   return QSize(client_->width() + kFrameWidth, client_->height() + sb_->height() + kFrameHeight);
 }
 
-void MainWindow::SetOuterSize(int width, int height) {
-  const int client_width = width - kFrameWidth;
+void MainWindow::SetOuterSize(QSize outer) {
+  const int client_width = outer.width() - kFrameWidth;
   int bar = menuBar()->heightForWidth(client_width);
   if (bar < 0) bar = menuBar()->sizeHint().height();
   setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight + bar);
   setMaximumWidth(kMaxOuterWidth - kFrameWidth);
-  resize(client_width, height - kFrameHeight + bar);
+  resize(client_width, outer.height() - kFrameHeight + bar);
 }
 
 void MainWindow::PlaceMaximised(int outer_width) {
@@ -344,11 +344,9 @@ void MainWindow::ClientResized() {
 }
 
 void MainWindow::PlaceControls() {
-  const int client_width = client_->width();
-  const int client_height = client_->height() + sb_->height();
+  const QSize client(client_->width(), client_->height() + sb_->height());
   num_moves_lbl_->adjustSize();
-  const LabelPlace label =
-      NumMovesLabelPlace(client_width, client_height, num_moves_lbl_->width(), num_moves_lbl_->height());
+  const LabelPlace label = NumMovesLabelPlace(client, num_moves_lbl_->size());
   num_moves_lbl_->move(label.left, label.top);
   num_moves_lbl_->raise();
   // The button keeps its distance to the edge of the table's area, beside the vertical scroll bar when that
@@ -362,8 +360,7 @@ void MainWindow::PlaceControls() {
   const int button_width =
       kButtonWidth + std::max(0, metrics.horizontalAdvance(show_moves_btn_->text()) -
                                      metrics.horizontalAdvance(QStringLiteral("Show All Moves")));
-  const LabelPlace button =
-      ShowMovesButtonPlace(client_width - scroll_bar_room_, client_height, button_width);
+  const LabelPlace button = ShowMovesButtonPlace(client - QSize(scroll_bar_room_, 0), button_width);
   show_moves_btn_->setGeometry(button.left, button.top, button_width, kButtonHeight);
   show_moves_btn_->raise();
 }

@@ -85,7 +85,7 @@ class MainWindow : public QMainWindow {
   // The outer size, Width and Height: the client area (between the menu bar and the bottom edge) plus the
   // frame allowance. The table keeps it; every resize of the client area updates it.
   QSize OuterSize() const;
-  void SetOuterSize(int width, int height);
+  void SetOuterSize(QSize outer);
   // Places the maximised window's left edge for a window that was `outer_width` wide before maximising.
   void PlaceMaximised(int outer_width);
 

@@ -2,6 +2,8 @@
 // where the move label and the button sit. Plain integers, so the rules can be checked without a window.
 #pragma once
 
+#include <QSize>
+
 #include "table/geometry.h"
 
 namespace vantrel::app {
@@ -18,11 +20,17 @@ inline constexpr int kStatusBarHeight = 19;
 // by 33 goes to -16, not -17.
 constexpr int CentredOffset(int screen, int window) { return (screen - window) / 2; }
 
+struct Fraction {
+  int numerator;
+  int denominator;
+};
+
 // MulDiv: value * numerator / denominator, rounded half away from zero.
-constexpr int MulDiv(int value, int numerator, int denominator) {
-  const long long product = static_cast<long long>(value) * numerator;
-  const long long half = denominator / 2;
-  const long long rounded = product >= 0 ? (product + half) / denominator : (product - half) / denominator;
+constexpr int MulDiv(int value, Fraction by) {
+  const long long product = static_cast<long long>(value) * by.numerator;
+  const long long half = by.denominator / 2;
+  const long long rounded =
+      product >= 0 ? (product + half) / by.denominator : (product - half) / by.denominator;
   return static_cast<int>(rounded);
 }
 
@@ -32,21 +40,19 @@ struct LabelPlace {
   int left;
   int top;
 };
-constexpr LabelPlace NumMovesLabelPlace(int client_width, int client_height, int label_width,
-                                        int label_height) {
+constexpr LabelPlace NumMovesLabelPlace(QSize client, QSize label) {
   constexpr int kDesignMiddle = 265 + 96 / 2;
   constexpr int kDesignClientWidth = kDesignWidth - kFrameWidth;
-  const int middle = MulDiv(kDesignMiddle, client_width, kDesignClientWidth);
-  return {middle - label_width / 2, client_height - 25 - label_height};
+  const int middle = MulDiv(kDesignMiddle, {.numerator = client.width(), .denominator = kDesignClientWidth});
+  return {middle - label.width() / 2, client.height() - 25 - label.height()};
 }
 
 // "Show All Moves": 91 x 25, 8 pixels from the right edge and 21 from the bottom. A caption wider than the
 // English one (a translation) widens it by the difference, leftwards.
 inline constexpr int kButtonWidth = 91;
 inline constexpr int kButtonHeight = 25;
-constexpr LabelPlace ShowMovesButtonPlace(int client_width, int client_height,
-                                          int button_width = kButtonWidth) {
-  return {client_width - 8 - button_width, client_height - 21 - kButtonHeight};
+constexpr LabelPlace ShowMovesButtonPlace(QSize client, int button_width = kButtonWidth) {
+  return {client.width() - 8 - button_width, client.height() - 21 - kButtonHeight};
 }
 
 }  // namespace vantrel::app

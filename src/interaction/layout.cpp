@@ -17,6 +17,7 @@ SlotPlace Layout::PlaceOf(const Table& table, int slot) const {
   return {-1000, -1000 - slot * kRowStep};  // out of play: off the table, and never shown
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): x and y, a point's coordinates in their one order
 bool Layout::Covers(const Table& table, int slot, int x, int y) const {
   const SlotPlace place = PlaceOf(table, slot);
   const Image& image = table.images[slot];

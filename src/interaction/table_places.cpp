@@ -159,6 +159,8 @@ int TablePlaces::Next(int slot, Step step) const {
   return slot;
 }
 
+// From and to: a way's start and end, in the order it is walked, like the begin and end the check exempts.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 std::optional<std::vector<Step>> TablePlaces::Way(int from, int to) const {
   // Breadth first over the places: the first time `to` is reached is by the fewest keys.
   std::map<int, std::pair<int, Step>> came_from{{from, {-1, Step::kUp}}};

@@ -15,10 +15,10 @@ std::size_t TableShare(std::size_t max_memory_bytes, int jobs) {
   return share > 2 * kPerThreadOverhead ? share - kPerThreadOverhead : share / 2;
 }
 
-std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const SkipSeed& skip,
-                        const SurveyOptions& options, const std::function<void(DealResult&&)>& done) {
+std::uint64_t RunSurvey(SeedRange seeds, const SkipSeed& skip, const SurveyOptions& options,
+                        const std::function<void(DealResult&&)>& done) {
   const int jobs = static_cast<int>(
-      std::clamp<std::uint64_t>(count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
+      std::clamp<std::uint64_t>(seeds.count, 1, static_cast<std::uint64_t>(std::max(options.jobs, 1))));
   Limits limits = options.limits;
   limits.max_table_bytes = TableShare(options.max_memory_bytes, jobs);
   limits.cancel = options.cancel;
@@ -31,8 +31,8 @@ std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const SkipSeed&
     for (;;) {
       if (options.cancel && options.cancel->load()) return;
       const std::uint64_t k = next.fetch_add(1);
-      if (k >= count) return;
-      const auto seed = static_cast<std::uint32_t>(from + k);
+      if (k >= seeds.count) return;
+      const auto seed = static_cast<std::uint32_t>(seeds.from + k);
       if (skip && skip(seed)) continue;
       Result r = solver.SolveDeal(seed);
       if (r.cancelled) return;

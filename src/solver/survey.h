@@ -37,11 +37,16 @@ std::size_t TableShare(std::size_t max_memory_bytes, int jobs);
 // Whether a seed is to be left out (an earlier run decided it); empty: none is.
 using SkipSeed = std::function<bool(std::uint32_t seed)>;
 
-// Decides the deals from seed `from` on, `count` of them (from + count - 1 must not pass 4294967295), on
-// `jobs` threads, leaving out the seeds `skip` names. `done` is called for each deal decided or left unknown
-// by a limit, one call at a time, in the order they finish; deals cut short by the cancel flag are not
-// reported. Returns the number reported.
-std::uint64_t RunSurvey(std::uint32_t from, std::uint64_t count, const SkipSeed& skip,
-                        const SurveyOptions& options, const std::function<void(DealResult&&)>& done);
+// Consecutive seeds: `count` of them from `from` on (from + count - 1 must not pass 4294967295).
+struct SeedRange {
+  std::uint32_t from = 0;
+  std::uint64_t count = 0;
+};
+
+// Decides the deals of `seeds` on `jobs` threads, leaving out the seeds `skip` names. `done` is called for
+// each deal decided or left unknown by a limit, one call at a time, in the order they finish; deals cut short
+// by the cancel flag are not reported. Returns the number reported.
+std::uint64_t RunSurvey(SeedRange seeds, const SkipSeed& skip, const SurveyOptions& options,
+                        const std::function<void(DealResult&&)>& done);
 
 }  // namespace vantrel::solver

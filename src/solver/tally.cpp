@@ -20,10 +20,10 @@ void Tally::Add(Verdict verdict) {
   }
 }
 
-Interval Wilson(std::uint64_t successes, std::uint64_t n, double z) {
-  if (n == 0) return {0, 1};
-  const double nn = static_cast<double>(n);
-  const double p = static_cast<double>(successes) / nn;
+Interval Wilson(Proportion proportion, double z) {
+  if (proportion.n == 0) return {0, 1};
+  const double nn = static_cast<double>(proportion.n);
+  const double p = static_cast<double>(proportion.successes) / nn;
   const double z2 = z * z;
   const double centre = (p + z2 / (2 * nn)) / (1 + z2 / nn);
   const double half = z / (1 + z2 / nn) * std::sqrt(p * (1 - p) / nn + z2 / (4 * nn * nn));
@@ -32,7 +32,8 @@ Interval Wilson(std::uint64_t successes, std::uint64_t n, double z) {
 
 Interval WinnableInterval(const Tally& tally) {
   const std::uint64_t n = tally.total();
-  return {Wilson(tally.winnable, n).lo, Wilson(tally.winnable + tally.unknown, n).hi};
+  return {Wilson({.successes = tally.winnable, .n = n}).lo,
+          Wilson({.successes = tally.winnable + tally.unknown, .n = n}).hi};
 }
 
 }  // namespace vantrel::solver

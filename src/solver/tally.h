@@ -27,9 +27,15 @@ struct Interval {
   double hi = 0;
 };
 
-// The Wilson score interval for `successes` out of `n` at the normal quantile `z` (1.96 for 95%); for
-// n = 0 the whole range [0, 1].
-Interval Wilson(std::uint64_t successes, std::uint64_t n, double z = 1.959963984540054);
+// `successes` out of `n` trials.
+struct Proportion {
+  std::uint64_t successes = 0;
+  std::uint64_t n = 0;
+};
+
+// The Wilson score interval of the proportion at the normal quantile `z` (1.96 for 95%); for n = 0 the whole
+// range [0, 1].
+Interval Wilson(Proportion proportion, double z = 1.959963984540054);
 
 // The 95% interval of the share of winnable deals. Deals left unknown could go either way, so the lower
 // end counts them as lost and the upper end as won; without unknowns it is the plain Wilson interval.

@@ -43,13 +43,16 @@ enum Offset : std::size_t {
 };
 static_assert(kVersionAt + kVersionBytes == kVerdictHeaderBytes);
 
-void Put(std::uint8_t* at, std::uint64_t value, int bytes) {
-  for (int b = 0; b < bytes; ++b) at[b] = static_cast<std::uint8_t>(value >> (8 * b));
+// A little-endian number of `kBytes` bytes.
+template <int kBytes>
+void Put(std::uint8_t* at, std::uint64_t value) {
+  for (int b = 0; b < kBytes; ++b) at[b] = static_cast<std::uint8_t>(value >> (8 * b));
 }
 
-std::uint64_t Take(const std::uint8_t* at, int bytes) {
+template <int kBytes>
+std::uint64_t Take(const std::uint8_t* at) {
   std::uint64_t value = 0;
-  for (int b = 0; b < bytes; ++b) value |= static_cast<std::uint64_t>(at[b]) << (8 * b);
+  for (int b = 0; b < kBytes; ++b) value |= static_cast<std::uint64_t>(at[b]) << (8 * b);
   return value;
 }
 
@@ -58,12 +61,12 @@ std::size_t BodyBytes(std::uint64_t count) { return static_cast<std::size_t>((co
 std::array<std::uint8_t, kVerdictHeaderBytes> Encode(const VerdictHeader& h) {
   std::array<std::uint8_t, kVerdictHeaderBytes> out{};
   std::memcpy(out.data(), kMagic.data(), kMagic.size());
-  Put(&out[kFormatAt], kVerdictFormat, 4);
-  Put(&out[kFromAt], h.from, 4);
-  Put(&out[kCountAt], h.count, 8);
-  Put(&out[kNodesAt], h.max_nodes, 8);
-  Put(&out[kSecondsAt], std::bit_cast<std::uint64_t>(h.max_seconds), 8);
-  Put(&out[kMemoryAt], h.max_memory_mib, 8);
+  Put<4>(&out[kFormatAt], kVerdictFormat);
+  Put<4>(&out[kFromAt], h.from);
+  Put<8>(&out[kCountAt], h.count);
+  Put<8>(&out[kNodesAt], h.max_nodes);
+  Put<8>(&out[kSecondsAt], std::bit_cast<std::uint64_t>(h.max_seconds));
+  Put<8>(&out[kMemoryAt], h.max_memory_mib);
   std::memcpy(&out[kVersionAt], h.version.data(), std::min(h.version.size(), kVersionBytes));
   return out;
 }
@@ -73,17 +76,17 @@ VerdictHeader Decode(const std::array<std::uint8_t, kVerdictHeaderBytes>& in, co
     return Error(path + " " + why + "; it cannot be used: decide its seeds again or take another copy");
   };
   if (std::memcmp(in.data(), kMagic.data(), kMagic.size()) != 0) throw fail("is not a verdict file");
-  const auto format = static_cast<std::uint32_t>(Take(&in[kFormatAt], 4));
+  const auto format = static_cast<std::uint32_t>(Take<4>(&in[kFormatAt]));
   if (format != kVerdictFormat) {
     throw fail("is in format " + std::to_string(format) + ", and this program reads format " +
                std::to_string(kVerdictFormat));
   }
   VerdictHeader h;
-  h.from = static_cast<std::uint32_t>(Take(&in[kFromAt], 4));
-  h.count = Take(&in[kCountAt], 8);
-  h.max_nodes = Take(&in[kNodesAt], 8);
-  h.max_seconds = std::bit_cast<double>(Take(&in[kSecondsAt], 8));
-  h.max_memory_mib = Take(&in[kMemoryAt], 8);
+  h.from = static_cast<std::uint32_t>(Take<4>(&in[kFromAt]));
+  h.count = Take<8>(&in[kCountAt]);
+  h.max_nodes = Take<8>(&in[kNodesAt]);
+  h.max_seconds = std::bit_cast<double>(Take<8>(&in[kSecondsAt]));
+  h.max_memory_mib = Take<8>(&in[kMemoryAt]);
   const auto* version = reinterpret_cast<const char*>(&in[kVersionAt]);
   h.version.assign(version, strnlen(version, kVersionBytes));
   const bool printable =
@@ -149,10 +152,10 @@ std::string Mismatch(const VerdictHeader& a, const VerdictHeader& b) {
   return "";
 }
 
-SeedSpan Shard(std::uint64_t count, std::uint64_t i, std::uint64_t k) {
-  const std::uint64_t base = count / k;
-  const std::uint64_t longer = count % k;  // the first `longer` parts hold one seed more
-  const std::uint64_t before = i - 1;
+SeedSpan Shard(std::uint64_t count, ShardIndex part) {
+  const std::uint64_t base = count / part.k;
+  const std::uint64_t longer = count % part.k;  // the first `longer` parts hold one seed more
+  const std::uint64_t before = part.i - 1;
   return {before * base + std::min(before, longer), base + (before < longer ? 1 : 0)};
 }
 

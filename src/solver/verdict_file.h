@@ -48,13 +48,18 @@ std::string Mismatch(const VerdictHeader& a, const VerdictHeader& b);
 // The limits in words: "at most 60 nodes and 1 s a deal, 1024 MiB of memory".
 std::string LimitsText(const VerdictHeader& header);
 
-// The i-th (1..k) of k contiguous parts of `count` seeds: its first seed's offset and its length. Lengths
+// Part i (1..k) of k.
+struct ShardIndex {
+  std::uint64_t i = 1;
+  std::uint64_t k = 1;
+};
+// The part of `count` seeds cut into k contiguous parts: its first seed's offset and its length. Lengths
 // differ by at most one, the longer parts first; k must not exceed count.
 struct SeedSpan {
   std::uint64_t offset = 0;
   std::uint64_t count = 0;
 };
-SeedSpan Shard(std::uint64_t count, std::uint64_t i, std::uint64_t k);
+SeedSpan Shard(std::uint64_t count, ShardIndex part);
 
 // The verdicts of a range, held in memory (a quarter byte per seed: 1 GiB for all 2^32 seeds) and tied to
 // the file they were read from or saved to.

@@ -5,17 +5,17 @@
 
 namespace vantrel {
 
-std::string CurrentStreakText(int streak_kind, int streak_count) {
+std::string CurrentStreakText(const Results& results) {
   //: The current streak, under "Current": games won in a row
-  if (streak_kind == kStreakWins)
-    return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n win(s)"), streak_count);
+  if (results.streak_kind == kStreakWins)
+    return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n win(s)"), results.streak_count);
   //: The current streak, under "Current": games lost in a row
-  return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n loss(es)"), streak_count);
+  return platform::TrPlural(VANTREL_PLURAL("Statistics", "%n loss(es)"), results.streak_count);
 }
 
 StatsTexts MakeStatsTexts(const Results& r) {
   return {std::to_string(r.wins), std::to_string(r.losses), std::to_string(r.win_streak),
-          std::to_string(r.lose_streak), CurrentStreakText(r.streak_kind, r.streak_count)};
+          std::to_string(r.lose_streak), CurrentStreakText(r)};
 }
 
 }  // namespace vantrel

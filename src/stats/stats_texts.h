@@ -8,8 +8,9 @@
 
 namespace vantrel {
 
-// "0 wins", "1 win", "4 wins", "1 loss", "3 losses": the count and the kind, plural unless the count is 1.
-std::string CurrentStreakText(int streak_kind, int streak_count);
+// The current streak: "0 wins", "1 win", "4 wins", "1 loss", "3 losses": the count and the kind, plural
+// unless the count is 1.
+std::string CurrentStreakText(const Results& results);
 
 // The counters in decimal, a minus sign for negative values, no grouping.
 StatsTexts MakeStatsTexts(const Results& results);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <future>
 #include <optional>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -20,13 +21,13 @@
 namespace vantrel {
 namespace {
 
-[[noreturn]] void Fail(const QString& path, const QString& reason) {
+[[noreturn]] void Fail(const QString& path, const std::string& reason) {
   const QFileInfo info(path);
   throw Error(
       QStringLiteral("Cannot read the card picture \"%1\" in the folder \"%2\": %3.\n"
                      "Put the game's card pictures (Windows bitmaps of 71 x 96 pixels) into that folder "
                      "and start the game again.")
-          .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), reason)
+          .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), QString::fromStdString(reason))
           .toStdString());
 }
 
@@ -34,7 +35,7 @@ namespace {
 QImage Decode(const QString& path, const QByteArray& data) {
   const DecodedBitmap decoded =
       DecodeCardBitmap(std::span(reinterpret_cast<const unsigned char*>(data.constData()), data.size()));
-  if (!decoded.refusal.empty()) Fail(path, QString::fromStdString(decoded.refusal));
+  if (!decoded.refusal.empty()) Fail(path, decoded.refusal);
   QImage image(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < kCardHeight; ++y) {
     std::copy_n(decoded.pixels.begin() + static_cast<std::ptrdiff_t>(y) * kCardWidth, kCardWidth,
@@ -123,17 +124,16 @@ QImage ReadCardBitmap(const QString& path) {
   QString why;
   // Never more than a card picture can be.
   const std::optional<QByteArray> read = ReadOrdinaryFile(path, static_cast<qint64>(kLargestCardFile), why);
-  if (!read) Fail(path, why);
+  if (!read) Fail(path, why.toStdString());
   const QByteArray& data = *read;
-  if (data.isEmpty()) Fail(path, QStringLiteral("the file is empty"));
+  if (data.isEmpty()) Fail(path, "the file is empty");
   if (static_cast<std::size_t>(data.size()) > kLargestCardFile) {
     // A picture of another size says so; anything else is too long to be a card picture.
     const DecodedBitmap header = DecodeCardBitmap(std::span(
         reinterpret_cast<const unsigned char*>(data.constData()), static_cast<std::size_t>(data.size())));
-    if (header.refusal.find(" pixels, not ") != std::string::npos)
-      Fail(path, QString::fromStdString(header.refusal));
-    Fail(path, QStringLiteral("the file is longer than a picture of 71 x 96 pixels can be (%1 bytes at most)")
-                   .arg(kLargestCardFile));
+    if (header.refusal.find(" pixels, not ") != std::string::npos) Fail(path, header.refusal);
+    Fail(path, "the file is longer than a picture of 71 x 96 pixels can be (" +
+                   std::to_string(kLargestCardFile) + " bytes at most)");
   }
   return Decode(path, data);
 }

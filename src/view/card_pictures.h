@@ -34,6 +34,12 @@ QImage ReadCardBitmap(const QString& path);
 // read again there. Call it once, before the application object.
 void PrefetchCardPictures(const QDir& working_folder);
 
+// A screen's device pixels per pixel of the table (Qt's device pixel ratio): which art a picture is drawn
+// from.
+struct PixelRatio {
+  double value = 1;
+};
+
 class CardPictures {
  public:
   // Reads the 52 faces and the back (picture indices 0..52), then the outline, from the CARDS folder under
@@ -44,14 +50,14 @@ class CardPictures {
   const QPixmap& Picture(int index) const { return pictures_[static_cast<std::size_t>(index)]; }
   const QPixmap& Outline() const { return outline_; }
 
-  // The same for a screen of `ratio` device pixels per pixel of the table (sharp_pictures.cpp): the bitmap
-  // at 1 and below; above, the game's own art drawn for such screens where it was drawn from the very bitmap
-  // read, else the bitmap, which the screen enlarges.
-  const QPixmap& Picture(int index, double ratio) const;
-  const QPixmap& Outline(double ratio) const;
-  // Starts reading, on a worker, the pictures for a screen of `ratio`, so they are ready when first drawn.
-  // The view calls it as it paints the still empty table: the reading then never delays the window.
-  void Prepare(double ratio) const;
+  // The same for a screen of that ratio (sharp_pictures.cpp): the bitmap at 1 and below; above, the game's
+  // own art drawn for such screens where it was drawn from the very bitmap read, else the bitmap, which the
+  // screen enlarges.
+  const QPixmap& Picture(int index, PixelRatio ratio) const;
+  const QPixmap& Outline(PixelRatio ratio) const;
+  // Starts reading, on a worker, the pictures for a screen of that ratio, so they are ready when first
+  // drawn. The view calls it as it paints the still empty table: the reading then never delays the window.
+  void Prepare(PixelRatio ratio) const;
 
  private:
   // The set of one scale, its reading started when first asked for.

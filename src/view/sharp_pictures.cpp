@@ -82,8 +82,8 @@ const QPixmap& SharpPictures::Picture(std::size_t index) {
 
 // CardPictures' side: which picture a screen is drawn from.
 
-void CardPictures::Prepare(double ratio) const {
-  if (ratio > 1) SharpSet(SharpScaleFor(ratio));
+void CardPictures::Prepare(PixelRatio ratio) const {
+  if (ratio.value > 1) SharpSet(SharpScaleFor(ratio.value));
 }
 
 SharpPictures& CardPictures::SharpSet(double scale) const {
@@ -103,13 +103,13 @@ const QPixmap& CardPictures::Sharpest(std::size_t index, const QPixmap& bitmap, 
   return sharp.isNull() ? bitmap : sharp;
 }
 
-const QPixmap& CardPictures::Picture(int index, double ratio) const {
+const QPixmap& CardPictures::Picture(int index, PixelRatio ratio) const {
   const auto i = static_cast<std::size_t>(index);
-  return Sharpest(i, pictures_[i], ratio);
+  return Sharpest(i, pictures_[i], ratio.value);
 }
 
-const QPixmap& CardPictures::Outline(double ratio) const {
-  return Sharpest(pictures_.size(), outline_, ratio);
+const QPixmap& CardPictures::Outline(PixelRatio ratio) const {
+  return Sharpest(pictures_.size(), outline_, ratio.value);
 }
 
 }  // namespace vantrel

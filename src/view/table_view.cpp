@@ -116,7 +116,7 @@ void TableView::paintEvent(QPaintEvent* event) {
   // the table is scaled down here, the bitmaps smoothly.
   if (ratio < 1) painter.scale(ratio, ratio);
   painter.fillRect(event->rect(), QColor(kTableGreen));
-  pictures_.Prepare(ratio);
+  pictures_.Prepare(PixelRatio{ratio});
   // A screen between the scales the art is drawn at shrinks the next larger pictures smoothly.
   if (ratio != 1 && (ratio < 1 || SharpScaleFor(ratio) != ratio)) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -129,7 +129,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (!region.intersects(rect)) continue;
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
-    painter.drawPixmap(rect.topLeft(), pictures_.Picture(card.picture, ratio));
+    painter.drawPixmap(rect.topLeft(), pictures_.Picture(card.picture, PixelRatio{ratio}));
   }
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
@@ -184,7 +184,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
   const int slot = layout_.SlotAt(table_, pos.x(), pos.y());
   if (!IsCardSlot(slot)) return;  // the bare table and the blank spots answer no press
   if (event->button() == Qt::LeftButton) {
-    if (!dragging()) StartDrag(slot, pos, event->globalPosition().toPoint());
+    if (!dragging()) StartDrag(slot, *event);
     return;
   }
   if (dragging()) return;
@@ -225,9 +225,9 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
-void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
+void TableView::StartDrag(int slot, const QMouseEvent& press) {
   drag_source_ = slot;
-  press_pos_ = pos;
+  press_pos_ = press.position().toPoint();
   Run([&] { interaction_.StartDrag(slot); });
   ghost_.assign(1, slot);
   for (int rider : table_.CardsAbove(slot)) ghost_.push_back(rider);
@@ -250,9 +250,11 @@ void TableView::StartDrag(int slot, const QPoint& pos, const QPoint& global) {
   for (int s : order) {
     const Card card = table_.card(s);
     if (!ShowsPicture(card, table_.images[s])) continue;
-    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(), pictures_.Picture(card.picture, ratio));
+    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(),
+                       pictures_.Picture(card.picture, PixelRatio{ratio}));
   }
-  QGuiApplication::setOverrideCursor(platform::CursorTable::Screen().Get(DragCursorAt(global)));
+  QGuiApplication::setOverrideCursor(
+      platform::CursorTable::Screen().Get(DragCursorAt(press.globalPosition().toPoint())));
 }
 
 void TableView::EndDragWithoutDrop() {

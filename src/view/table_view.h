@@ -89,7 +89,8 @@ class TableView : public QWidget {
   // The region, grown where the screen's scale is fractional, so that every picture touching its pixels
   // counts as touching it.
   QRegion ScreenRounded(const QRegion& region) const;
-  void StartDrag(int slot, const QPoint& pos, const QPoint& global);
+  // A left-button press on the card of `slot` begins a drag.
+  void StartDrag(int slot, const QMouseEvent& press);
   void EndDrag(const QPoint& global);
   void CancelDrag();
   void MoveGhost(const QPoint& pos);

@@ -165,7 +165,7 @@ TEST(StartUp, NoPipeBlocksTheGameAndSigtermEndsItAtEveryStage) {
               0);
     const QString config_home = c.prepare(cards, QDir(home.path()));
     Game game(folder.path(), kClock, config_home, {}, c.scale);
-    const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+    const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
     ASSERT_NE(window, 0u);
     EXPECT_EQ(WindowGeometry(window).width() > 600, c.table_shows);
     if (c.table_shows) {

@@ -119,10 +119,11 @@ TEST_F(KeyboardOnScreen, AWholeDealIsWonWithKeyPressesOnly) {
   EXPECT_GT(compared, line.drops.size() / 2) << "too few drops seen on screen";
   std::printf("%zu of %zu drops compared on screen\n", compared, line.drops.size());
   ASSERT_EQ(model_->host.messages, std::vector<std::string>{"You Win!"});
-  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 10000, window_);
+  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_);
   ASSERT_NE(box, 0u) << "no \"You Win!\" box";
   Key(QStringLiteral("Return"), box);
-  ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the box stayed";
+  ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_))
+      << "the box stayed";
   // A mouse press takes the frame away: the screen shows the won table exactly.
   const QPoint bare = OnScreen(QPoint(620, 250));
   XDoTool({QStringLiteral("mousemove"), QString::number(bare.x()), QString::number(bare.y()),

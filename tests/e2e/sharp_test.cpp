@@ -137,8 +137,8 @@ TEST_F(SharpOnScreen, TheTableTheDraggedGroupAndTheHandAreDrawnForTheScale) {
   QImage expected = Expected();
   {
     // The card lies uppermost, so it is the whole group.
-    const QImage group = CardPicture(model_->table.card(slot).picture, kScale)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage group =
+        CardPicture(model_->table.card(slot), kScale).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&expected);
     painter.setOpacity(0.7);
     painter.drawImage((place.topLeft() + offset) * kScale, group);
@@ -177,7 +177,7 @@ TEST(SmallScales, TheTableIsDrawnScaledDownInItsPlaces) {
   for (const double scale : {0.5, 0.75}) {
     SCOPED_TRACE(scale);
     Game game(GameDir(), kClock, QString(), {}, scale);
-    const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+    const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
     ASSERT_NE(window, 0u);
     XDoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
     XDoTool({QStringLiteral("key"), QStringLiteral("F2")});

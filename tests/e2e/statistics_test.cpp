@@ -134,10 +134,11 @@ class StatisticsOnScreen : public TableOnScreen {
     ASSERT_NO_FATAL_FAILURE(Deal());
     ASSERT_NO_FATAL_FAILURE(Play(line.drops));
     ASSERT_EQ(model_->host.messages, std::vector<std::string>{"You Win!"});
-    const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 10000, window_);
+    const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_);
     ASSERT_NE(box, 0u) << "no \"You Win!\" box";
     Key(QStringLiteral("Return"), box);
-    ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the box stayed";
+    ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_))
+        << "the box stayed";
     ASSERT_EQ(WaitForModel("won"), 0);
   }
 
@@ -145,7 +146,7 @@ class StatisticsOnScreen : public TableOnScreen {
   unsigned long ShowStatistics(const StatsTexts& texts, const char* what) {
     const QImage expected = DrawnDialog(texts);
     Key(QStringLiteral("F4"));
-    const unsigned long dialog = WaitForWindow(QStringLiteral("Game Statistics"), 10000);
+    const unsigned long dialog = WaitForWindow(QStringLiteral("Game Statistics"), std::chrono::seconds(10));
     EXPECT_NE(dialog, 0u) << "F4 showed no statistics";
     if (dialog == 0) return 0;
     const QRect place = WindowGeometry(dialog);
@@ -175,20 +176,23 @@ class StatisticsOnScreen : public TableOnScreen {
   // Enter in the dialog: OK, which closes it.
   void CloseWithOk(unsigned long dialog) {
     Key(QStringLiteral("Return"), dialog);
-    EXPECT_TRUE(WaitForNoWindow(QStringLiteral("Game Statistics"), 10000)) << "Enter left the dialog open";
+    EXPECT_TRUE(WaitForNoWindow(QStringLiteral("Game Statistics"), std::chrono::seconds(10)))
+        << "Enter left the dialog open";
   }
 
   // Presses `key` in `window` (the main window by default), which must bring a question; answers it with
   // `answer` ("y" or "n") and waits until it has gone.
   void AnswerQuestion(const QString& key, const QString& answer, const char* what, unsigned long window = 0) {
     Key(key, window);
-    const unsigned long question = WaitForWindow(QStringLiteral("Vantrel"), 10000, window_);
+    const unsigned long question =
+        WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_);
     ASSERT_NE(question, 0u) << key.toStdString() << " asked nothing";
     EXPECT_FALSE(WindowShown(QStringLiteral("Game Statistics"))) << "the dialog closes before the question";
     QThread::msleep(100);  // painted, for the picture
     KeepShot(Screenshot(WindowGeometry(question)), what);
     Key(answer, question);
-    ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), 10000, window_)) << "the question stayed";
+    ASSERT_TRUE(WaitForNoWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_))
+        << "the question stayed";
   }
 
   QTemporaryDir home_;
@@ -280,10 +284,10 @@ TEST_F(StatisticsOnScreen, EachTerminationSignalSavesTheResultsAsTheCloseBoxDoes
     ++losses;
     if (c.open == std::string("F4")) {
       Key(QStringLiteral("F4"));
-      ASSERT_NE(WaitForWindow(QStringLiteral("Game Statistics"), 10000), 0u);
+      ASSERT_NE(WaitForWindow(QStringLiteral("Game Statistics"), std::chrono::seconds(10)), 0u);
     } else if (c.open == std::string("F2")) {
       Key(QStringLiteral("F2"));  // the new-game question stays unanswered: nothing more is lost
-      ASSERT_NE(WaitForWindow(QStringLiteral("Vantrel"), 10000, window_), 0u);
+      ASSERT_NE(WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(10), window_), 0u);
     }
     ASSERT_EQ(::kill(static_cast<pid_t>(game_->process().processId()), c.signal), 0);
     ASSERT_NO_FATAL_FAILURE(ExpectGameEnds());

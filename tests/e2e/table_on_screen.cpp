@@ -21,10 +21,10 @@ namespace {
 const QRgb kGreen = qRgb(0, 128, 0);
 const QRgb kTransparent = qRgb(128, 64, 128);
 
-int Differences(const QImage& a, const QImage& b, int width, int height, const QRegion& ignored, int scale) {
+int Differences(const QImage& a, const QImage& b, QSize compared, const QRegion& ignored, int scale) {
   int count = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
+  for (int y = 0; y < compared.height(); ++y) {
+    for (int x = 0; x < compared.width(); ++x) {
       if (a.pixel(x, y) != b.pixel(x, y) && !ignored.contains(QPoint(x / scale, y / scale))) ++count;
     }
   }
@@ -97,12 +97,12 @@ bool WinsInTheCore(const WinningLine& line) {
   return check.host.messages == std::vector<std::string>{"You Win!"};
 }
 
-const QImage& CardPicture(int picture, int scale, const QString& cards, const std::set<int>& enlarged) {
+const QImage& CardPicture(const Card& card, int scale, const QString& cards, const std::set<int>& enlarged) {
   const QString folder = cards.isEmpty() ? QDir(GameDir()).filePath(QStringLiteral("CARDS")) : cards;
   static std::map<std::tuple<int, QString, std::set<int>>, std::vector<QImage>> loaded;
   std::vector<QImage>& pictures = loaded[{scale, folder, enlarged}];
   if (pictures.empty()) pictures = Pictures(scale, folder, enlarged);
-  return pictures[static_cast<std::size_t>(picture)];
+  return pictures[static_cast<std::size_t>(card.picture)];
 }
 
 SlotPlace PlaceOf(const Table& table, int slot) { return Layout().PlaceOf(table, slot); }
@@ -115,7 +115,7 @@ QImage Render(const Table& table, int scale, const QString& cards, const std::se
     const SlotPlace place = PlaceOf(table, slot);
     const Image& im = table.images[slot];
     if (!im.visible || card.picture < 0) continue;
-    const QImage& picture = CardPicture(card.picture, scale, cards, enlarged);
+    const QImage& picture = CardPicture(card, scale, cards, enlarged);
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const QRgb pixel = picture.pixel(x, y);
@@ -182,7 +182,7 @@ void TableOnScreen::StartGame(unsigned clock, const QString& config_home, const 
   model_ = std::make_unique<Model>(clock);
   const QString folder = launch.folder.isEmpty() ? GameDir() : launch.folder;
   game_ = std::make_unique<Game>(folder, clock, config_home, launch.command, launch.scale);
-  window_ = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+  window_ = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
   ASSERT_NE(window_, 0u) << "the game's window did not appear";
   const QRect frame = WindowGeometry(window_);
   // No frame under a bare X server: the window is its client area.
@@ -222,8 +222,8 @@ int TableOnScreen::WaitForScreen(const QImage& expected, const char* what, int w
   QImage shot;
   for (int tries = 0; tries < 100; ++tries) {
     shot = TableShot();
-    differences = Differences(shot, expected, width * launch_.scale, kComparedHeight * launch_.scale, ignored,
-                              launch_.scale);
+    differences =
+        Differences(shot, expected, QSize(width, kComparedHeight) * launch_.scale, ignored, launch_.scale);
     if (differences == 0) break;
     QThread::msleep(50);
   }

@@ -58,8 +58,8 @@ bool WinsInTheCore(const WinningLine& line);
 // picture indices in `enlarged`, whose bitmaps are doubled.
 QImage Render(const Table& table, int scale = 1, const QString& cards = QString(),
               const std::set<int>& enlarged = {});
-// One of the pictures Render draws from (picture index 0..52), transparent (alpha 0) around the card.
-const QImage& CardPicture(int picture, int scale = 1, const QString& cards = QString(),
+// The picture a card shows, as Render draws it: transparent (alpha 0) around the card.
+const QImage& CardPicture(const Card& card, int scale = 1, const QString& cards = QString(),
                           const std::set<int>& enlarged = {});
 // A point on the part of the slot's image that shows on top (the strip of a covered card): the middle of
 // the strip for a covered card, of the whole card otherwise.

@@ -55,21 +55,22 @@ unsigned long FindWindow(const QString& title, unsigned long other_than) {
 
 }  // namespace
 
-unsigned long WaitForWindow(const QString& title, int timeout_ms, unsigned long other_than) {
+unsigned long WaitForWindow(const QString& title, std::chrono::milliseconds timeout,
+                            unsigned long other_than) {
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < timeout_ms) {
+  while (clock.elapsed() < timeout.count()) {
     if (const unsigned long window = FindWindow(title, other_than)) return window;
     QThread::msleep(50);
   }
   return 0;
 }
 
-bool WaitForNoWindow(const QString& title, int timeout_ms, unsigned long other_than) {
+bool WaitForNoWindow(const QString& title, std::chrono::milliseconds timeout, unsigned long other_than) {
   QElapsedTimer clock;
   clock.start();
   while (FindWindow(title, other_than) != 0) {
-    if (clock.elapsed() >= timeout_ms) return false;
+    if (clock.elapsed() >= timeout.count()) return false;
     QThread::msleep(50);
   }
   return true;
@@ -138,7 +139,7 @@ Game::~Game() {
 }
 
 QString AnswerStartUpError(Game& game, const std::function<void(const QRect& box)>& before_answer) {
-  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), 15000);
+  const unsigned long box = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
   EXPECT_NE(box, 0u) << "no error box appeared";
   if (box == 0) return {};
   const QRect place = WindowGeometry(box);

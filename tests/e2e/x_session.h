@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <chrono>
 #include <functional>
 
 namespace vantrel::e2e {
@@ -19,11 +20,12 @@ QString XDoTool(const QStringList& args);
 // The screen as it is now, or the part `rect` of it.
 QImage Screenshot(const QRect& rect = QRect());
 // The id of a visible top-level window titled exactly `title` other than `other_than`, waiting up to
-// `timeout_ms`; 0 if none came.
-unsigned long WaitForWindow(const QString& title, int timeout_ms, unsigned long other_than = 0);
-// Waits up to `timeout_ms` until no visible top-level window other than `other_than` is titled exactly
+// `timeout`; 0 if none came.
+unsigned long WaitForWindow(const QString& title, std::chrono::milliseconds timeout,
+                            unsigned long other_than = 0);
+// Waits up to `timeout` until no visible top-level window other than `other_than` is titled exactly
 // `title`; false if one stayed.
-bool WaitForNoWindow(const QString& title, int timeout_ms, unsigned long other_than = 0);
+bool WaitForNoWindow(const QString& title, std::chrono::milliseconds timeout, unsigned long other_than = 0);
 // Whether a visible top-level window titled exactly `title` other than `other_than` is there now.
 bool WindowShown(const QString& title, unsigned long other_than = 0);
 // Asks the window to close as a window manager does for its close box, Alt+F4 or the system menu: the

@@ -26,6 +26,18 @@ struct CliRun {
   int status = -1;
   std::string out;
   std::string err;
+
+  // The raw text of a top-level field of the flat JSON object printed: a number, a string with its quotes,
+  // or an array.
+  std::string Field(const std::string& key) const {
+    const std::string marker = "\"" + key + "\": ";
+    const std::size_t at = out.find(marker);
+    if (at == std::string::npos) return "";
+    const std::size_t start = at + marker.size();
+    const std::size_t end = out[start] == '[' ? out.find(']', start) + 1 : out.find_first_of(",}", start);
+    return out.substr(start, end - start);
+  }
+  long long Number(const std::string& key) const { return std::stoll(Field(key)); }
 };
 
 // Runs the command line tool with the arguments (already quoted for the shell).
@@ -51,18 +63,6 @@ CliRun Cli(const std::string& args, const std::string& prefix = "") {
   return run;
 }
 
-// The raw text of a top-level field of a flat JSON object: a number, a string with its quotes, or an array.
-std::string Field(const std::string& json, const std::string& key) {
-  const std::string marker = "\"" + key + "\": ";
-  const std::size_t at = json.find(marker);
-  if (at == std::string::npos) return "";
-  const std::size_t start = at + marker.size();
-  const std::size_t end = json[start] == '[' ? json.find(']', start) + 1 : json.find_first_of(",}", start);
-  return json.substr(start, end - start);
-}
-
-long long Number(const std::string& json, const std::string& key) { return std::stoll(Field(json, key)); }
-
 std::vector<std::string> Lines(const std::string& path) {
   std::ifstream in(path);
   std::vector<std::string> lines;
@@ -73,11 +73,11 @@ std::vector<std::string> Lines(const std::string& path) {
 TEST(Cli, SolvePrintsMovesThatPlayAccepts) {
   const CliRun won = Cli("solve 1700000004");
   ASSERT_EQ(won.status, 0) << won.err;
-  EXPECT_EQ(Field(won.out, "seed"), "1700000004");
-  EXPECT_EQ(Field(won.out, "verdict"), "\"winnable\"");
-  EXPECT_GT(Number(won.out, "nodes"), 0);
-  EXPECT_GE(std::stod(Field(won.out, "seconds")), 0.0);
-  std::string moves = Field(won.out, "moves");
+  EXPECT_EQ(won.Field("seed"), "1700000004");
+  EXPECT_EQ(won.Field("verdict"), "\"winnable\"");
+  EXPECT_GT(won.Number("nodes"), 0);
+  EXPECT_GE(std::stod(won.Field("seconds")), 0.0);
+  std::string moves = won.Field("moves");
   std::string actions;
   const std::regex drop("\"([0-9]+>[0-9]+)\"");
   int count = 0;
@@ -87,18 +87,18 @@ TEST(Cli, SolvePrintsMovesThatPlayAccepts) {
   ASSERT_GT(count, 20);
   const CliRun play = Cli("play 1700000004" + actions);
   ASSERT_EQ(play.status, 0) << play.err;
-  EXPECT_EQ(Field(play.out, "messages"), "[\"You Win!\"]");
-  EXPECT_EQ(Field(play.out, "game_state"), "2");
+  EXPECT_EQ(play.Field("messages"), "[\"You Win!\"]");
+  EXPECT_EQ(play.Field("game_state"), "2");
 
   const CliRun lost = Cli("solve 1700000000");
   ASSERT_EQ(lost.status, 0);
-  EXPECT_EQ(Field(lost.out, "verdict"), "\"unwinnable\"");
-  EXPECT_EQ(Field(lost.out, "moves"), "[]");
+  EXPECT_EQ(lost.Field("verdict"), "\"unwinnable\"");
+  EXPECT_EQ(lost.Field("moves"), "[]");
 
   const CliRun cut = Cli("solve 1700260619 --max-nodes 10 --max-seconds 5 --max-memory 16");
   ASSERT_EQ(cut.status, 0);
-  EXPECT_EQ(Field(cut.out, "verdict"), "\"unknown\"");
-  EXPECT_LE(Number(cut.out, "nodes"), 10);
+  EXPECT_EQ(cut.Field("verdict"), "\"unknown\"");
+  EXPECT_LE(cut.Number("nodes"), 10);
 }
 
 TEST(Cli, MalformedArgumentsAreNamed) {
@@ -159,13 +159,13 @@ TEST(Cli, SurveyCountsAddUpAndResumes) {
   std::filesystem::remove(csv);
   const CliRun full = Cli("survey --from 1700000000 --count 60 --jobs 2 --csv '" + csv + "'");
   ASSERT_EQ(full.status, 0) << full.err;
-  EXPECT_EQ(Number(full.out, "from"), 1700000000);
-  EXPECT_EQ(Number(full.out, "count"), 60);
-  const long long winnable = Number(full.out, "winnable");
-  EXPECT_EQ(winnable + Number(full.out, "unwinnable") + Number(full.out, "unknown"), 60);
-  EXPECT_NEAR(std::stod(Field(full.out, "winnable_rate")), static_cast<double>(winnable) / 60, 1e-5);
-  EXPECT_EQ(Field(full.out, "ci95").front(), '[');
-  EXPECT_GT(std::stod(Field(full.out, "deals_per_second")), 0.0);
+  EXPECT_EQ(full.Number("from"), 1700000000);
+  EXPECT_EQ(full.Number("count"), 60);
+  const long long winnable = full.Number("winnable");
+  EXPECT_EQ(winnable + full.Number("unwinnable") + full.Number("unknown"), 60);
+  EXPECT_NEAR(std::stod(full.Field("winnable_rate")), static_cast<double>(winnable) / 60, 1e-5);
+  EXPECT_EQ(full.Field("ci95").front(), '[');
+  EXPECT_GT(std::stod(full.Field("deals_per_second")), 0.0);
 
   const std::vector<std::string> lines = Lines(csv);
   ASSERT_EQ(lines.size(), 61u);
@@ -191,8 +191,8 @@ TEST(Cli, SurveyCountsAddUpAndResumes) {
   }
   const CliRun resumed = Cli("survey --from 1700000000 --count 60 --jobs 2 --csv '" + csv + "' --resume");
   ASSERT_EQ(resumed.status, 0) << resumed.err;
-  EXPECT_EQ(Number(resumed.out, "count"), 60);
-  EXPECT_EQ(Number(resumed.out, "winnable"), winnable);
+  EXPECT_EQ(resumed.Number("count"), 60);
+  EXPECT_EQ(resumed.Number("winnable"), winnable);
   std::vector<std::string> after = Lines(csv);
   ASSERT_EQ(after.size(), 61u);
   std::set<std::string> seeds;
@@ -224,7 +224,7 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
       "survey --from 1700000000 --count 10001 --max-nodes 60 --max-seconds 86400 --jobs 2 ";
   const CliRun whole = Cli(survey + "--csv '" + dir + "whole.csv' --verdicts '" + dir + "whole'");
   ASSERT_EQ(whole.status, 0) << whole.err;
-  ASSERT_GT(Number(whole.out, "unknown"), 0);
+  ASSERT_GT(whole.Number("unknown"), 0);
   for (int i = 1; i <= 3; ++i) {
     const std::string name = dir + std::to_string(i);
     const CliRun part = Cli(survey + "--shard " + std::to_string(i) + "/3 --verdicts '" + name + "'");
@@ -241,7 +241,7 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
   ASSERT_EQ(merged.status, 0) << merged.err;
   EXPECT_EQ(read(dir + "merged"), read(dir + "whole"));
   for (const char* key : {"from", "count", "winnable", "unwinnable", "unknown", "winnable_rate", "ci95"}) {
-    EXPECT_EQ(Field(merged.out, key), Field(whole.out, key)) << key;
+    EXPECT_EQ(merged.Field(key), whole.Field(key)) << key;
   }
 
   // census-stats against the CSV: the longest run of unwinnable seeds and the unknown ones.
@@ -262,7 +262,7 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
   }
   const CliRun stats = Cli("census-stats '" + dir + "merged' --unknown-out '" + dir + "unknown.txt'");
   ASSERT_EQ(stats.status, 0) << stats.err;
-  EXPECT_EQ(Number(stats.out, "undecided"), 0);
+  EXPECT_EQ(stats.Number("undecided"), 0);
   EXPECT_EQ(stats.out.substr(stats.out.find("\"longest_unwinnable_run\"")),
             "\"longest_unwinnable_run\": {\"from\": " + std::to_string(longest_from) + ", \"length\": " +
                 std::to_string(longest) + "}, \"unknown_seeds\": [" + unknown_list + "]}\n");
@@ -279,7 +279,7 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
   EXPECT_FALSE(std::filesystem::exists(dir + "merged"));
   const CliRun gap_allowed = merge("--allow-gaps '" + dir + "1' '" + dir + "3'");
   ASSERT_EQ(gap_allowed.status, 0) << gap_allowed.err;
-  EXPECT_EQ(Number(Cli("census-stats '" + dir + "merged'").out, "undecided"), 3334);
+  EXPECT_EQ(Cli("census-stats '" + dir + "merged'").Number("undecided"), 3334);
   std::filesystem::remove(dir + "merged");
   const CliRun limits = Cli(survey + "--shard 2/3 --max-nodes 61 --verdicts '" + dir + "2b'");
   ASSERT_EQ(limits.status, 0) << limits.err;
@@ -312,8 +312,8 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
   const CliRun resumed = Cli(survey + "--verdicts '" + dir + "whole' --resume");
   ASSERT_EQ(resumed.status, 0) << resumed.err;
   EXPECT_EQ(read(dir + "whole"), complete);
-  EXPECT_EQ(Field(resumed.out, "ci95"), Field(whole.out, "ci95"));
-  EXPECT_EQ(Number(resumed.out, "count"), 10001);
+  EXPECT_EQ(resumed.Field("ci95"), whole.Field("ci95"));
+  EXPECT_EQ(resumed.Number("count"), 10001);
 
   forget(2000, 3000);
   {
@@ -429,11 +429,10 @@ TEST(Cli, InterruptedSurveyPrintsTheSummarySoFar) {
     const CliRun run = Cli("survey --from 1000000000 --count 100000000 --jobs 2 --csv '" + csv + "'",
                            std::string("timeout --preserve-status -s ") + signal + " 1.5 ");
     EXPECT_EQ(run.status, 130) << run.err;
-    const long long count = Number(run.out, "count");
+    const long long count = run.Number("count");
     EXPECT_GT(count, 0);
     EXPECT_LT(count, 100000000);
-    EXPECT_EQ(Number(run.out, "winnable") + Number(run.out, "unwinnable") + Number(run.out, "unknown"),
-              count);
+    EXPECT_EQ(run.Number("winnable") + run.Number("unwinnable") + run.Number("unknown"), count);
     EXPECT_EQ(static_cast<long long>(Lines(csv).size()), count + 1);
     EXPECT_NE(run.err.find("interrupted"), std::string::npos);
     std::filesystem::remove(csv);

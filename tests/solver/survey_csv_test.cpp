@@ -16,11 +16,17 @@
 namespace vantrel::solver {
 namespace {
 
-std::string Write(const std::string& name, const std::string& text) {
-  std::string path = ::testing::TempDir() + name;
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-  return path;
-}
+// A file of the tests' temporary folder.
+struct TempFile {
+  std::string path;
+
+  explicit TempFile(const std::string& name) : path(::testing::TempDir() + name) {}
+  // Writes the text as the whole file; returns its path.
+  std::string Write(const std::string& text) const {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    return path;
+  }
+};
 
 std::string Read(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -37,7 +43,7 @@ TEST(SurveyCsv, LinesReadBack) {
 
   const std::string header = std::string(kSurveyCsvHeader) + "\n";
   const std::string path =
-      Write("read_back.csv", header + SurveyCsvLine(won) + "\n" + SurveyCsvLine(open) + "\n");
+      TempFile("read_back.csv").Write(header + SurveyCsvLine(won) + "\n" + SurveyCsvLine(open) + "\n");
   const std::vector<CsvRow> rows = ReadSurveyCsv(path, 1700000000, 10);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].seed, 1700000004u);
@@ -50,13 +56,13 @@ TEST(SurveyCsv, LinesReadBack) {
 TEST(SurveyCsv, CutOffLastLineIsRemoved) {
   const std::string header = std::string(kSurveyCsvHeader) + "\n";
   const std::string kept = header + "7,unwinnable,,1,0.000001\n";
-  const std::string path = Write("cut.csv", kept + "8,winn");
+  const std::string path = TempFile("cut.csv").Write(kept + "8,winn");
   const std::vector<CsvRow> rows = ReadSurveyCsv(path, 0, 10);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].seed, 7u);
   EXPECT_EQ(Read(path), kept);  // the half line is gone from the file, so appending continues cleanly
 
-  const std::string half_header = Write("half_header.csv", "seed,verd");
+  const std::string half_header = TempFile("half_header.csv").Write("seed,verd");
   EXPECT_TRUE(ReadSurveyCsv(half_header, 0, 10).empty());
   EXPECT_EQ(Read(half_header), "");
 }
@@ -81,7 +87,7 @@ TEST(SurveyCsv, ForeignLinesAreRefusedWithTheirLineNumber) {
       {header + "x,unwinnable,,1,0.1\n", "line 2: the seed"},
   };
   for (const Case& c : cases) {
-    const std::string path = Write("foreign.csv", c.text);
+    const std::string path = TempFile("foreign.csv").Write(c.text);
     try {
       ReadSurveyCsv(path, 0, 10);
       ADD_FAILURE() << "accepted: " << c.text;

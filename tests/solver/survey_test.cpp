@@ -32,12 +32,13 @@ TEST(Survey, CountsAddUpAndThreadsChangeNothing) {
     const auto skipped = [&](std::uint32_t seed) {
       return std::find(skip.begin(), skip.end(), seed) != skip.end();
     };
-    const std::uint64_t reported = RunSurvey(from, count, skipped, options, [&](DealResult&& r) {
-      ++seen[r.seed];
-      tally.Add(r.verdict);
-      EXPECT_EQ(r.verdict, expected[r.seed]) << "seed " << r.seed;
-      EXPECT_EQ(r.moves.empty(), r.verdict != Verdict::kWinnable);
-    });
+    const std::uint64_t reported =
+        RunSurvey({.from = from, .count = count}, skipped, options, [&](DealResult&& r) {
+          ++seen[r.seed];
+          tally.Add(r.verdict);
+          EXPECT_EQ(r.verdict, expected[r.seed]) << "seed " << r.seed;
+          EXPECT_EQ(r.moves.empty(), r.verdict != Verdict::kWinnable);
+        });
     EXPECT_EQ(reported, count - skip.size());
     EXPECT_EQ(seen.size(), count - skip.size());
     for (const auto& [seed, times] : seen) EXPECT_EQ(times, 1) << "seed " << seed;
@@ -55,15 +56,16 @@ TEST(Survey, StopsWhenCancelled) {
   options.jobs = 2;
   options.cancel = &cancel;
   std::size_t calls = 0;
-  const std::uint64_t reported = RunSurvey(1700000000, 100000, {}, options, [&](DealResult&&) {
-    if (++calls == 10) cancel = true;
-  });
+  const std::uint64_t reported =
+      RunSurvey({.from = 1700000000, .count = 100000}, {}, options, [&](DealResult&&) {
+        if (++calls == 10) cancel = true;
+      });
   EXPECT_EQ(reported, calls);
   EXPECT_GE(reported, 10u);
   EXPECT_LT(reported, 1000u);
 
   cancel = true;
-  EXPECT_EQ(RunSurvey(1700000000, 100000, {}, options, [](DealResult&&) {}), 0u);
+  EXPECT_EQ(RunSurvey({.from = 1700000000, .count = 100000}, {}, options, [](DealResult&&) {}), 0u);
 }
 
 TEST(Survey, MemoryIsSharedWithinTheCap) {
@@ -77,27 +79,27 @@ TEST(Survey, MemoryIsSharedWithinTheCap) {
 }
 
 TEST(Survey, WilsonInterval) {
-  const Interval half = Wilson(50, 100);
+  const Interval half = Wilson({.successes = 50, .n = 100});
   EXPECT_NEAR(half.lo, 0.403832, 1e-6);
   EXPECT_NEAR(half.hi, 0.596168, 1e-6);
-  const Interval none = Wilson(0, 10);
+  const Interval none = Wilson({.successes = 0, .n = 10});
   EXPECT_EQ(none.lo, 0.0);
   EXPECT_NEAR(none.hi, 0.277533, 1e-6);
-  const Interval all = Wilson(10, 10);
+  const Interval all = Wilson({.successes = 10, .n = 10});
   EXPECT_NEAR(all.lo, 0.722467, 1e-6);
   EXPECT_LE(all.hi, 1.0);
-  const Interval empty = Wilson(0, 0);
+  const Interval empty = Wilson({.successes = 0, .n = 0});
   EXPECT_EQ(empty.lo, 0.0);
   EXPECT_EQ(empty.hi, 1.0);
 
   // Unknown deals could go either way: the interval covers both.
   Tally tally{40, 50, 10};
   const Interval wide = WinnableInterval(tally);
-  EXPECT_NEAR(wide.lo, Wilson(40, 100).lo, 1e-12);
-  EXPECT_NEAR(wide.hi, Wilson(50, 100).hi, 1e-12);
+  EXPECT_NEAR(wide.lo, Wilson({.successes = 40, .n = 100}).lo, 1e-12);
+  EXPECT_NEAR(wide.hi, Wilson({.successes = 50, .n = 100}).hi, 1e-12);
   Tally decided{40, 60, 0};
-  EXPECT_NEAR(WinnableInterval(decided).lo, Wilson(40, 100).lo, 1e-12);
-  EXPECT_NEAR(WinnableInterval(decided).hi, Wilson(40, 100).hi, 1e-12);
+  EXPECT_NEAR(WinnableInterval(decided).lo, Wilson({.successes = 40, .n = 100}).lo, 1e-12);
+  EXPECT_NEAR(WinnableInterval(decided).hi, Wilson({.successes = 40, .n = 100}).hi, 1e-12);
 }
 
 }  // namespace

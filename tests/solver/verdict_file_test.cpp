@@ -22,9 +22,9 @@ TEST(VerdictFile, ShardsCutTheRangeIntoContiguousNearlyEqualParts) {
   for (const Case c : {Case{10001, 3}, Case{5, 5}, Case{7, 1}, Case{100000000, 96},
                        Case{std::uint64_t{1} << 32, 4096}, Case{std::uint64_t{1} << 32, 4294967295u}}) {
     const auto end = [&](std::uint64_t i) {
-      return Shard(c.count, i, c.k).offset + Shard(c.count, i, c.k).count;
+      return Shard(c.count, {.i = i, .k = c.k}).offset + Shard(c.count, {.i = i, .k = c.k}).count;
     };
-    EXPECT_EQ(Shard(c.count, 1, c.k).offset, 0u);
+    EXPECT_EQ(Shard(c.count, {.i = 1, .k = c.k}).offset, 0u);
     EXPECT_EQ(end(c.k), c.count);
     // Every part of the small cases; the first, middle and last five of the large.
     std::vector<std::uint64_t> parts;
@@ -39,8 +39,9 @@ TEST(VerdictFile, ShardsCutTheRangeIntoContiguousNearlyEqualParts) {
       add(c.k - 5, c.k);
     }
     for (const std::uint64_t i : parts) {
-      EXPECT_EQ(end(i), Shard(c.count, i + 1, c.k).offset) << c.count << " in " << c.k << ", part " << i;
-      const std::uint64_t length = Shard(c.count, i, c.k).count;
+      EXPECT_EQ(end(i), Shard(c.count, {.i = i + 1, .k = c.k}).offset)
+          << c.count << " in " << c.k << ", part " << i;
+      const std::uint64_t length = Shard(c.count, {.i = i, .k = c.k}).count;
       EXPECT_TRUE(length == c.count / c.k || length == c.count / c.k + 1) << length;
     }
   }

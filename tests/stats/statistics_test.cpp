@@ -211,7 +211,8 @@ TEST(Statistics, CurrentStreakTexts) {
        {Row{kStreakWins, 0, "0 wins"}, Row{kStreakWins, 1, "1 win"}, Row{kStreakWins, 4, "4 wins"},
         Row{kStreakLosses, 1, "1 loss"}, Row{kStreakLosses, 3, "3 losses"}, Row{kStreakLosses, 0, "0 losses"},
         Row{kStreakWins, 21, "21 wins"}}) {
-    EXPECT_EQ(CurrentStreakText(row.kind, row.count), row.text) << row.kind << " " << row.count;
+    EXPECT_EQ(CurrentStreakText({.streak_kind = row.kind, .streak_count = row.count}), row.text)
+        << row.kind << " " << row.count;
   }
   EXPECT_EQ(MakeStatsTexts(Results{-2147483647 - 1, 2147483647, kStreakWins, 1, 1000000, 0}),
             (StatsTexts{"-2147483648", "2147483647", "1000000", "0", "1 win"}));

@@ -184,7 +184,7 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
   EXPECT_EQ(view.grab().toImage(), untouched);
 
   // In a window too low for the table the scroll area brings the focused card into sight.
-  w->SetOuterSize(635, 250);
+  w->SetOuterSize({635, 250});
   QCoreApplication::processEvents();
   QScrollArea& area = w->scroll_area();
   ASSERT_GT(view.height(), area.viewport()->height());

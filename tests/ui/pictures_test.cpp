@@ -52,13 +52,18 @@ struct Folder {
   QTemporaryDir dir;
 };
 
-void ExpectNamesFileAndFolder(const std::string& message, const Folder& f, const char* file,
-                              const char* reason) {
+// What a start that stopped must name: the file, and why it cannot be read.
+struct Unreadable {
+  const char* file;
+  const char* reason;
+};
+
+void ExpectNamesFileAndFolder(const std::string& message, const Folder& f, Unreadable unreadable) {
   SCOPED_TRACE(message);
-  EXPECT_NE(message.find(std::string("\"") + file + "\""), std::string::npos);
+  EXPECT_NE(message.find(std::string("\"") + unreadable.file + "\""), std::string::npos);
   EXPECT_NE(message.find(QDir::toNativeSeparators(f.Cards().absolutePath()).toStdString()),
             std::string::npos);
-  EXPECT_NE(message.find(reason), std::string::npos);
+  EXPECT_NE(message.find(unreadable.reason), std::string::npos);
 }
 
 TEST(Pictures, TheGamesOwnPicturesAreRead) {
@@ -119,7 +124,7 @@ TEST(Pictures, UnusableFilesStopTheStartNamingTheFileAndItsFolder) {
     SCOPED_TRACE(c.name);
     Folder f;
     c.damage(f);
-    ExpectNamesFileAndFolder(f.Start(), f, c.file, c.reason);
+    ExpectNamesFileAndFolder(f.Start(), f, {.file = c.file, .reason = c.reason});
     EXPECT_EQ(MainWindowAlive(), nullptr);
   }
 }
@@ -138,13 +143,13 @@ TEST(Pictures, ReadingAheadChangesNeitherThePicturesNorTheFailure) {
   QFile::remove(damaged.File("JD.BMP"));
   PrefetchCardPictures(QDir(damaged.dir.path()));
   // The first unreadable picture in the reading order is the one named, as without reading ahead.
-  ExpectNamesFileAndFolder(damaged.Start(), damaged, "9C.BMP", "the file is cut short");
+  ExpectNamesFileAndFolder(damaged.Start(), damaged, {.file = "9C.BMP", .reason = "the file is cut short"});
 }
 
 TEST(Pictures, AMissingFolderNamesTheFirstPicture) {
   Folder f;
   ASSERT_TRUE(f.Cards().removeRecursively());
-  ExpectNamesFileAndFolder(f.Start(), f, "AS.BMP", "the file is missing");
+  ExpectNamesFileAndFolder(f.Start(), f, {.file = "AS.BMP", .reason = "the file is missing"});
 }
 
 TEST(Pictures, AnInstalledDataFolderThatCannotBeReadIsNamedWithTheReason) {
@@ -220,23 +225,24 @@ TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
   const int king = FacePicture(1, 13);
 
   // At scale 1 nothing but the bitmaps.
-  EXPECT_EQ(pictures.Picture(ace, 1).cacheKey(), pictures.Picture(ace).cacheKey());
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1}).cacheKey(), pictures.Picture(ace).cacheKey());
   // At 2 the shipped art, pixel for pixel; the player's bitmap and the one with a damaged picture stay.
-  const QPixmap& sharp = pictures.Picture(ace, 2);
+  const QPixmap& sharp = pictures.Picture(ace, PixelRatio{2});
   EXPECT_EQ(sharp.devicePixelRatio(), 2);
   EXPECT_EQ(sharp.toImage(),
             QImage(f.File("2x/AS.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-  EXPECT_EQ(pictures.Picture(seven, 2).cacheKey(), pictures.Picture(seven).cacheKey());
-  EXPECT_EQ(pictures.Picture(king, 2).cacheKey(), pictures.Picture(king).cacheKey());
+  EXPECT_EQ(pictures.Picture(seven, PixelRatio{2}).cacheKey(), pictures.Picture(seven).cacheKey());
+  EXPECT_EQ(pictures.Picture(king, PixelRatio{2}).cacheKey(), pictures.Picture(king).cacheKey());
   for (const int passed_over : {FacePicture(1, 2), FacePicture(1, 3)}) {
-    EXPECT_EQ(pictures.Picture(passed_over, 2).cacheKey(), pictures.Picture(passed_over).cacheKey());
+    EXPECT_EQ(pictures.Picture(passed_over, PixelRatio{2}).cacheKey(),
+              pictures.Picture(passed_over).cacheKey());
   }
-  EXPECT_EQ(pictures.Outline(2).devicePixelRatio(), 2);
+  EXPECT_EQ(pictures.Outline(PixelRatio{2}).devicePixelRatio(), 2);
   // A screen between two scales gets the next larger art; a fractional one its own.
-  EXPECT_EQ(pictures.Picture(ace, 1.75).cacheKey(), sharp.cacheKey());
-  EXPECT_EQ(pictures.Picture(ace, 1.25).size(), QSize(89, 120));
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1.75}).cacheKey(), sharp.cacheKey());
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1.25}).size(), QSize(89, 120));
   // Without art for a scale, the bitmap.
-  EXPECT_EQ(pictures.Picture(ace, 3).cacheKey(), pictures.Picture(ace).cacheKey());
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{3}).cacheKey(), pictures.Picture(ace).cacheKey());
 }
 
 }  // namespace

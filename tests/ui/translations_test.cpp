@@ -134,7 +134,7 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
 
   // The statistics dialog, with the widest numbers it can show.
   const StatsTexts widest{"-2147483648", "-2147483648", "-2147483648", "-2147483648",
-                          CurrentStreakText(kStreakLosses, 2147483647)};
+                          CurrentStreakText({.streak_kind = kStreakLosses, .streak_count = 2147483647})};
   WhenNextDialogOpens([](QWidget* dialog) {
     EXPECT_NE(dialog->windowTitle(), QStringLiteral("Game Statistics"));
     ExpectNothingClipped(dialog, dialog->findChild<QWidget*>(QStringLiteral("bevel"))->geometry());

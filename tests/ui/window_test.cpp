@@ -24,21 +24,21 @@ TEST(WindowArithmetic, CentringTruncatesTowardZero) {
   EXPECT_EQ(app::CentredOffset(768, 460), 154);
   EXPECT_EQ(app::CentredOffset(1024, 635), 194);  // 389 / 2
   EXPECT_EQ(app::CentredOffset(768, 801), -16);   // -33 / 2, not -17
-  EXPECT_EQ(app::MulDiv(313, 627, 627), 313);
-  EXPECT_EQ(app::MulDiv(313, 300, 627), 150);  // 149.76 rounds up
-  EXPECT_EQ(app::MulDiv(313, 92, 627), 46);    // 45.93
-  EXPECT_EQ(app::MulDiv(-5, 1, 2), -3);        // half away from zero
+  EXPECT_EQ(app::MulDiv(313, {627, 627}), 313);
+  EXPECT_EQ(app::MulDiv(313, {300, 627}), 150);  // 149.76 rounds up
+  EXPECT_EQ(app::MulDiv(313, {92, 627}), 46);    // 45.93
+  EXPECT_EQ(app::MulDiv(-5, {1, 2}), -3);        // half away from zero
 }
 
 TEST(WindowArithmetic, LabelAndButtonFollowTheirAnchors) {
   // At the design size the label lies where it was designed: 265, 376, 96 x 13.
-  const app::LabelPlace label = app::NumMovesLabelPlace(627, 414, 96, 13);
+  const app::LabelPlace label = app::NumMovesLabelPlace({627, 414}, {96, 13});
   EXPECT_EQ(label.left, 265);
   EXPECT_EQ(label.top, 376);
-  const app::LabelPlace wider = app::NumMovesLabelPlace(300, 600, 96, 13);
+  const app::LabelPlace wider = app::NumMovesLabelPlace({300, 600}, {96, 13});
   EXPECT_EQ(wider.left, 150 - 48);
   EXPECT_EQ(wider.top, 600 - 25 - 13);
-  const app::LabelPlace button = app::ShowMovesButtonPlace(627, 414);
+  const app::LabelPlace button = app::ShowMovesButtonPlace({627, 414});
   EXPECT_EQ(button.left, 528);
   EXPECT_EQ(button.top, 368);
 }
@@ -62,7 +62,7 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   w.Deal();
   const auto top = [&w](int slot) { return w->view().layout().PlaceOf(w.table(), slot).top; };
   for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(top(slot), 280);
-  w->SetOuterSize(635, 600);
+  w->SetOuterSize({635, 600});
   QCoreApplication::processEvents();
   EXPECT_EQ(w->OuterSize(), QSize(635, 600));
   for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(top(slot), 420);
@@ -75,7 +75,7 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   // A reserve card moved into a column keeps its place; the others follow. (The two of diamonds of the
   // reserve row goes onto the three of diamonds uppermost in column 2.)
   ASSERT_TRUE(w.table().PlayDrop({.moved = 49, .target = 41}));
-  w->SetOuterSize(635, 500);
+  w->SetOuterSize({635, 500});
   QCoreApplication::processEvents();
   EXPECT_EQ(top(48), 320);
   EXPECT_EQ(top(49), 105);
@@ -87,14 +87,14 @@ TEST(Window, TheButtonKeepsItsDistanceToTheScrollBarOfATallTable) {
   Window w;
   w.Deal();
   // Too low for the columns: the vertical scroll bar shows, and the button stays 8 pixels left of it.
-  w->SetOuterSize(635, 170);
+  w->SetOuterSize({635, 170});
   QCoreApplication::processEvents();
   const QScrollBar* bar = w->scroll_area().verticalScrollBar();
   ASSERT_TRUE(bar->isVisible());
   const QRect bar_place(bar->mapTo(w->centralWidget(), QPoint()), bar->size());
   EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, bar_place.left() - 8);
   // High enough again: no bar, 8 pixels from the edge.
-  w->SetOuterSize(635, 460);
+  w->SetOuterSize({635, 460});
   QCoreApplication::processEvents();
   EXPECT_FALSE(bar->isVisible());
   EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, 627 - 8);
@@ -106,7 +106,7 @@ TEST(Window, CentringUsesTheWholePrimaryScreen) {
   w->CenterOnScreen();
   EXPECT_EQ(w->pos(), QPoint(194, 154));
   // Taller than the screen: the top goes above it, rounded toward zero.
-  w->SetOuterSize(635, 801);
+  w->SetOuterSize({635, 801});
   QCoreApplication::processEvents();
   ASSERT_EQ(w->OuterSize().height(), 801);
   w->CenterOnScreen();

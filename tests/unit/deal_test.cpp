@@ -140,7 +140,7 @@ TEST(Deal, LayoutPlacesFacesBacksAndFlags) {
 
 TEST(Deal, ReserveRowFollowsTheWindowHeight) {
   for (int height : {460, 600, 195, 100}) {
-    Game g(1700000000, height);
+    Game g(1700000000, Layout(height));
     g.Deal();
     for (int i = kReserveFirst; i < kBlankFirst; ++i)
       EXPECT_EQ(g.layout.PlaceOf(g.table, i).top, height - 180);

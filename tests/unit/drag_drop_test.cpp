@@ -97,7 +97,7 @@ TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
   // At an outer height of 210 the reserve row lies at Top 30, on column 3's second row (Left 165), over its
   // face-down head. Moving the first reserve card must not turn that head over.
   for (std::uint32_t seed = 1700000000; seed < 1700001000; ++seed) {
-    Game g(seed, 210);
+    Game g(seed, Layout(210));
     g.Deal();
     Table& t = g.table;
     for (const LegalDrop& drop : t.ListLegalDrops()) {
@@ -116,7 +116,7 @@ TEST(DragDrop, AReserveCardUncoversNothingEvenWhereItOverlapsAColumn) {
 TEST(DragDrop, AColumnCardUncoversTheCardUnderItWhereAReserveCardLiesToo) {
   // At an outer height of 210 the first reserve card lies at Left 165, Top 30: exactly where column 3's
   // second card lies. Moving column 3's third card turns that second card over and leaves the reserve alone.
-  Game g(1700000000, 210);
+  Game g(1700000000, Layout(210));
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"9C"}, {"10D"}, {"JS", "5S*", "7H"}, {"8H"}}, {"QD"});

@@ -81,7 +81,7 @@ TEST(Enumeration, KingsThatOnlyChangeColumnsCountAsNoMoves) {
 
 TEST(Enumeration, AReserveKingAtTheHeadsHeightIsNoHead) {
   // At an outer height of 195 the reserve row lies at Top 15, level with the columns' heads.
-  Game g(1700000000, 195);
+  Game g(1700000000, Layout(195));
   g.Deal();
   Table& t = g.table;
   LayOut(t, {{"9D"}, {"5C"}, {"3D"}, {"2H"}, {}, {"JC"}, {"4S"}, {"7H"}}, {"KH"});

@@ -13,7 +13,7 @@ namespace {
 // Replays the deal and the prefix from scratch at every node: the table is never copied, so the count also
 // proves that replays are exact.
 long Perft(std::uint32_t seed, int height, std::vector<Drop>& prefix, int depth) {
-  Game g(seed, height);
+  Game g(seed, Layout(height));
   g.Deal();
   for (const Drop& d : prefix) g.player.DragAndDrop(d);
   const LegalDrops drops = g.table.ListLegalDrops();

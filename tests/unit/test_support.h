@@ -15,8 +15,8 @@ namespace vantrel::testing {
 
 // A table, its player and the host that records what they show.
 struct Game {
-  explicit Game(std::uint32_t now = 1700000000, int height = kDesignHeight)
-      : host(now), table(host), player(table), layout(height) {}
+  explicit Game(std::uint32_t now = 1700000000, Layout window = Layout())
+      : host(now), table(host), player(table), layout(window) {}
   void Deal() { table.Deal(DealKind::kNew); }
 
   platform::ScriptedHost host;

@@ -29,6 +29,7 @@ const QColor kBlack(22, 22, 22);
 // Whether the pixel lies on the card (inside the rounded rectangle), for a picture of `scale` pixels per
 // pixel of the card. Edges stay crisp at every scale: a blended edge pixel would show a fringe of the
 // transparent colour on the table.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): x and y, a point's coordinates in their one order
 bool OnCard(int x, int y, double scale) {
   const double cx = (x + 0.5) / scale;
   const double cy = (y + 0.5) / scale;
@@ -94,12 +95,12 @@ void ClipToInside(QPainter& painter) {
 
 QColor SuitColour(int suit) { return IsRed(suit) ? kRed : kBlack; }
 
-// One suit symbol of the given size centred on (cx, cy); turned upside down for the lower half of a card.
-void DrawPip(QPainter& painter, int suit, double cx, double cy, double width, double height, bool flipped) {
+// One suit symbol of the given size centred on `centre`; turned upside down for the lower half of a card.
+void DrawPip(QPainter& painter, int suit, QPointF centre, QSizeF size, bool flipped) {
   painter.save();
-  painter.translate(cx, cy);
+  painter.translate(centre);
   if (flipped) painter.rotate(180);
-  painter.scale(width, height);
+  painter.scale(size.width(), size.height());
   painter.fillPath(SuitShape(suit), SuitColour(suit));
   painter.restore();
 }
@@ -120,13 +121,13 @@ QFont IndexFont() {
 }
 
 // The rank and a small suit symbol in the top-left corner (the painter turns it for the other corner).
-void DrawIndex(QPainter& painter, int suit, int number) {
+void DrawIndex(QPainter& painter, CardFace face) {
   constexpr double kCentre = 8.0;  // the index column's middle
   painter.save();
   painter.setFont(IndexFont());
-  painter.setPen(SuitColour(suit));
-  const QString text = RankText(number);
-  if (number == 10) {
+  painter.setPen(SuitColour(face.suit));
+  const QString text = RankText(face.number);
+  if (face.number == 10) {
     // "10" is squeezed so it fits the same narrow column as the other ranks.
     painter.translate(kCentre, 0);
     painter.scale(0.72, 1.0);
@@ -135,15 +136,15 @@ void DrawIndex(QPainter& painter, int suit, int number) {
     painter.drawText(QRectF(kCentre - 8, 1, 16, 14), Qt::AlignHCenter | Qt::AlignTop, text);
   }
   painter.restore();
-  DrawPip(painter, suit, kCentre, 20.5, 8.5, 9.0, false);
+  DrawPip(painter, face.suit, {kCentre, 20.5}, {8.5, 9.0}, false);
 }
 
-void DrawIndices(QPainter& painter, int suit, int number) {
-  DrawIndex(painter, suit, number);
+void DrawIndices(QPainter& painter, CardFace face) {
+  DrawIndex(painter, face);
   painter.save();
   painter.translate(kWidth, kHeight);
   painter.rotate(180);
-  DrawIndex(painter, suit, number);
+  DrawIndex(painter, face);
   painter.restore();
 }
 
@@ -204,10 +205,10 @@ std::vector<QPointF> PipLayout(int number) {
   return pips;
 }
 
-void DrawNumberCard(QPainter& painter, int suit, int number) {
-  const double width = suit == 3 ? 12.5 : 13.0;
-  for (const QPointF& pip : PipLayout(number)) {
-    DrawPip(painter, suit, pip.x(), pip.y(), width, 13.5, pip.y() > kHeight / 2.0 + 0.5);
+void DrawNumberCard(QPainter& painter, CardFace face) {
+  const double width = face.suit == 3 ? 12.5 : 13.0;
+  for (const QPointF& pip : PipLayout(face.number)) {
+    DrawPip(painter, face.suit, pip, {width, 13.5}, pip.y() > kHeight / 2.0 + 0.5);
   }
 }
 
@@ -216,7 +217,7 @@ void DrawAce(QPainter& painter, int suit) {
   const double cy = kHeight / 2.0;
   if (suit == 1) {
     // The ace of spades carries the large ornamented pip.
-    DrawPip(painter, suit, cx, cy, 34, 38, false);
+    DrawPip(painter, suit, {cx, cy}, {34, 38}, false);
     painter.save();
     painter.setPen(QPen(kFace, 1.2));
     painter.setBrush(Qt::NoBrush);
@@ -226,29 +227,29 @@ void DrawAce(QPainter& painter, int suit) {
     painter.setPen(QPen(kFace, 1.2 / 22.0));
     painter.drawPath(inner);
     painter.restore();
-    DrawPip(painter, suit, cx, cy - 1, 6, 7, false);
+    DrawPip(painter, suit, {cx, cy - 1}, {6, 7}, false);
   } else {
-    DrawPip(painter, suit, cx, cy, 24, 26, false);
+    DrawPip(painter, suit, {cx, cy}, {24, 26}, false);
   }
 }
 
 }  // namespace
 
-QImage DrawFace(int suit, int number, double scale) {
+QImage DrawFace(CardFace face, double scale) {
   QImage image = BlankCard(kFace, kEdge, scale);
   QPainter painter(&image);
   ScaleTo(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   ClipToInside(painter);
-  if (number == 1) {
-    DrawAce(painter, suit);
-  } else if (number <= 10) {
-    DrawNumberCard(painter, suit, number);
+  if (face.number == 1) {
+    DrawAce(painter, face.suit);
+  } else if (face.number <= 10) {
+    DrawNumberCard(painter, face);
   } else {
-    DrawCourt(painter, QRectF(15, 8, kWidth - 30, kHeight - 16), suit, number, SuitColour(suit));
+    DrawCourt(painter, QRectF(15, 8, kWidth - 30, kHeight - 16), face, SuitColour(face.suit));
   }
-  DrawIndices(painter, suit, number);
+  DrawIndices(painter, face);
   return image;
 }
 

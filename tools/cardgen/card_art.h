@@ -16,8 +16,13 @@ inline const QColor kTransparent(128, 64, 128);
 // scale 1 it is the game's bitmap: RGB, the transparent colour outside the card. At any other scale it is
 // the same art in ScaledCardSize(scale) pixels, transparent (alpha 0) outside the card, for screens that
 // draw several pixels per pixel of the table.
-// suit 1..4 = spades, clubs, diamonds, hearts; number 1..13 = Ace..King.
-QImage DrawFace(int suit, int number, double scale = 1);
+// A card's face: suit 1..4 = spades, clubs, diamonds, hearts; number 1..13 = Ace..King.
+struct CardFace {
+  int suit;
+  int number;
+};
+
+QImage DrawFace(CardFace face, double scale = 1);
 QImage DrawBack(double scale = 1);
 QImage DrawOutline(double scale = 1);
 // The program's icon, 32 x 32.

@@ -213,9 +213,9 @@ void Jack(QPainter& p, const Palette& c, double w) {
   Fill(p, QPolygonF({{m - 8.5, 10}, {m + 8.5, 10}, {m + 8.5, 11.5}, {m - 8.5, 11.5}}), kInk);
 }
 
-void Half(QPainter& p, double w, int suit, int number, const QColor& suit_colour) {
-  const Palette colours = RobeColours(suit);
-  switch (number) {
+void Half(QPainter& p, double w, CardFace face, const QColor& suit_colour) {
+  const Palette colours = RobeColours(face.suit);
+  switch (face.number) {
     case 13:
       King(p, colours, w);
       break;
@@ -228,24 +228,24 @@ void Half(QPainter& p, double w, int suit, int number, const QColor& suit_colour
   }
   // The suit symbol beside the head.
   p.save();
-  p.translate(number == 11 ? w - 5.5 : 5.5, 6.5);
+  p.translate(face.number == 11 ? w - 5.5 : 5.5, 6.5);
   p.scale(7, 7.5);
-  p.fillPath(SuitShape(suit), suit_colour);
+  p.fillPath(SuitShape(face.suit), suit_colour);
   p.restore();
 }
 
 }  // namespace
 
-void DrawCourt(QPainter& painter, const QRectF& panel, int suit, int number, const QColor& suit_colour) {
+void DrawCourt(QPainter& painter, const QRectF& panel, CardFace face, const QColor& suit_colour) {
   const double w = panel.width();
   const double h = panel.height() / 2;
   painter.save();
   painter.setClipRect(panel);
   painter.translate(panel.topLeft());
-  Half(painter, w, suit, number, suit_colour);
+  Half(painter, w, face, suit_colour);
   painter.translate(w, 2 * h);
   painter.rotate(180);
-  Half(painter, w, suit, number, suit_colour);
+  Half(painter, w, face, suit_colour);
   painter.restore();
 
   painter.setPen(QPen(kInk, 1.0));

@@ -31,7 +31,7 @@ constexpr int kOutlineIndex = kBackPicture + 1;
 QImage Picture(int index, double scale = 1) {
   if (index == kOutlineIndex) return DrawOutline(scale);
   if (index == kBackPicture) return DrawBack(scale);
-  return DrawFace(index / 13 + 1, index % 13 + 1, scale);
+  return DrawFace({.suit = index / 13 + 1, .number = index % 13 + 1}, scale);
 }
 
 // The file name without the folder: "7H.BMP".
@@ -105,10 +105,17 @@ int WriteIcon(const QString& png, const QString& ico) {
 constexpr int kThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int kIconFileSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
-int WriteIconSet(const QString& svg, const QString& name, const QString& folder_path) {
-  QSvgRenderer source(svg);
+// The icon set to write: the scalable icon it is drawn from, the name of its files and the folder they go in.
+struct IconSet {
+  QString svg;
+  QString name;
+  QString folder;
+};
+
+int WriteIconSet(const IconSet& set) {
+  QSvgRenderer source(set.svg);
   if (!source.isValid()) {
-    std::fprintf(stderr, "vantrel-cardgen: cannot read the icon %s\n", qPrintable(svg));
+    std::fprintf(stderr, "vantrel-cardgen: cannot read the icon %s\n", qPrintable(set.svg));
     return 1;
   }
   auto render = [&source](int side) {
@@ -118,14 +125,14 @@ int WriteIconSet(const QString& svg, const QString& name, const QString& folder_
     source.render(&painter);
     return image;
   };
-  const QDir folder(folder_path);
+  const QDir folder(set.folder);
   for (int side : kThemeSizes) {
     const QDir apps(folder.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(side)));
-    if (!MakeFolder(apps) || !Save(render(side), apps, name + QStringLiteral(".png"), "PNG")) return 1;
+    if (!MakeFolder(apps) || !Save(render(side), apps, set.name + QStringLiteral(".png"), "PNG")) return 1;
   }
   std::vector<QImage> sizes;
   for (int side : kIconFileSizes) sizes.push_back(render(side));
-  return WriteIconSizes(sizes, folder.filePath(name + QStringLiteral(".ico"))) ? 0 : 1;
+  return WriteIconSizes(sizes, folder.filePath(set.name + QStringLiteral(".ico"))) ? 0 : 1;
 }
 
 }  // namespace
@@ -140,7 +147,8 @@ int main(int argc, char* argv[]) {
   if (args.size() == 1 && !args[0].startsWith(QLatin1String("--"))) return WriteCards(args[0]);
   if (args.size() == 2 && args[0] == QLatin1String("--sheet")) return WriteSheet(args[1]);
   if (args.size() == 3 && args[0] == QLatin1String("--icon")) return WriteIcon(args[1], args[2]);
-  if (args.size() == 4 && args[0] == QLatin1String("--icons")) return WriteIconSet(args[1], args[2], args[3]);
+  if (args.size() == 4 && args[0] == QLatin1String("--icons"))
+    return WriteIconSet({.svg = args[1], .name = args[2], .folder = args[3]});
   std::fputs(kUsage, stderr);
   return 2;
 }

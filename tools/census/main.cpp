@@ -96,7 +96,7 @@ std::string ChunkPath(const CensusArgs& a, std::uint64_t i) {
 }
 
 solver::VerdictHeader ChunkHeader(const CensusArgs& a, std::uint64_t i) {
-  const solver::SeedSpan span = solver::Shard(*a.count, i, a.chunks);
+  const solver::SeedSpan span = solver::Shard(*a.count, {.i = i, .k = a.chunks});
   return solver::SurveyHeader(static_cast<std::uint32_t>(*a.from + span.offset), span.count,
                               a.Options(&g_stop));
 }
@@ -107,7 +107,7 @@ std::optional<solver::VerdictFile> DecideChunk(const CensusArgs& a, std::uint64_
   const std::uint32_t first = chunk.header().from;
   const solver::SurveyOptions options = a.Options(&g_stop);
   const std::uint64_t decided = solver::RunSurvey(
-      first, chunk.header().count, {}, options,
+      {.from = first, .count = chunk.header().count}, {}, options,
       [&](solver::DealResult&& r) { chunk.Set(r.seed - first, solver::CodeOf(r.verdict)); });
   if (decided < chunk.header().count) return std::nullopt;
   return chunk;

@@ -26,13 +26,13 @@ void CheckRange(std::uint32_t from, std::uint64_t count) {
   }
 }
 
-ShardArg ParseShard(std::string_view arg) {
+solver::ShardIndex ParseShard(std::string_view arg) {
   const std::size_t slash = arg.find('/');
   const auto i = ParseDecimal(arg.substr(0, slash), kMaxSeed + 1);
   const auto k =
       slash == std::string_view::npos ? std::nullopt : ParseDecimal(arg.substr(slash + 1), kMaxSeed + 1);
   if (!i || !k || *i == 0 || *i > *k) throw BadArgument(arg, "--shard takes I/K, part I of K, 1 <= I <= K");
-  return {*i, *k};
+  return {.i = *i, .k = *k};
 }
 
 std::optional<double> ParseSeconds(std::string_view text) {

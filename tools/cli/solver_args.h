@@ -9,6 +9,7 @@
 
 #include "solver/solver.h"
 #include "solver/survey.h"
+#include "solver/verdict_file.h"
 
 namespace vantrel::cli {
 
@@ -28,11 +29,7 @@ std::uint64_t ParseCount(std::string_view arg);
 void CheckRange(std::uint32_t from, std::uint64_t count);
 
 // The value of --shard: part I of K, 1 <= I <= K.
-struct ShardArg {
-  std::uint64_t i = 1;
-  std::uint64_t k = 1;
-};
-ShardArg ParseShard(std::string_view arg);
+solver::ShardIndex ParseShard(std::string_view arg);
 
 // A number of seconds: digits with an optional fraction ("2", "0.5"), more than zero, at most a day.
 std::optional<double> ParseSeconds(std::string_view text);

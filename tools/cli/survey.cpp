@@ -32,7 +32,7 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler needs 
 extern "C" void OnInterrupt(int) { g_interrupted.store(true); }
 
 struct SurveyArgs : SurveyRunArgs {
-  std::optional<ShardArg> shard;
+  std::optional<solver::ShardIndex> shard;
   std::string_view shard_text;
   std::string csv;
   std::string verdicts;
@@ -66,7 +66,7 @@ SurveyArgs ParseSurveyArgs(std::span<const std::string_view> args) {
       throw BadArgument(parsed.shard_text,
                         "--shard I/K cannot cut " + std::to_string(*parsed.count) + " seeds into more parts");
     }
-    const solver::SeedSpan part = solver::Shard(*parsed.count, parsed.shard->i, parsed.shard->k);
+    const solver::SeedSpan part = solver::Shard(*parsed.count, *parsed.shard);
     parsed.from = static_cast<std::uint32_t>(*parsed.from + part.offset);
     parsed.count = part.count;
   }
@@ -91,11 +91,17 @@ std::string Duration(double seconds) {
   return buf;
 }
 
+// The deals a survey is to decide, and how many of them an earlier run decided already.
+struct SurveyWork {
+  std::uint64_t total = 0;
+  std::uint64_t already = 0;
+};
+
 // Shows how far the survey has come: a bar redrawn in place on a terminal, a plain line every few seconds
 // otherwise (a log file or a pipe).
 class Progress {
  public:
-  Progress(std::uint64_t total, std::uint64_t already) : total_(total), already_(already) {
+  explicit Progress(SurveyWork work) : total_(work.total), already_(work.already) {
     terminal_ = isatty(STDERR_FILENO) != 0;
   }
 
@@ -230,7 +236,7 @@ int SurveyCommand(std::span<const std::string_view> args) {
   sigaction(SIGTERM, &action, &old_term);
   sigaction(SIGHUP, &action, &old_hup);
 
-  Progress progress(count, already);
+  Progress progress({.total = count, .already = already});
   std::uint64_t done = already;
   bool write_failed = false;
   std::string verdicts_error;
@@ -253,7 +259,7 @@ int SurveyCommand(std::span<const std::string_view> args) {
           g_interrupted.store(true);
         }
       });
-  solver::RunSurvey(from, count, skipped, options, [&](solver::DealResult&& r) {
+  solver::RunSurvey({.from = from, .count = count}, skipped, options, [&](solver::DealResult&& r) {
     tally.Add(r.verdict);
     ++done;
     if (csv.is_open()) lines.Add(r.seed - from, solver::SurveyCsvLine(r));
