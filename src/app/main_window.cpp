@@ -49,7 +49,6 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   if (host == nullptr) {
     qt_host_ = std::make_unique<platform::QtHost>(this);
     host = qt_host_.get();
-    timer_ = &qt_host_->hint_timer();
   }
   host_ = host;
   setWindowTitle(QStringLiteral("Vantrel"));
@@ -61,6 +60,7 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   interaction_ = std::make_unique<Interaction>(*table_);
   pictures_ = std::make_unique<CardPictures>(working_folder);
   view_ = new TableView(*table_, *interaction_, *pictures_);
+  view_->setObjectName(QStringLiteral("table"));
   view_->SetRunner([this](const std::function<void()>& handler) { Handle(handler); });
   scroll_->setWidget(view_);
   // The statistics, as the last act of the construction: loaded from the player's store, or four zeros
@@ -104,30 +104,39 @@ void MainWindow::BuildMenus() {
   };
 
   game_ = bar->addMenu(QCoreApplication::translate("Menu", "&Game"));
+  game_->setObjectName(QStringLiteral("gameMenu"));
   new_ = item(game_, QCoreApplication::translate("Menu", "&New"), QKeySequence(Qt::Key_F2));
-  new_->setObjectName(QStringLiteral("New"));
+  new_->setObjectName(QStringLiteral("newGame"));
   redo_ = item(game_, QCoreApplication::translate("Menu", "&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
-  redo_->setObjectName(QStringLiteral("Redo"));
+  redo_->setObjectName(QStringLiteral("redeal"));
   stats_menu_ = item(game_, QCoreApplication::translate("Menu", "Statistics"), QKeySequence(Qt::Key_F4));
-  n1_ = game_->addSeparator();
+  stats_menu_->setObjectName(QStringLiteral("statistics"));
+  game_->addSeparator();
   quit_ = item(game_, QCoreApplication::translate("Menu", "&Quit"), QKeySequence(Qt::Key_F10));
+  quit_->setObjectName(QStringLiteral("quit"));
 
   options_ = bar->addMenu(QCoreApplication::translate("Menu", "&Options"));
+  options_->setObjectName(QStringLiteral("optionsMenu"));
   undo_ = item(options_, QCoreApplication::translate("Menu", "&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
+  undo_->setObjectName(QStringLiteral("undo"));
   undo_->setEnabled(false);
   show_valid_ = item(options_, QCoreApplication::translate("Menu", "Show &Valid Moves"),
                      QKeySequence(Qt::CTRL | Qt::Key_V));
+  show_valid_->setObjectName(QStringLiteral("showValidMoves"));
   show_valid_->setCheckable(true);
   show_valid_->setChecked(true);
   show_number_ = item(options_, QCoreApplication::translate("Menu", "Show &Number of Moves"),
                       QKeySequence(Qt::CTRL | Qt::Key_N));
+  show_number_->setObjectName(QStringLiteral("showNumberOfMoves"));
   show_number_->setCheckable(true);
   show_number_->setChecked(true);
   give_hint_ = item(options_, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  give_hint_->setObjectName(QStringLiteral("giveHint"));
   // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
   // Qt, so the window carries the shortcut itself. It is in no drop-down: Qt's accessibility lists every
   // item of a drop-down, hidden or not, and a screen reader would read it out under Options.
   enable_cheats_ = new QAction(QStringLiteral("Enable Cheats"), this);
+  enable_cheats_->setObjectName(QStringLiteral("enableCheats"));
   enable_cheats_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   enable_cheats_->setVisible(false);
   auto* cheat = new QShortcut(enable_cheats_->shortcut(), this);
@@ -135,15 +144,19 @@ void MainWindow::BuildMenus() {
 
   // Help and Center are menu-bar items without a drop-down: a click runs them at once.
   help_ = new QAction(QCoreApplication::translate("Menu", "&Help"), this);
+  help_->setObjectName(QStringLiteral("help"));
   help_->setShortcut(QKeySequence(Qt::Key_F1));
   bar->addAction(help_);
 
   debug_ = bar->addMenu(QCoreApplication::translate("Menu", "Debug"));
+  debug_->setObjectName(QStringLiteral("debugMenu"));
   use_transparency_ = item(debug_, QCoreApplication::translate("Menu", "Use Transparency"), QKeySequence());
+  use_transparency_->setObjectName(QStringLiteral("useTransparency"));
   use_transparency_->setCheckable(true);
   use_transparency_->setChecked(true);
 
   center_ = new QAction(QCoreApplication::translate("Menu", "&Center"), this);
+  center_->setObjectName(QStringLiteral("center"));
   bar->addAction(center_);
 
   // An open drop-down takes the keyboard; the items' shortcuts still work then.
@@ -170,6 +183,7 @@ void MainWindow::BuildControls() {
   setCentralWidget(client_);
 
   scroll_ = new QScrollArea(client_);
+  scroll_->setObjectName(QStringLiteral("tableArea"));
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setFocusPolicy(Qt::NoFocus);  // the keyboard goes to the table itself (keyboard play)
   scroll_->setWidgetResizable(true);
@@ -179,22 +193,24 @@ void MainWindow::BuildControls() {
   scroll_->viewport()->setAutoFillBackground(true);
   scroll_->verticalScrollBar()->installEventFilter(this);
 
-  num_moves_lbl_ = new QLabel(client_);
-  num_moves_lbl_->setFont(font);
-  QPalette white = num_moves_lbl_->palette();
+  move_label_ = new QLabel(client_);
+  move_label_->setObjectName(QStringLiteral("moveCount"));
+  move_label_->setFont(font);
+  QPalette white = move_label_->palette();
   white.setColor(QPalette::WindowText, Qt::white);
-  num_moves_lbl_->setPalette(white);
+  move_label_->setPalette(white);
 
-  show_moves_btn_ = new QPushButton(QCoreApplication::translate("Table", "Show All Moves"), client_);
-  show_moves_btn_->setFont(font);
-  show_moves_btn_->setEnabled(false);
-  show_moves_btn_->setFocusPolicy(Qt::NoFocus);
-  connect(show_moves_btn_, &QPushButton::clicked, this,
+  show_all_moves_ = new QPushButton(QCoreApplication::translate("Table", "Show All Moves"), client_);
+  show_all_moves_->setObjectName(QStringLiteral("showAllMoves"));
+  show_all_moves_->setFont(font);
+  show_all_moves_->setEnabled(false);
+  show_all_moves_->setFocusPolicy(Qt::NoFocus);
+  connect(show_all_moves_, &QPushButton::clicked, this,
           [this] { Command([this] { table_->ShowAllMoves(); }); });
 
-  sb_ = statusBar();
-  sb_->setFont(font);
-  sb_->setFixedHeight(kStatusBarHeight);
+  status_bar_ = statusBar();
+  status_bar_->setFont(font);
+  status_bar_->setFixedHeight(kStatusBarHeight);
 }
 
 void MainWindow::RegisterCursors() {
@@ -283,7 +299,7 @@ QSize MainWindow::OuterSize() const { return outer_size_; }
 
 QSize MainWindow::MeasuredOuterSize() const {
   // The client area is what lies below the menu bar: the table and the status bar.
-  return QSize(client_->width() + kFrameWidth, client_->height() + sb_->height() + kFrameHeight);
+  return QSize(client_->width() + kFrameWidth, client_->height() + status_bar_->height() + kFrameHeight);
 }
 
 void MainWindow::SetOuterSize(QSize outer) {
@@ -344,11 +360,11 @@ void MainWindow::ClientResized() {
 }
 
 void MainWindow::PlaceControls() {
-  const QSize client(client_->width(), client_->height() + sb_->height());
-  num_moves_lbl_->adjustSize();
-  const LabelPlace label = NumMovesLabelPlace(client, num_moves_lbl_->size());
-  num_moves_lbl_->move(label.left, label.top);
-  num_moves_lbl_->raise();
+  const QSize client(client_->width(), client_->height() + status_bar_->height());
+  move_label_->adjustSize();
+  const LabelPlace label = NumMovesLabelPlace(client, move_label_->size());
+  move_label_->move(label.left, label.top);
+  move_label_->raise();
   // The button keeps its distance to the edge of the table's area, beside the vertical scroll bar when that
   // shows; the bar is off during a drag, which leaves the button where it is. A longer translation widens it
   // to the left.
@@ -356,13 +372,13 @@ void MainWindow::PlaceControls() {
     const QScrollBar* bar = scroll_->verticalScrollBar();
     scroll_bar_room_ = bar->isVisible() ? bar->width() : 0;
   }
-  const QFontMetrics metrics(show_moves_btn_->font());
+  const QFontMetrics metrics(show_all_moves_->font());
   const int button_width =
-      kButtonWidth + std::max(0, metrics.horizontalAdvance(show_moves_btn_->text()) -
+      kButtonWidth + std::max(0, metrics.horizontalAdvance(show_all_moves_->text()) -
                                      metrics.horizontalAdvance(QStringLiteral("Show All Moves")));
   const LabelPlace button = ShowMovesButtonPlace(client - QSize(scroll_bar_room_, 0), button_width);
-  show_moves_btn_->setGeometry(button.left, button.top, button_width, kButtonHeight);
-  show_moves_btn_->raise();
+  show_all_moves_->setGeometry(button.left, button.top, button_width, kButtonHeight);
+  show_all_moves_->raise();
 }
 
 void MainWindow::SyncControls() {
@@ -372,17 +388,17 @@ void MainWindow::SyncControls() {
   show_valid_->setChecked(c.show_valid_checked);
   show_number_->setChecked(c.show_number_checked);
   use_transparency_->setChecked(c.use_transparency_checked);
-  show_moves_btn_->setEnabled(c.show_moves_enabled);
+  show_all_moves_->setEnabled(c.show_moves_enabled);
   const QString caption = Text(c.num_moves_caption);
-  if (num_moves_lbl_->text() != caption) {
-    num_moves_lbl_->setText(caption);
+  if (move_label_->text() != caption) {
+    move_label_->setText(caption);
     PlaceControls();
   }
-  num_moves_lbl_->setVisible(c.num_moves_visible);
+  move_label_->setVisible(c.num_moves_visible);
   if (c.status_text.empty()) {
-    sb_->clearMessage();
+    status_bar_->clearMessage();
   } else {
-    sb_->showMessage(Text(c.status_text));
+    status_bar_->showMessage(Text(c.status_text));
   }
   const Qt::ScrollBarPolicy bars = c.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
   scroll_->setHorizontalScrollBarPolicy(bars);

@@ -89,34 +89,12 @@ class MainWindow : public QMainWindow {
   // Places the maximised window's left edge for a window that was `outer_width` wide before maximising.
   void PlaceMaximised(int outer_width);
 
+  // The game the window shows, for whoever drives it without the mouse (the tests). The controls are found
+  // by their object names, as Qt's own tests find them: the menus "gameMenu", "optionsMenu" and "debugMenu"
+  // with their items, the table "table" in its scroll area "tableArea", the move label "moveCount", the
+  // button "showAllMoves", the hint's timer "hintTimer" (none while a test's host stands in).
   Table& table() { return *table_; }
   Interaction& interaction() { return *interaction_; }
-  TableView& view() { return *view_; }
-  QScrollArea& scroll_area() { return *scroll_; }
-
-  // The controls, under the names the window's commands know them by; only the window sets them.
-  // The menu bar, in its order:
-  QMenu* Game() const { return game_; }
-  QAction* New() const { return new_; }
-  QAction* Redo() const { return redo_; }
-  QAction* StatsMenu() const { return stats_menu_; }
-  QAction* N1() const { return n1_; }
-  QAction* Quit() const { return quit_; }
-  QMenu* Options() const { return options_; }
-  QAction* Undo() const { return undo_; }
-  QAction* ShowValid() const { return show_valid_; }
-  QAction* ShowNumber() const { return show_number_; }
-  QAction* GiveHint() const { return give_hint_; }
-  QAction* EnableCheats() const { return enable_cheats_; }
-  QAction* Help() const { return help_; }
-  QMenu* Debug() const { return debug_; }
-  QAction* UseTransparency() const { return use_transparency_; }
-  QAction* Center() const { return center_; }
-  // The other controls:
-  QLabel* NumMoves_lbl() const { return num_moves_lbl_; }
-  QStatusBar* SB() const { return sb_; }
-  QPushButton* ShowMovesBtn() const { return show_moves_btn_; }
-  QTimer* Timer() const { return timer_; }  // the hint's 700 ms timer; null when a test host stands in
 
  protected:
   bool event(QEvent* event) override;
@@ -154,7 +132,6 @@ class MainWindow : public QMainWindow {
   QAction* new_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* stats_menu_ = nullptr;
-  QAction* n1_ = nullptr;
   QAction* quit_ = nullptr;
   QMenu* options_ = nullptr;
   QAction* undo_ = nullptr;
@@ -166,10 +143,9 @@ class MainWindow : public QMainWindow {
   QMenu* debug_ = nullptr;
   QAction* use_transparency_ = nullptr;
   QAction* center_ = nullptr;
-  QLabel* num_moves_lbl_ = nullptr;
-  QStatusBar* sb_ = nullptr;
-  QPushButton* show_moves_btn_ = nullptr;
-  QTimer* timer_ = nullptr;
+  QLabel* move_label_ = nullptr;
+  QStatusBar* status_bar_ = nullptr;
+  QPushButton* show_all_moves_ = nullptr;
   QSize outer_size_{kDesignWidth, kDesignHeight};  // the outer size as the game counts it
   int normal_outer_width_ = kDesignWidth;
   int scroll_bar_room_ = 0;  // the width of the vertical scroll bar beside the button, when it shows

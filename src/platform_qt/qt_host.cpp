@@ -31,6 +31,9 @@ std::optional<std::uint32_t> FixedClock() {
 }
 
 QtHost::QtHost(QWidget* dialog_parent) : dialog_parent_(dialog_parent), fixed_clock_(FixedClock()) {
+  // A child of the window, which its tests find by name; it goes before the window does.
+  timer_.setObjectName(QStringLiteral("hintTimer"));
+  timer_.setParent(dialog_parent);
   timer_.setInterval(kHintMilliseconds);
   timer_.setSingleShot(false);
 }

@@ -21,7 +21,8 @@ std::optional<std::uint32_t> FixedClock();
 
 class QtHost : public Host {
  public:
-  // Dialogs are modal to `dialog_parent` (may be null).
+  // Dialogs are modal to `dialog_parent` (may be null), whose child the hint timer is: the host must not
+  // outlive it.
   explicit QtHost(QWidget* dialog_parent = nullptr);
 
   void ShowMessage(const std::string& text) override;

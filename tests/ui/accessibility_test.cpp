@@ -38,7 +38,7 @@ TEST(Accessibility, ADealtTableShowsItsCardsAndNeverAFaceDownCardsIdentity) {
   Window w;
   w.Deal();
   Table& t = w.table();
-  TableView& view = w->view();
+  TableView& view = *Find<TableView>(*w, "table");
   QTest::keyClick(&view, Qt::Key_Up);  // the focus shows, on slot 40
   FocusOn(w, 43);
   QTest::keyClick(&view, Qt::Key_Space);  // picked up: selected for the move

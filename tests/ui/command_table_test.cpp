@@ -18,8 +18,7 @@ namespace vantrel::uitest {
 namespace {
 
 struct Row {
-  const char* name;
-  QAction* (*get)(app::MainWindow&);
+  const char* name;  // the item's object name
   const char* caption;
   QKeySequence shortcut;
   bool enabled;
@@ -31,33 +30,22 @@ struct Row {
 TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
   Window w;
   const Row rows[] = {
-      {"New", [](app::MainWindow& t) { return t.New(); }, "&New", QKeySequence(Qt::Key_F2), true, true, false,
-       false},
-      {"Redo", [](app::MainWindow& t) { return t.Redo(); }, "&Redo (no shuffle)", QKeySequence(Qt::Key_F3),
-       true, true, false, false},
-      {"StatsMenu", [](app::MainWindow& t) { return t.StatsMenu(); }, "Statistics", QKeySequence(Qt::Key_F4),
-       true, true, false, false},
-      {"Quit", [](app::MainWindow& t) { return t.Quit(); }, "&Quit", QKeySequence(Qt::Key_F10), true, true,
-       false, false},
-      {"Undo", [](app::MainWindow& t) { return t.Undo(); }, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U),
-       false, true, false, false},
-      {"ShowValid", [](app::MainWindow& t) { return t.ShowValid(); }, "Show &Valid Moves",
-       QKeySequence(Qt::CTRL | Qt::Key_V), true, true, true, true},
-      {"ShowNumber", [](app::MainWindow& t) { return t.ShowNumber(); }, "Show &Number of Moves",
-       QKeySequence(Qt::CTRL | Qt::Key_N), true, true, true, true},
-      {"GiveHint", [](app::MainWindow& t) { return t.GiveHint(); }, "Give &Hint (3)",
-       QKeySequence(Qt::CTRL | Qt::Key_H), true, true, false, false},
-      {"Help", [](app::MainWindow& t) { return t.Help(); }, "&Help", QKeySequence(Qt::Key_F1), true, true,
-       false, false},
-      {"UseTransparency", [](app::MainWindow& t) { return t.UseTransparency(); }, "Use Transparency",
-       QKeySequence(), true, true, true, true},
-      {"Center", [](app::MainWindow& t) { return t.Center(); }, "&Center", QKeySequence(), true, true, false,
-       false},
+      {"newGame", "&New", QKeySequence(Qt::Key_F2), true, true, false, false},
+      {"redeal", "&Redo (no shuffle)", QKeySequence(Qt::Key_F3), true, true, false, false},
+      {"statistics", "Statistics", QKeySequence(Qt::Key_F4), true, true, false, false},
+      {"quit", "&Quit", QKeySequence(Qt::Key_F10), true, true, false, false},
+      {"undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U), false, true, false, false},
+      {"showValidMoves", "Show &Valid Moves", QKeySequence(Qt::CTRL | Qt::Key_V), true, true, true, true},
+      {"showNumberOfMoves", "Show &Number of Moves", QKeySequence(Qt::CTRL | Qt::Key_N), true, true, true,
+       true},
+      {"giveHint", "Give &Hint (3)", QKeySequence(Qt::CTRL | Qt::Key_H), true, true, false, false},
+      {"help", "&Help", QKeySequence(Qt::Key_F1), true, true, false, false},
+      {"useTransparency", "Use Transparency", QKeySequence(), true, true, true, true},
+      {"center", "&Center", QKeySequence(), true, true, false, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    QAction* action = row.get(*w);
-    ASSERT_NE(action, nullptr);
+    const QAction* action = Find(*w, row.name);
     EXPECT_EQ(action->text(), QString::fromUtf8(row.caption));
     EXPECT_EQ(action->shortcut(), row.shortcut);
     EXPECT_EQ(action->isEnabled(), row.enabled);
@@ -66,11 +54,10 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
     EXPECT_EQ(action->isChecked(), row.checked);
   }
   // The cheat switch is never shown, nor listed to assistive technology: it is in no drop-down.
-  EXPECT_FALSE(w->Options()->actions().contains(w->EnableCheats()));
-  EXPECT_FALSE(w->EnableCheats()->isVisible());
-  EXPECT_EQ(w->EnableCheats()->text(), QStringLiteral("Enable Cheats"));
-  EXPECT_EQ(w->EnableCheats()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-  EXPECT_TRUE(w->N1()->isSeparator());
+  EXPECT_FALSE(Find<QMenu>(*w, "optionsMenu")->actions().contains(Find(*w, "enableCheats")));
+  EXPECT_FALSE(Find(*w, "enableCheats")->isVisible());
+  EXPECT_EQ(Find(*w, "enableCheats")->text(), QStringLiteral("Enable Cheats"));
+  EXPECT_EQ(Find(*w, "enableCheats")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
 }
 
 TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
@@ -78,13 +65,18 @@ TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
   QStringList bar;
   for (QAction* action : w->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "&Help", "Debug", "&Center"}));
-  EXPECT_EQ(w->Game()->actions(), (QList<QAction*>{w->New(), w->Redo(), w->StatsMenu(), w->N1(), w->Quit()}));
-  EXPECT_EQ(w->Options()->actions(),
-            (QList<QAction*>{w->Undo(), w->ShowValid(), w->ShowNumber(), w->GiveHint()}));
-  EXPECT_EQ(w->Debug()->actions(), (QList<QAction*>{w->UseTransparency()}));
+  const QList<QAction*> game = Find<QMenu>(*w, "gameMenu")->actions();
+  ASSERT_EQ(game.size(), 5);
+  EXPECT_TRUE(game[3]->isSeparator());
+  EXPECT_EQ(game, (QList<QAction*>{Find(*w, "newGame"), Find(*w, "redeal"), Find(*w, "statistics"), game[3],
+                                   Find(*w, "quit")}));
+  EXPECT_EQ(Find<QMenu>(*w, "optionsMenu")->actions(),
+            (QList<QAction*>{Find(*w, "undo"), Find(*w, "showValidMoves"), Find(*w, "showNumberOfMoves"),
+                             Find(*w, "giveHint")}));
+  EXPECT_EQ(Find<QMenu>(*w, "debugMenu")->actions(), (QList<QAction*>{Find(*w, "useTransparency")}));
   // Help and Center open no drop-down.
-  EXPECT_EQ(w->Help()->menu(), nullptr);
-  EXPECT_EQ(w->Center()->menu(), nullptr);
+  EXPECT_EQ(Find(*w, "help")->menu(), nullptr);
+  EXPECT_EQ(Find(*w, "center")->menu(), nullptr);
 }
 
 TEST(CommandTable, ShortcutsReachTheirHandlers) {
@@ -96,56 +88,56 @@ TEST(CommandTable, ShortcutsReachTheirHandlers) {
   ASSERT_FALSE(w.host.messages.empty());
   EXPECT_EQ(w.host.messages.back(), std::string(kQuickHelp.english));
   QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);
-  EXPECT_FALSE(w->NumMoves_lbl()->isVisible());
-  EXPECT_FALSE(w->ShowNumber()->isChecked());
+  EXPECT_FALSE(Find<QLabel>(*w, "moveCount")->isVisible());
+  EXPECT_FALSE(Find(*w, "showNumberOfMoves")->isChecked());
   QTest::keyClick(w.window.get(), Qt::Key_H, Qt::ControlModifier);
-  EXPECT_EQ(w->GiveHint()->text(), QStringLiteral("Give &Hint (2)"));
+  EXPECT_EQ(Find(*w, "giveHint")->text(), QStringLiteral("Give &Hint (2)"));
   // F3 during a game asks first (the scripted host answers Yes) and deals the same cards again.
   const int first = w.table().position.card_at(20);
   QTest::keyClick(w.window.get(), Qt::Key_F3);
   EXPECT_EQ(w.host.questions.size(), 1u);
   EXPECT_EQ(w.table().position.card_at(20), first);
-  EXPECT_EQ(w->GiveHint()->text(), QStringLiteral("Give &Hint (3)"));
+  EXPECT_EQ(Find(*w, "giveHint")->text(), QStringLiteral("Give &Hint (3)"));
 }
 
 TEST(CommandTable, HiddenCheatAnswersCtrlZAndDisabledUndoAnswersNothing) {
   Window w;
   w.Deal();
-  EXPECT_FALSE(w->ShowMovesBtn()->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(*w, "showAllMoves")->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(*w, "showAllMoves")->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(*w, "showAllMoves")->isEnabled());
 
   // Undo is disabled until a move: Ctrl+U then leaves the table alone.
   const Drop move = FindValidMove(w.table());
   ASSERT_GE(move.moved, 0);
-  const int top_before = w->view().layout().PlaceOf(w.table(), move.moved).top;
+  const int top_before = Find<TableView>(*w, "table")->layout().PlaceOf(w.table(), move.moved).top;
   w->interaction().DragAndDrop(move);
   w->Handle([] {});
-  const int top_after = w->view().layout().PlaceOf(w.table(), move.moved).top;
+  const int top_after = Find<TableView>(*w, "table")->layout().PlaceOf(w.table(), move.moved).top;
   ASSERT_NE(top_before, top_after);
   // Only a move that turned no card over can be taken back.
   if (!w.table().course.undo_enabled) GTEST_SKIP() << "the first move of this deal turned a card over";
-  EXPECT_TRUE(w->Undo()->isEnabled());
+  EXPECT_TRUE(Find(*w, "undo")->isEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(w->view().layout().PlaceOf(w.table(), move.moved).top, top_before);
-  EXPECT_FALSE(w->Undo()->isEnabled());
+  EXPECT_EQ(Find<TableView>(*w, "table")->layout().PlaceOf(w.table(), move.moved).top, top_before);
+  EXPECT_FALSE(Find(*w, "undo")->isEnabled());
   w->interaction().DragAndDrop(move);
   w->interaction().UndoLastDrop();  // the model's own undo, so the next Ctrl+U has nothing to take back
   w->Handle([] {});
-  const int before_disabled_undo = w->view().layout().PlaceOf(w.table(), move.moved).top;
+  const int before_disabled_undo = Find<TableView>(*w, "table")->layout().PlaceOf(w.table(), move.moved).top;
   QTest::keyClick(w.window.get(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(w->view().layout().PlaceOf(w.table(), move.moved).top, before_disabled_undo);
+  EXPECT_EQ(Find<TableView>(*w, "table")->layout().PlaceOf(w.table(), move.moved).top, before_disabled_undo);
 }
 
 TEST(CommandTable, ShowAllMovesButtonListsTheMovesOnceEnabled) {
   Window w;
   w.Deal();
-  QTest::mouseClick(w->ShowMovesBtn(), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*w, "showAllMoves"), Qt::LeftButton);
   const std::size_t shown = w.host.messages.size();
   QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
-  QTest::mouseClick(w->ShowMovesBtn(), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*w, "showAllMoves"), Qt::LeftButton);
   ASSERT_EQ(w.host.messages.size(), shown + 1);
   EXPECT_EQ(w.host.messages.back().rfind("Possible Moves:\n\n", 0), 0u);
 }
@@ -154,14 +146,14 @@ TEST(CommandTable, HelpAndCenterRunAtOnceFromTheMenuBarAndTheirAccelerators) {
   Window w;
   platform::SetPrimaryScreenSizeForTesting(QSize(1024, 768));
   QMenuBar* bar = w->menuBar();
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Help()).center());
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Find(*w, "help")).center());
   ASSERT_EQ(w.host.messages.size(), 1u);
   EXPECT_EQ(w.host.messages[0], std::string(kQuickHelp.english));
   QTest::keyClick(w.window.get(), Qt::Key_H, Qt::AltModifier);
   EXPECT_EQ(w.host.messages.size(), 2u);
 
   w->move(3, 5);
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->Center()).center());
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Find(*w, "center")).center());
   EXPECT_EQ(w->pos(), QPoint(194, 154));
   w->move(3, 5);
   QTest::keyClick(w.window.get(), Qt::Key_C, Qt::AltModifier);
@@ -183,23 +175,24 @@ namespace {
 
 TEST(CommandTable, ShortcutsWorkWhileADropDownIsOpen) {
   Window w;
-  w->Game()->popup(w->mapToGlobal(QPoint(0, 20)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Game()));
-  QTest::keyClick(w->Game(), Qt::Key_N, Qt::ControlModifier);  // an item of another drop-down
+  Find<QMenu>(*w, "gameMenu")->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Find<QMenu>(*w, "gameMenu")));
+  QTest::keyClick(Find<QMenu>(*w, "gameMenu"), Qt::Key_N,
+                  Qt::ControlModifier);  // an item of another drop-down
   EXPECT_FALSE(w.table().options.show_number);
-  w->Game()->close();
-  w->Options()->popup(w->mapToGlobal(QPoint(0, 20)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options()));
-  QTest::keyClick(w->Options(), Qt::Key_F2);
+  Find<QMenu>(*w, "gameMenu")->close();
+  Find<QMenu>(*w, "optionsMenu")->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Find<QMenu>(*w, "optionsMenu")));
+  QTest::keyClick(Find<QMenu>(*w, "optionsMenu"), Qt::Key_F2);
   EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // the drop-down closed
   // A disabled item still answers nothing, the hidden cheat switch does.
-  w->Options()->popup(w->mapToGlobal(QPoint(0, 20)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options()));
-  QTest::keyClick(w->Options(), Qt::Key_U, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::activePopupWidget(), w->Options());
-  QTest::keyClick(w->Options(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(w->ShowMovesBtn()->isEnabled());
+  Find<QMenu>(*w, "optionsMenu")->popup(w->mapToGlobal(QPoint(0, 20)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Find<QMenu>(*w, "optionsMenu")));
+  QTest::keyClick(Find<QMenu>(*w, "optionsMenu"), Qt::Key_U, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>(*w, "optionsMenu"));
+  QTest::keyClick(Find<QMenu>(*w, "optionsMenu"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(Find<QPushButton>(*w, "showAllMoves")->isEnabled());
 }
 
 }  // namespace

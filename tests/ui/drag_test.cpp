@@ -41,7 +41,7 @@ struct DragFixture : ::testing::Test {
     w.Deal();
     move = FindValidMove(w.table());
     ASSERT_GE(move.moved, 0);
-    view = &w->view();
+    view = Find<TableView>(*w, "table");
   }
   QPoint At(int slot) { return GrabPoint(w.table(), slot); }
 
@@ -56,7 +56,7 @@ TEST_F(DragFixture, CursorTellsValidTargetsAndTheReleaseMovesTheCardWithItsRider
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   ASSERT_TRUE(view->dragging());
   EXPECT_TRUE(t.ui.dragging);
-  EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(Find<QScrollArea>(*w, "tableArea")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   // Over the dragged card itself: refused.
   EXPECT_EQ(OverrideShape(), Qt::ForbiddenCursor);
   QTest::mouseMove(view, At(move.target));
@@ -73,7 +73,7 @@ TEST_F(DragFixture, CursorTellsValidTargetsAndTheReleaseMovesTheCardWithItsRider
   EXPECT_FALSE(view->dragging());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(t.ui.dragging);
-  EXPECT_EQ(w->scroll_area().horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_EQ(Find<QScrollArea>(*w, "tableArea")->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   const Layout& layout = view->layout();
   const SlotPlace target = layout.PlaceOf(t, move.target);
   EXPECT_EQ(layout.PlaceOf(t, move.moved), (SlotPlace{target.left, target.top + 15}));
@@ -96,7 +96,8 @@ TEST_F(DragFixture, ReleaseOverARefusingCardTheBareTableOrAnotherControlChangesN
   QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(620, 200));
   EXPECT_EQ(SlotsAsShown(t), before);
   // Over the move label (it lies over the table): refused even though a valid card might lie beneath.
-  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl()->mapTo(w.window.get(), QPoint(5, 5)));
+  const QPoint label =
+      view->mapFrom(w.window.get(), Find<QLabel>(*w, "moveCount")->mapTo(w.window.get(), QPoint(5, 5)));
   QTest::mousePress(view, Qt::LeftButton, {}, At(move.moved));
   QTest::mouseMove(view, label);
   EXPECT_EQ(view->TargetAt(view->mapToGlobal(label)), TableView::kElsewhere);
@@ -192,7 +193,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   Window w;
   w.Deal();
   Table& t = w.table();
-  TableView* view = &w->view();
+  TableView* view = Find<TableView>(*w, "table");
   ASSERT_EQ(t.card(43).suit * 100 + t.card(43).number, 403);
   ASSERT_EQ(t.card(34).suit * 100 + t.card(34).number, 305);
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 43));
@@ -203,7 +204,7 @@ TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(t, 34));
   QTest::mouseMove(view, GrabPoint(t, 34) + QPoint(20, 20));
   ASSERT_TRUE(view->dragging());
-  w->Undo()->trigger();
+  Find(*w, "undo")->trigger();
   EXPECT_FALSE(view->dragging());
   QTest::mouseMove(view, column7);
   QTest::mouseRelease(view, Qt::LeftButton, {}, column7);
@@ -242,14 +243,14 @@ TEST(DragEndings, ADragEndsByItsReleaseOrEscOnlyAndOnlyAnArrowShowsTheFrame) {
     qunsetenv(platform::kClockVariable);
     window->ShowCentred();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    TableView& view = window->view();
+    TableView& view = *Find<TableView>(*window, "table");
     Table& t = window->table();
-    window->New()->trigger();
+    Find(*window, "newGame")->trigger();
     // Stray keys: nothing to put back or pick up while the frame is not shown, so nothing shows it.
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return}) QTest::keyClick(&view, key);
     EXPECT_FALSE(view.keys().play().shown());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&view)->focusChild(), nullptr);
-    if (c.hint) window->GiveHint()->trigger();
+    if (c.hint) Find(*window, "giveHint")->trigger();
     // A move whose cards all show (none is the hinted one).
     Drop move = kNoDrop;
     for (const LegalDrop& drop : t.ListLegalDrops()) {

@@ -16,8 +16,8 @@
 namespace vantrel::uitest {
 namespace {
 
-const KeyboardPlay& Play(Window& w) { return w->view().keys().play(); }
-void Press(Window& w, Qt::Key key) { QTest::keyClick(&w->view(), key); }
+const KeyboardPlay& Play(Window& w) { return Find<TableView>(*w, "table")->keys().play(); }
+void Press(Window& w, Qt::Key key) { QTest::keyClick(Find<TableView>(*w, "table"), key); }
 
 // A slot that refuses the moved card: a face-up uppermost card of another column that does not take it.
 int RefusingTarget(const Table& table, int moved) {
@@ -38,7 +38,8 @@ auto Model(const Table& t) {
 TEST(Keyboard, TheFocusStepsAlongColumnsAcrossThemAndToTheReserveRowAndBack) {
   Window w;
   w.Deal();
-  ASSERT_TRUE(w->view().hasFocus()) << "the table takes the keyboard when the window opens";
+  ASSERT_TRUE(Find<TableView>(*w, "table")->hasFocus())
+      << "the table takes the keyboard when the window opens";
   // The first key only shows the focus, on the uppermost card of column 1.
   Press(w, Qt::Key_Down);
   ASSERT_TRUE(Play(w).shown());
@@ -61,7 +62,7 @@ TEST(Keyboard, TheFocusStepsAlongColumnsAcrossThemAndToTheReserveRowAndBack) {
   // hearts (column 4, row 6) onto the 4 of hearts (column 3): column 3 holds 7 cards, column 4 five.
   Table& t = w.table();
   w->interaction().DragAndDrop({.moved = 43, .target = 42});
-  w->view().Sync();
+  Find<TableView>(*w, "table")->Sync();
   FocusOn(w, 43);
   EXPECT_EQ(TablePlaces(t).Find(43).row, 6);
   Press(w, Qt::Key_Right);
@@ -102,7 +103,7 @@ TEST(Keyboard, AKeyboardDropAndAMouseDropOfTheSameCardLeaveTheSameTable) {
   }
   Window w;
   w.Deal();
-  TableView* view = &w->view();
+  TableView* view = Find<TableView>(*w, "table");
   QTest::mousePress(view, Qt::LeftButton, {}, GrabPoint(w.table(), move.moved));
   QTest::mouseMove(view, GrabPoint(w.table(), move.target));
   QTest::mouseRelease(view, Qt::LeftButton, {}, GrabPoint(w.table(), move.target));
@@ -152,7 +153,7 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
   // A command ends a hold as it ends a drag.
   Press(w, Qt::Key_Space);
   ASSERT_GE(Play(w).held(), 0);
-  w->GiveHint()->trigger();
+  Find(*w, "giveHint")->trigger();
   EXPECT_EQ(Play(w).held(), -1);
   EXPECT_FALSE(t.ui.dragging);
 }
@@ -160,7 +161,7 @@ TEST(Keyboard, ARefusedDropAndEscChangeNothingAndShowValidMovesDecidesWhatTheFra
 TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAreaFollowsIt) {
   Window w;
   w.Deal();
-  TableView& view = w->view();
+  TableView& view = *Find<TableView>(*w, "table");
   const QImage untouched = view.grab().toImage();
   Press(w, Qt::Key_Left);
   const QImage framed = view.grab().toImage();
@@ -186,7 +187,7 @@ TEST(Keyboard, TheFrameShowsOnlyFromTheFirstKeyToTheNextMousePressAndTheScrollAr
   // In a window too low for the table the scroll area brings the focused card into sight.
   w->SetOuterSize({635, 250});
   QCoreApplication::processEvents();
-  QScrollArea& area = w->scroll_area();
+  QScrollArea& area = *Find<QScrollArea>(*w, "tableArea");
   ASSERT_GT(view.height(), area.viewport()->height());
   auto in_sight = [&area, &view](int slot, const Table& t) {
     const SlotPlace c = view.layout().PlaceOf(t, slot);

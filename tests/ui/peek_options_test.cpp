@@ -25,111 +25,114 @@ TEST(Peek, RightButtonShowsTheDetailsRaisesACoveredFaceUpCardAndTheReleaseRestor
   Window w;
   w.Deal();
   Table& t = w.table();
-  TableView* view = &w->view();
+  TableView* view = Find<TableView>(*w, "table");
   // Slot 27 (column 4, row 3) is dealt face up with two cards on it.
   const int slot = 27;
   ASSERT_FALSE(t.card(slot).back_up);
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, slot));
-  EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, slot));
+  EXPECT_EQ(w->statusBar()->currentMessage().toStdString(), PeekText(t, slot));
   EXPECT_TRUE((t.ui.raised >> slot) & 1);
   EXPECT_EQ(view->layout().SlotAt(t, GrabPoint(t, 43).x(), GrabPoint(t, 43).y()),
             slot);  // drawn whole over its riders
   // The release over the bare table ends the peek as well.
   QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(620, 200));
-  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
+  EXPECT_TRUE(w->statusBar()->currentMessage().isEmpty());
   EXPECT_FALSE((t.ui.raised >> slot) & 1);
   EXPECT_EQ(view->layout().SlotAt(t, GrabPoint(t, 43).x(), GrabPoint(t, 43).y()), 43);
 
   // A face-down card tells its identity but stays where it is.
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 0));
-  EXPECT_EQ(w->SB()->currentMessage().toStdString(), PeekText(t, 0));
-  EXPECT_NE(w->SB()->currentMessage().indexOf(QStringLiteral("back_up = true")), -1);
+  EXPECT_EQ(w->statusBar()->currentMessage().toStdString(), PeekText(t, 0));
+  EXPECT_NE(w->statusBar()->currentMessage().indexOf(QStringLiteral("back_up = true")), -1);
   EXPECT_FALSE(t.ui.raised & 1);
   QTest::mouseRelease(view, Qt::RightButton, {}, GrabPoint(t, 0));
-  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
+  EXPECT_TRUE(w->statusBar()->currentMessage().isEmpty());
 
   // A reserve card: column 9 to 12.
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 50));
-  EXPECT_NE(w->SB()->currentMessage().indexOf(QStringLiteral("col = 11")), -1);
+  EXPECT_NE(w->statusBar()->currentMessage().indexOf(QStringLiteral("col = 11")), -1);
   // A release over another control runs nothing: the text stays.
-  const QPoint label = view->mapFrom(w.window.get(), w->NumMoves_lbl()->mapTo(w.window.get(), QPoint(3, 3)));
+  const QPoint label =
+      view->mapFrom(w.window.get(), Find<QLabel>(*w, "moveCount")->mapTo(w.window.get(), QPoint(3, 3)));
   QTest::mouseRelease(view, Qt::RightButton, {}, label);
-  const QString peek = w->SB()->currentMessage();
+  const QString peek = w->statusBar()->currentMessage();
   EXPECT_FALSE(peek.isEmpty());
   // Opening a menu and moving over its items sends status tips; the peek text stays all the same.
-  w->menuBar()->setActiveAction(w->Options()->menuAction());
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Options()));
-  for (QAction* item : {w->Undo(), w->ShowValid(), w->GiveHint()}) {
-    QTest::mouseMove(w->Options(), w->Options()->actionGeometry(item).center());
-    w->Options()->setActiveAction(item);
+  w->menuBar()->setActiveAction(Find<QMenu>(*w, "optionsMenu")->menuAction());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Find<QMenu>(*w, "optionsMenu")));
+  for (QAction* item : {Find(*w, "undo"), Find(*w, "showValidMoves"), Find(*w, "giveHint")}) {
+    QTest::mouseMove(Find<QMenu>(*w, "optionsMenu"),
+                     Find<QMenu>(*w, "optionsMenu")->actionGeometry(item).center());
+    Find<QMenu>(*w, "optionsMenu")->setActiveAction(item);
   }
-  w->Options()->close();
-  EXPECT_EQ(w->SB()->currentMessage(), peek);
+  Find<QMenu>(*w, "optionsMenu")->close();
+  EXPECT_EQ(w->statusBar()->currentMessage(), peek);
 }
 
 TEST(Peek, BlankSpotsAnswerNeitherPressNorRelease) {
   Window w;
   w.Deal();
   Table& t = w.table();
-  TableView* view = &w->view();
+  TableView* view = Find<TableView>(*w, "table");
   // Below column 1's cards lies its blank spot.
   const QPoint blank(view->layout().PlaceOf(t, 52).left + 30, 300);
   ASSERT_EQ(view->layout().SlotAt(t, blank.x(), blank.y()), 52);
   QTest::mousePress(view, Qt::RightButton, {}, blank);
-  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
+  EXPECT_TRUE(w->statusBar()->currentMessage().isEmpty());
   QTest::mousePress(view, Qt::RightButton, {}, GrabPoint(t, 40));
   QTest::mouseRelease(view, Qt::RightButton, {}, blank);
-  EXPECT_FALSE(w->SB()->currentMessage().isEmpty());
+  EXPECT_FALSE(w->statusBar()->currentMessage().isEmpty());
 }
 
 TEST(Options, ShowNumberHidesTheLabelWhichKeepsCounting) {
   Window w;
   w.Deal();
-  w->ShowNumber()->trigger();
-  EXPECT_FALSE(w->NumMoves_lbl()->isVisible());
-  EXPECT_FALSE(w->ShowNumber()->isChecked());
+  Find(*w, "showNumberOfMoves")->trigger();
+  EXPECT_FALSE(Find<QLabel>(*w, "moveCount")->isVisible());
+  EXPECT_FALSE(Find(*w, "showNumberOfMoves")->isChecked());
   const Drop move = FindValidMove(w.table());
   w->interaction().DragAndDrop(move);
   w->Handle([] {});
-  w->ShowNumber()->trigger();
-  EXPECT_TRUE(w->NumMoves_lbl()->isVisible());
-  EXPECT_EQ(w->NumMoves_lbl()->text().toStdString(),
+  Find(*w, "showNumberOfMoves")->trigger();
+  EXPECT_TRUE(Find<QLabel>(*w, "moveCount")->isVisible());
+  EXPECT_EQ(Find<QLabel>(*w, "moveCount")->text().toStdString(),
             "Number of Moves: " + std::to_string(w.table().count.num_moves));
 }
 
 TEST(Options, TransparencyOffDrawsTheWholePicture) {
   Window w;
   w.Deal();
-  const SlotPlace corner_card =
-      w->view().layout().PlaceOf(w.table(), 40);  // uppermost in column 1: its corners show
+  const SlotPlace corner_card = Find<TableView>(*w, "table")
+                                    ->layout()
+                                    .PlaceOf(w.table(), 40);  // uppermost in column 1: its corners show
   const QPoint corner(corner_card.left, corner_card.top + kCardHeight - 1);
   auto colour = [&] {
     QCoreApplication::processEvents();
-    return w->view().grab().toImage().pixelColor(corner);
+    return Find<TableView>(*w, "table")->grab().toImage().pixelColor(corner);
   };
   EXPECT_EQ(colour(), QColor(0, 128, 0));
-  w->UseTransparency()->trigger();
-  EXPECT_FALSE(w->UseTransparency()->isChecked());
+  Find(*w, "useTransparency")->trigger();
+  EXPECT_FALSE(Find(*w, "useTransparency")->isChecked());
   EXPECT_EQ(colour(), QColor::fromRgb(kTransparentColour));
-  w->UseTransparency()->trigger();
+  Find(*w, "useTransparency")->trigger();
   EXPECT_EQ(colour(), QColor(0, 128, 0));
 }
 
 TEST(Options, ShowValidSetsTheDragCursorOfEveryCard) {
   Window w;
-  w->ShowValid()->trigger();
-  EXPECT_FALSE(w->ShowValid()->isChecked());
+  Find(*w, "showValidMoves")->trigger();
+  EXPECT_FALSE(Find(*w, "showValidMoves")->isChecked());
   for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().images[i].drag_cursor, kCursorHandPointer);
-  w->ShowValid()->trigger();
-  EXPECT_TRUE(w->ShowValid()->isChecked());
+  Find(*w, "showValidMoves")->trigger();
+  EXPECT_TRUE(Find(*w, "showValidMoves")->isChecked());
   for (int i = 0; i < kCardSlots; ++i) EXPECT_EQ(w.table().images[i].drag_cursor, kCursorHandPoint);
 }
 
 TEST(Options, HelpShowsTheQuickHelpInEveryState) {
   Window w;
-  w->Help()->trigger();
+  Find(*w, "help")->trigger();
   w.Deal();
-  w->Help()->trigger();
+  Find(*w, "help")->trigger();
   ASSERT_EQ(w.host.messages.size(), 2u);
   EXPECT_EQ(w.host.messages[0], w.host.messages[1]);
   EXPECT_EQ(
@@ -145,7 +148,7 @@ TEST(Options, HelpShowsTheQuickHelpInEveryState) {
 TEST(Hint, TheBlinkedCardDisappearsUntilTheTimerFires) {
   Window w;
   w.Deal();
-  w->GiveHint()->trigger();
+  Find(*w, "giveHint")->trigger();
   const int hinted = w.table().course.hint_card;
   EXPECT_FALSE(w.table().images[hinted].visible);
   EXPECT_TRUE(w.host.timer_running);

@@ -88,14 +88,14 @@ TEST(QtHost, TheWindowWiresTheTimerToTheHint) {
   qputenv(platform::kClockVariable, "1700000000");
   app::MainWindow window(nullptr, GameDir());
   qunsetenv(platform::kClockVariable);
-  ASSERT_NE(window.Timer(), nullptr);
-  window.New()->trigger();
-  window.GiveHint()->trigger();
+  const QTimer* timer = Find<QTimer>(window, "hintTimer");
+  Find(window, "newGame")->trigger();
+  Find(window, "giveHint")->trigger();
   const int hinted = window.table().course.hint_card;
   EXPECT_FALSE(window.table().images[hinted].visible);
-  EXPECT_TRUE(window.Timer()->isActive());
+  EXPECT_TRUE(timer->isActive());
   QTRY_VERIFY_WITH_TIMEOUT(window.table().images[hinted].visible, 3000);
-  EXPECT_FALSE(window.Timer()->isActive());
+  EXPECT_FALSE(timer->isActive());
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
 
   // The menus: translated, every item's text within its row, access keys unique in each menu.
   QMenuBar* bar = w->menuBar();
-  EXPECT_NE(w->Game()->title(), QStringLiteral("&Game"));
+  EXPECT_NE(Find<QMenu>(*w, "gameMenu")->title(), QStringLiteral("&Game"));
   ExpectUniqueAccessKeys(Texts(bar->actions()), QStringLiteral("menu bar"));
   for (QAction* top : bar->actions()) {
     EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(top))) << Plain(top).toStdString() << " is cut off";
@@ -127,10 +127,10 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
 
   // The button over the table, and the move label beside it.
   w.Deal();
-  const QPushButton* button = w->ShowMovesBtn();
+  const QPushButton* button = Find<QPushButton>(*w, "showAllMoves");
   EXPECT_NE(button->text(), QStringLiteral("Show All Moves"));
   ExpectTextFits(button);
-  EXPECT_FALSE(button->geometry().intersects(w->NumMoves_lbl()->geometry()));
+  EXPECT_FALSE(button->geometry().intersects(Find<QLabel>(*w, "moveCount")->geometry()));
 
   // The statistics dialog, with the widest numbers it can show.
   const StatsTexts widest{"-2147483648", "-2147483648", "-2147483648", "-2147483648",
@@ -143,8 +143,8 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
   w.statistics_dialog->ShowModal(widest);
 
   // The messages and questions the game asks, in real message boxes with Qt's standard buttons.
-  w->Help()->trigger();
-  for (int hint = 0; hint < 4; ++hint) w->GiveHint()->trigger();
+  Find(*w, "help")->trigger();
+  for (int hint = 0; hint < 4; ++hint) Find(*w, "giveHint")->trigger();
   w.Deal();
   ASSERT_EQ(w.host.messages.size(), 2u);
   EXPECT_NE(w.host.messages[0], kQuickHelp.english);

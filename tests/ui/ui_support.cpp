@@ -51,7 +51,7 @@ app::MainWindow* MainWindowAlive() {
 }
 
 void Window::Deal() {
-  window->New()->trigger();
+  Find(*window, "newGame")->trigger();
   QCoreApplication::processEvents();
 }
 
@@ -89,7 +89,7 @@ std::vector<std::tuple<int, int, int, bool, bool>> SlotsAsShown(const Table& tab
 void FocusOn(Window& w, int slot) { FocusOn(*w, slot); }
 
 void FocusOn(app::MainWindow& window, int slot) {
-  TableView& view = window.view();
+  TableView& view = *Find<TableView>(window, "table");
   if (!view.keys().play().shown()) QTest::keyClick(&view, Qt::Key_Up);
   const auto way = TablePlaces(window.table()).Way(view.keys().play().focus(), slot);
   ASSERT_TRUE(way.has_value()) << "no way to slot " << slot;

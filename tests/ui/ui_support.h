@@ -1,6 +1,7 @@
 // Shared helpers of the widget tests: a window over a scripted host, points on cards, and answering dialogs.
 #pragma once
 
+#include <QAction>
 #include <QDir>
 #include <QPoint>
 #include <QString>
@@ -9,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -42,6 +45,15 @@ struct Window {
   std::unique_ptr<StatisticsDialog> statistics_dialog;  // outlives the window, as in the game
   std::unique_ptr<app::MainWindow> window;
 };
+
+// The control of that object name among the children of `parent`, found as Qt's own tests find controls (a
+// menu item by default: "newGame", "optionsMenu", "moveCount", ...). One that is not there fails the test.
+template <typename T = QAction>
+T* Find(const QObject& parent, const char* name) {
+  T* found = parent.findChild<T*>(QString::fromLatin1(name));
+  if (found == nullptr) throw std::runtime_error(std::string("no control named ") + name);
+  return found;
+}
 
 // The game's window among the top-level widgets, also while it is being built; null when there is none.
 app::MainWindow* MainWindowAlive();

@@ -47,8 +47,8 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
   Window w;
   EXPECT_EQ(w->OuterSize(), QSize(635, 460));
   EXPECT_EQ(w->centralWidget()->width() + 8, 635);
-  EXPECT_EQ(w->centralWidget()->height() + w->SB()->height() + 46, 460);
-  EXPECT_EQ(w->view().layout().window_height(), 460);
+  EXPECT_EQ(w->centralWidget()->height() + w->statusBar()->height() + 46, 460);
+  EXPECT_EQ(Find<TableView>(*w, "table")->layout().window_height(), 460);
   EXPECT_EQ(w.table().images[kBlankFirst].height, 364);
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Vantrel"));
   // The limits: 100 to 635 wide, at least 100 high.
@@ -60,7 +60,9 @@ TEST(Window, OuterSizeIsTheClientAreaPlusTheFrameAllowance) {
 TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   Window w;
   w.Deal();
-  const auto top = [&w](int slot) { return w->view().layout().PlaceOf(w.table(), slot).top; };
+  const auto top = [&w](int slot) {
+    return Find<TableView>(*w, "table")->layout().PlaceOf(w.table(), slot).top;
+  };
   for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(top(slot), 280);
   w->SetOuterSize({635, 600});
   QCoreApplication::processEvents();
@@ -68,9 +70,9 @@ TEST(Window, ResizeMovesTheReserveRowStillInItsPlaces) {
   for (int slot = 48; slot < 52; ++slot) EXPECT_EQ(top(slot), 420);
   // The label and the button follow the bottom edge: 25 and 21 pixels above it.
   const int client_bottom = 600 - 46;
-  EXPECT_EQ(w->NumMoves_lbl()->geometry().bottom() + 1, client_bottom - 25);
-  EXPECT_EQ(w->ShowMovesBtn()->geometry().bottom() + 1, client_bottom - 21);
-  EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, 627 - 8);
+  EXPECT_EQ(Find<QLabel>(*w, "moveCount")->geometry().bottom() + 1, client_bottom - 25);
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->geometry().bottom() + 1, client_bottom - 21);
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->geometry().right() + 1, 627 - 8);
 
   // A reserve card moved into a column keeps its place; the others follow. (The two of diamonds of the
   // reserve row goes onto the three of diamonds uppermost in column 2.)
@@ -89,15 +91,15 @@ TEST(Window, TheButtonKeepsItsDistanceToTheScrollBarOfATallTable) {
   // Too low for the columns: the vertical scroll bar shows, and the button stays 8 pixels left of it.
   w->SetOuterSize({635, 170});
   QCoreApplication::processEvents();
-  const QScrollBar* bar = w->scroll_area().verticalScrollBar();
+  const QScrollBar* bar = Find<QScrollArea>(*w, "tableArea")->verticalScrollBar();
   ASSERT_TRUE(bar->isVisible());
   const QRect bar_place(bar->mapTo(w->centralWidget(), QPoint()), bar->size());
-  EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, bar_place.left() - 8);
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->geometry().right() + 1, bar_place.left() - 8);
   // High enough again: no bar, 8 pixels from the edge.
   w->SetOuterSize({635, 460});
   QCoreApplication::processEvents();
   EXPECT_FALSE(bar->isVisible());
-  EXPECT_EQ(w->ShowMovesBtn()->geometry().right() + 1, 627 - 8);
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->geometry().right() + 1, 627 - 8);
 }
 
 TEST(Window, CentringUsesTheWholePrimaryScreen) {
@@ -125,20 +127,21 @@ TEST(Window, MaximisedWindowLeftEdgeIsCentredForItsFormerWidth) {
 
 TEST(Window, ControlsHaveTheirDesignLook) {
   Window w;
-  EXPECT_EQ(w->NumMoves_lbl()->text(), QStringLiteral("Number of Moves: 0"));
-  EXPECT_EQ(w->NumMoves_lbl()->palette().color(QPalette::WindowText), QColor(Qt::white));
-  EXPECT_EQ(w->NumMoves_lbl()->font().pointSize(), 8);
-  EXPECT_EQ(w->SB()->font().pointSize(), 8);
-  EXPECT_EQ(w->ShowMovesBtn()->font().pointSize(), 8);
+  EXPECT_EQ(Find<QLabel>(*w, "moveCount")->text(), QStringLiteral("Number of Moves: 0"));
+  EXPECT_EQ(Find<QLabel>(*w, "moveCount")->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(Find<QLabel>(*w, "moveCount")->font().pointSize(), 8);
+  EXPECT_EQ(w->statusBar()->font().pointSize(), 8);
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->font().pointSize(), 8);
   EXPECT_EQ(app::WindowFont().pointSize(), 8);
-  EXPECT_EQ(w->ShowMovesBtn()->text(), QStringLiteral("Show All Moves"));
-  EXPECT_EQ(w->ShowMovesBtn()->size(), QSize(91, 25));
-  EXPECT_FALSE(w->ShowMovesBtn()->isEnabled());
-  EXPECT_EQ(w->SB()->height(), 19);
-  EXPECT_TRUE(w->SB()->currentMessage().isEmpty());
-  EXPECT_EQ(w->Timer(), nullptr);  // a scripted host stands in for the desktop: it has no timer
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->text(), QStringLiteral("Show All Moves"));
+  EXPECT_EQ(Find<QPushButton>(*w, "showAllMoves")->size(), QSize(91, 25));
+  EXPECT_FALSE(Find<QPushButton>(*w, "showAllMoves")->isEnabled());
+  EXPECT_EQ(w->statusBar()->height(), 19);
+  EXPECT_TRUE(w->statusBar()->currentMessage().isEmpty());
+  // A scripted host stands in for the desktop: it has no timer.
+  EXPECT_EQ(w->findChild<QTimer*>(QStringLiteral("hintTimer")), nullptr);
   // The table is green where no card lies.
-  const QImage table = w->view().grab().toImage();
+  const QImage table = Find<TableView>(*w, "table")->grab().toImage();
   EXPECT_EQ(table.pixelColor(5, 5), QColor(0, 128, 0));
 }
 
@@ -165,8 +168,8 @@ TEST(Window, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(shown_text, QStringLiteral("the statistics could not be written"));
   EXPECT_EQ(shown_title, QStringLiteral("Vantrel"));
   // What the handler changed before failing stays changed and is shown.
-  EXPECT_EQ(w->SB()->currentMessage(), QStringLiteral("changed before the failure"));
-  w->New()->trigger();
+  EXPECT_EQ(w->statusBar()->currentMessage(), QStringLiteral("changed before the failure"));
+  Find(*w, "newGame")->trigger();
   EXPECT_EQ(w.table().course.game_state, GameState::kInProgress);
 }
 
