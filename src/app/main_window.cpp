@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/menu_table.h"
 #include "app/window_font.h"
 #include "app/window_geometry.h"
 #include "platform_qt/cursors.h"
@@ -82,7 +83,7 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   }
   SetOuterSize({kDesignWidth, kDesignHeight});
   SyncControls();
-  // The create event comes after the whole construction.
+  // Last, once everything is built.
   RegisterCursors();
 }
 
@@ -93,87 +94,49 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
-  auto item = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
+  QMenu* drop_down = nullptr;  // the drop-down the items go into
+  for (const MenuEntry& entry : MenuTable()) {
+    switch (entry.place) {
+      case MenuPlace::kDropDown:
+        drop_down = bar->addMenu(QCoreApplication::translate("Menu", entry.caption));
+        drop_down->setObjectName(QString::fromLatin1(entry.name));
+        // An open drop-down takes the keyboard; the items' shortcuts still work then (ShortcutInOpenMenu).
+        drop_down->installEventFilter(this);
+        continue;
+      case MenuPlace::kSeparator:
+        drop_down->addSeparator();
+        continue;
+      default:
+        break;
+    }
+    QString caption;
+    if (entry.caption != nullptr) {
+      caption = entry.place == MenuPlace::kHidden ? QString::fromLatin1(entry.caption)
+                                                  : QCoreApplication::translate("Menu", entry.caption);
+    }
     auto* action = new QAction(caption, this);
-    action->setShortcut(shortcut);
-    menu->addAction(action);
-    return action;
-  };
-  auto on = [this](QAction* action, std::function<void()> handler) {
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Command(handler); });
-  };
-
-  game_ = bar->addMenu(QCoreApplication::translate("Menu", "&Game"));
-  game_->setObjectName(QStringLiteral("gameMenu"));
-  new_ = item(game_, QCoreApplication::translate("Menu", "&New"), QKeySequence(Qt::Key_F2));
-  new_->setObjectName(QStringLiteral("newGame"));
-  redo_ = item(game_, QCoreApplication::translate("Menu", "&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
-  redo_->setObjectName(QStringLiteral("redeal"));
-  stats_menu_ = item(game_, QCoreApplication::translate("Menu", "Statistics"), QKeySequence(Qt::Key_F4));
-  stats_menu_->setObjectName(QStringLiteral("statistics"));
-  game_->addSeparator();
-  quit_ = item(game_, QCoreApplication::translate("Menu", "&Quit"), QKeySequence(Qt::Key_F10));
-  quit_->setObjectName(QStringLiteral("quit"));
-
-  options_ = bar->addMenu(QCoreApplication::translate("Menu", "&Options"));
-  options_->setObjectName(QStringLiteral("optionsMenu"));
-  undo_ = item(options_, QCoreApplication::translate("Menu", "&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U));
-  undo_->setObjectName(QStringLiteral("undo"));
-  undo_->setEnabled(false);
-  show_valid_ = item(options_, QCoreApplication::translate("Menu", "Show &Valid Moves"),
-                     QKeySequence(Qt::CTRL | Qt::Key_V));
-  show_valid_->setObjectName(QStringLiteral("showValidMoves"));
-  show_valid_->setCheckable(true);
-  show_valid_->setChecked(true);
-  show_number_ = item(options_, QCoreApplication::translate("Menu", "Show &Number of Moves"),
-                      QKeySequence(Qt::CTRL | Qt::Key_N));
-  show_number_->setObjectName(QStringLiteral("showNumberOfMoves"));
-  show_number_->setCheckable(true);
-  show_number_->setChecked(true);
-  give_hint_ = item(options_, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
-  give_hint_->setObjectName(QStringLiteral("giveHint"));
-  // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
-  // Qt, so the window carries the shortcut itself. It is in no drop-down: Qt's accessibility lists every
-  // item of a drop-down, hidden or not, and a screen reader would read it out under Options.
-  enable_cheats_ = new QAction(QStringLiteral("Enable Cheats"), this);
-  enable_cheats_->setObjectName(QStringLiteral("enableCheats"));
-  enable_cheats_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  enable_cheats_->setVisible(false);
-  auto* cheat = new QShortcut(enable_cheats_->shortcut(), this);
-  connect(cheat, &QShortcut::activated, enable_cheats_, &QAction::trigger);
-
-  // Help and Center are menu-bar items without a drop-down: a click runs them at once.
-  help_ = new QAction(QCoreApplication::translate("Menu", "&Help"), this);
-  help_->setObjectName(QStringLiteral("help"));
-  help_->setShortcut(QKeySequence(Qt::Key_F1));
-  bar->addAction(help_);
-
-  debug_ = bar->addMenu(QCoreApplication::translate("Menu", "Debug"));
-  debug_->setObjectName(QStringLiteral("debugMenu"));
-  use_transparency_ = item(debug_, QCoreApplication::translate("Menu", "Use Transparency"), QKeySequence());
-  use_transparency_->setObjectName(QStringLiteral("useTransparency"));
-  use_transparency_->setCheckable(true);
-  use_transparency_->setChecked(true);
-
-  center_ = new QAction(QCoreApplication::translate("Menu", "&Center"), this);
-  center_->setObjectName(QStringLiteral("center"));
-  bar->addAction(center_);
-
-  // An open drop-down takes the keyboard; the items' shortcuts still work then.
-  for (QMenu* menu : {game_, options_, debug_}) menu->installEventFilter(this);
-
-  on(new_, [this] { table_->Deal(DealKind::kNew); });
-  on(redo_, [this] { table_->Deal(DealKind::kRedeal); });
-  on(stats_menu_, [this] { ShowStatistics(); });
-  on(quit_, [this] { SaveThenClose(); });
-  on(undo_, [this] { interaction_->UndoLastDrop(); });
-  on(show_valid_, [this] { interaction_->ToggleShowValid(); });
-  on(show_number_, [this] { interaction_->ToggleShowNumber(); });
-  on(give_hint_, [this] { table_->GiveHint(); });
-  on(enable_cheats_, [this] { interaction_->EnableCheats(); });
-  on(help_, [this] { interaction_->ShowHelp(); });
-  on(use_transparency_, [this] { interaction_->ToggleTransparency(); });
-  on(center_, [this] { CenterOnScreen(); });
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setShortcut(QKeySequence(entry.shortcut));
+    action->setCheckable(entry.checked != nullptr);
+    switch (entry.place) {
+      case MenuPlace::kBar:
+        bar->addAction(action);  // a click runs it at once
+        break;
+      case MenuPlace::kHidden: {
+        // A hidden item gets no shortcut from Qt, so the window carries the shortcut itself.
+        action->setVisible(false);
+        auto* shortcut = new QShortcut(action->shortcut(), this);
+        connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
+        break;
+      }
+      default:
+        drop_down->addAction(action);
+        break;
+    }
+    connect(action, &QAction::triggered, this,
+            [this, run = entry.run] { Command([this, run] { run(*this); }); });
+    menu_items_.push_back({&entry, action});
+  }
 }
 
 void MainWindow::BuildControls() {
@@ -337,12 +300,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::ShortcutInOpenMenu(const QKeyEvent* key) {
   const QKeySequence pressed(key->keyCombination());
-  for (QAction* action : {new_, redo_, stats_menu_, quit_, undo_, show_valid_, show_number_, give_hint_,
-                          enable_cheats_, help_}) {
-    // A disabled item answers no shortcut; the hidden cheat switch, disabled by Qt while hidden, still does.
-    if (action->shortcut() != pressed || (!action->isEnabled() && action != enable_cheats_)) continue;
+  for (const MenuItem& item : menu_items_) {
+    // A disabled item answers no shortcut; the hidden item, disabled by Qt while hidden, still does.
+    const bool answers = item.action->isEnabled() || item.entry->place == MenuPlace::kHidden;
+    if (item.action->shortcut() != pressed || !answers) continue;
     while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-    action->trigger();
+    item.action->trigger();
     return true;
   }
   return false;
@@ -383,11 +346,12 @@ void MainWindow::PlaceControls() {
 
 void MainWindow::SyncControls() {
   const Controls c = ControlsOf(*table_);
-  give_hint_->setText(Text(c.give_hint_caption));
-  undo_->setEnabled(c.undo_enabled);
-  show_valid_->setChecked(c.show_valid_checked);
-  show_number_->setChecked(c.show_number_checked);
-  use_transparency_->setChecked(c.use_transparency_checked);
+  for (const MenuItem& item : menu_items_) {
+    const MenuEntry& entry = *item.entry;
+    if (entry.text != nullptr) item.action->setText(Text(c.*entry.text));
+    if (entry.enabled != nullptr) item.action->setEnabled(c.*entry.enabled);
+    if (entry.checked != nullptr) item.action->setChecked(c.*entry.checked);
+  }
   show_all_moves_->setEnabled(c.show_moves_enabled);
   const QString caption = Text(c.num_moves_caption);
   if (move_label_->text() != caption) {

@@ -1,12 +1,13 @@
-// MainWindow, the game's window: the menu bar with its command table, the table on screen, the move label,
-// the status bar, the "Show All Moves" button, the statistics it keeps, and the window's own behaviour
-// (resize, centring, the maximised placement, saving the statistics whenever it closes).
+// MainWindow, the game's window: the menu bar built from the menu table (menu_table.h), the table on screen,
+// the move label, the status bar, the "Show All Moves" button, the statistics it keeps, and the window's own
+// behaviour (resize, centring, the maximised placement, saving the statistics whenever it closes).
 #pragma once
 
 #include <QDir>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "interaction/interaction.h"
 #include "platform/host.h"
@@ -19,7 +20,6 @@ class QAction;
 class QCloseEvent;
 class QKeyEvent;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QScrollArea;
 class QStatusBar;
@@ -35,6 +35,8 @@ class SettingsRegistry;
 }  // namespace vantrel
 
 namespace vantrel::app {
+
+struct MenuEntry;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -89,10 +91,10 @@ class MainWindow : public QMainWindow {
   // Places the maximised window's left edge for a window that was `outer_width` wide before maximising.
   void PlaceMaximised(int outer_width);
 
-  // The game the window shows, for whoever drives it without the mouse (the tests). The controls are found
-  // by their object names, as Qt's own tests find them: the menus "gameMenu", "optionsMenu" and "debugMenu"
-  // with their items, the table "table" in its scroll area "tableArea", the move label "moveCount", the
-  // button "showAllMoves", the hint's timer "hintTimer" (none while a test's host stands in).
+  // The game the window shows, which the menu table's handlers and the tests drive. The controls are found
+  // by their object names, as Qt's own tests find them: the menus and their items by the names of the menu
+  // table, the table "table" in its scroll area "tableArea", the move label "moveCount", the button
+  // "showAllMoves", the hint's timer "hintTimer" (none while a test's host stands in).
   Table& table() { return *table_; }
   Interaction& interaction() { return *interaction_; }
 
@@ -109,6 +111,8 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildControls();
   void PlaceControls();
+  // Shows the game's state in every control: the menu items' captions, enabled states and check marks as
+  // the menu table says, the move label, the button, the status bar and the scroll bars.
   void SyncControls();
   void ClientResized();
   // A key pressed while a drop-down is open: runs the enabled item with that shortcut, if there is one.
@@ -128,21 +132,12 @@ class MainWindow : public QMainWindow {
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;
-  QMenu* game_ = nullptr;
-  QAction* new_ = nullptr;
-  QAction* redo_ = nullptr;
-  QAction* stats_menu_ = nullptr;
-  QAction* quit_ = nullptr;
-  QMenu* options_ = nullptr;
-  QAction* undo_ = nullptr;
-  QAction* show_valid_ = nullptr;
-  QAction* show_number_ = nullptr;
-  QAction* give_hint_ = nullptr;
-  QAction* enable_cheats_ = nullptr;
-  QAction* help_ = nullptr;
-  QMenu* debug_ = nullptr;
-  QAction* use_transparency_ = nullptr;
-  QAction* center_ = nullptr;
+  // Every menu item with its entry of the menu table, in the table's order.
+  struct MenuItem {
+    const MenuEntry* entry;
+    QAction* action;
+  };
+  std::vector<MenuItem> menu_items_;
   QLabel* move_label_ = nullptr;
   QStatusBar* status_bar_ = nullptr;
   QPushButton* show_all_moves_ = nullptr;
