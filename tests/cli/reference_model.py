@@ -178,10 +178,10 @@ class Model:
     def no_more_moves(self):
         self.end(False, "No More Moves!")
 
-    def drop(self, m, sender):
+    def drop(self, m, dropped_on):
         drag = self.cards_above(m)
-        above = self.cards_above(sender)
-        target = above[-1] if above else sender
+        above = self.cards_above(dropped_on)
+        target = above[-1] if above else dropped_on
         T = self.slots[target]
         new_top = T.top + 15
         if not self.is_valid(target, m):

@@ -213,9 +213,9 @@ TEST(DragDrop, DragFeedbackFollowsShowValid) {
   EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = d8}), kCursorNoDrop);
   EXPECT_FALSE(g.player.OffersDrop({.moved = h7, .target = kBareTable}));
   g.player.ToggleShowValid();
-  for (int sender : {h8, d8, kBareTable, 57}) {
-    EXPECT_TRUE(g.player.OffersDrop({.moved = h7, .target = sender}));
-    EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = sender}), kCursorHandPointer);
+  for (int target : {h8, d8, kBareTable, 57}) {
+    EXPECT_TRUE(g.player.OffersDrop({.moved = h7, .target = target}));
+    EXPECT_EQ(g.player.DragCursor({.moved = h7, .target = target}), kCursorHandPointer);
   }
   // Accepted by the cursor, an invalid drop still does nothing.
   g.player.DragAndDrop({.moved = h7, .target = d8});
