@@ -24,12 +24,12 @@ std::string Printable(std::string_view text);
 // The whole command line: argv[1] names the command. Returns the process's exit code.
 int Main(int argc, char** argv);
 
-// Each command takes the arguments after its own name and returns the process's exit code.
-int DealCommand(std::span<const std::string_view> args);
-int PlayCommand(std::span<const std::string_view> args);
-int SolveCommand(std::span<const std::string_view> args);
-int SurveyCommand(std::span<const std::string_view> args);
-int MergeCommand(std::span<const std::string_view> args);
-int CensusStatsCommand(std::span<const std::string_view> args);
+// Each command's own main: takes the arguments after the command's name and returns the process's exit code.
+int DealMain(std::span<const std::string_view> args);
+int PlayMain(std::span<const std::string_view> args);
+int SolveMain(std::span<const std::string_view> args);
+int SurveyMain(std::span<const std::string_view> args);
+int MergeMain(std::span<const std::string_view> args);
+int CensusStatsMain(std::span<const std::string_view> args);
 
 }  // namespace vantrel::cli

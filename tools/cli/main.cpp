@@ -38,12 +38,12 @@ int RunCommand(const std::vector<std::string_view>& args) {
     std::cout << kUsage;
     return 0;
   }
-  if (command == "deal") return DealCommand(rest);
-  if (command == "play") return PlayCommand(rest);
-  if (command == "solve") return SolveCommand(rest);
-  if (command == "survey") return SurveyCommand(rest);
-  if (command == "merge") return MergeCommand(rest);
-  if (command == "census-stats") return CensusStatsCommand(rest);
+  if (command == "deal") return DealMain(rest);
+  if (command == "play") return PlayMain(rest);
+  if (command == "solve") return SolveMain(rest);
+  if (command == "survey") return SurveyMain(rest);
+  if (command == "merge") return MergeMain(rest);
+  if (command == "census-stats") return CensusStatsMain(rest);
   throw BadArgument(command, "the command is deal, play, solve, survey, merge or census-stats");
 }
 

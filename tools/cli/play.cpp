@@ -122,7 +122,7 @@ int Run(std::span<const std::string_view> args, bool allow_actions) {
 
 }  // namespace
 
-int DealCommand(std::span<const std::string_view> args) { return Run(args, false); }
-int PlayCommand(std::span<const std::string_view> args) { return Run(args, true); }
+int DealMain(std::span<const std::string_view> args) { return Run(args, false); }
+int PlayMain(std::span<const std::string_view> args) { return Run(args, true); }
 
 }  // namespace vantrel::cli

@@ -8,7 +8,7 @@
 
 namespace vantrel::cli {
 
-int SolveCommand(std::span<const std::string_view> args) {
+int SolveMain(std::span<const std::string_view> args) {
   if (args.empty()) throw MissingArgument("SEED");
   const std::uint32_t seed = ParseSeed(args[0]);
   solver::Limits limits;

@@ -176,7 +176,7 @@ solver::VerdictFile OpenVerdicts(const SurveyArgs& parsed, const solver::Verdict
 
 }  // namespace
 
-int SurveyCommand(std::span<const std::string_view> args) {
+int SurveyMain(std::span<const std::string_view> args) {
   const SurveyArgs parsed = ParseSurveyArgs(args);
   const std::uint32_t from = *parsed.from;
   const std::uint64_t count = *parsed.count;

@@ -26,7 +26,7 @@ void RefuseExisting(const std::string& path) {
 
 }  // namespace
 
-int MergeCommand(std::span<const std::string_view> args) {
+int MergeMain(std::span<const std::string_view> args) {
   constexpr std::string_view usage = "merge takes --out FILE [--allow-gaps] FILE...";
   std::string out;
   bool allow_gaps = false;
@@ -58,7 +58,7 @@ int MergeCommand(std::span<const std::string_view> args) {
   return 0;
 }
 
-int CensusStatsCommand(std::span<const std::string_view> args) {
+int CensusStatsMain(std::span<const std::string_view> args) {
   std::string path;
   std::string unknown_out;
   for (std::size_t i = 0; i < args.size(); ++i) {
