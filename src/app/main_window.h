@@ -51,10 +51,6 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // --- handlers of the window ---
-  // Registers the two hand cursors of the cards, at the end of the construction.
-  void RegisterCursors();
-  // The window's outer size changed: the table follows its new height (the reserve row, its bottom edge).
-  void ResizeTable();
   // Puts the window in the middle of the primary screen, frame and all.
   void CenterOnScreen();
   // The statistics dialog, made hidden at start-up right after the window, which ShowStatistics shows. It
@@ -108,6 +104,10 @@ class MainWindow : public QMainWindow {
 #endif
 
  private:
+  // Registers the two hand cursors of the cards, at the end of the construction.
+  void RegisterCursors();
+  // The window's outer size changed: the table follows its new height (the reserve row, its bottom edge).
+  void ResizeTable();
   void BuildMenus();
   void BuildControls();
   void PlaceControls();

@@ -28,7 +28,9 @@ std::span<const MenuEntry> MenuTable() {
        .shortcut = Qt::Key_F10,
        .run = [](MainWindow& w) { w.SaveThenClose(); }},
 
-      {.place = MenuPlace::kDropDown, .name = "optionsMenu", .caption = QT_TRANSLATE_NOOP("Menu", "&Options")},
+      {.place = MenuPlace::kDropDown,
+       .name = "optionsMenu",
+       .caption = QT_TRANSLATE_NOOP("Menu", "&Options")},
       {.name = "undo",
        .caption = QT_TRANSLATE_NOOP("Menu", "&Undo"),
        .shortcut = Qt::CTRL | Qt::Key_U,

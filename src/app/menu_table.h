@@ -1,7 +1,7 @@
 // Every menu command of the window, described once. The window builds its menu bar from this table, connects
 // each item to its handler, shows the table's state in the items (caption, enabled, check mark) and answers
-// their shortcuts while a drop-down is open, all from here. A new command is one row (and, when its item shows
-// something of the game, that field of Controls, filled in by ControlsOf).
+// their shortcuts while a drop-down is open, all from here. A new command is one row (and, when its item
+// shows something of the game, that field of Controls, filled in by ControlsOf).
 #pragma once
 
 #include <QKeyCombination>
