@@ -38,8 +38,8 @@ struct Result {
 };
 
 // How many of a set of demands' cards must wait for each card: before[y] names the cards that must be
-// dropped before y, and a card many cards wait for is urgent. Counted for all cards at once, a bit-plane of the
-// count at a time (plane k holds bit k of every card's count), with no branch on the cards.
+// dropped before y, and a card many cards wait for is urgent. Counted for all cards at once, a bit-plane of
+// the count at a time (plane k holds bit k of every card's count), with no branch on the cards.
 class WaitingCounts {
  public:
   WaitingCounts() = default;
@@ -91,7 +91,7 @@ class Solver {
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
   std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
-  WaitingCounts root_waiting_;  // how many cards wait for each card at the start
+  WaitingCounts root_waiting_;                      // how many cards wait for each card at the start
   void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
   std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
   int path_length_ = 0;
