@@ -83,10 +83,7 @@ void Solver::SetRootDemands(const std::array<std::uint64_t, kDeck>& before) {
   // The demands found at the start hold for every line from it: a card that some card still open must
   // precede cannot be dropped yet, at any depth. How many cards wait for a drop tells its urgency.
   root_before_ = before;
-  root_waiting_.fill(0);
-  for (const std::uint64_t b : root_before_) {
-    for (std::uint64_t xs = b; xs != 0; xs &= xs - 1) ++root_waiting_[std::countr_zero(xs)];
-  }
+  root_waiting_ = WaitingCounts(before);
 }
 
 bool Solver::SearchRoot(Position& p, const MoveList& moves) {
@@ -114,18 +111,15 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
   // Most winnable deals are won along the first line tried: their positions are only ordered by the start's
   // demands. Once a line has failed, every position is proved before it is expanded, and its own demands
   // order its drops.
-  const std::array<std::uint8_t, kDeck>* waiting = &root_waiting_;
-  std::array<std::uint8_t, kDeck> own_waiting;
+  const WaitingCounts* waiting = &root_waiting_;
+  WaitingCounts own_waiting;
   if (thorough_ && depth > 0 && limits_.prove_dead_ends) {
     std::array<std::uint64_t, kDeck> before;
     if (ProvedDead(p, &before)) {
       table_.Insert(moved);
       return false;
     }
-    own_waiting.fill(0);
-    for (const std::uint64_t b : before) {
-      for (std::uint64_t xs = b; xs != 0; xs &= xs - 1) ++own_waiting[std::countr_zero(xs)];
-    }
+    own_waiting = WaitingCounts(before);
     waiting = &own_waiting;
   }
   std::array<Move, kColumns + 4> order;
@@ -159,7 +153,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
   constexpr int kPlaces = kColumns + 4;
   std::array<int, kPlaces> rank;
   for (int i = 0; i < count; ++i) {
-    const int urgency = count > 1 ? Promise(p, order[i]) + 8 * (*waiting)[order[i].card] : 0;
+    const int urgency = count > 1 ? Promise(p, order[i]) + 8 * (*waiting)(order[i].card) : 0;
     rank[i] = (urgency + 64) * kPlaces + (kPlaces - 1 - i);
   }
   MoveList next;

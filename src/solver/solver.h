@@ -37,6 +37,33 @@ struct Result {
   std::size_t table_bytes = 0;  // the most memory the table held during this search
 };
 
+// How many of a set of demands' cards must wait for each card: before[y] names the cards that must be
+// dropped before y, and a card many cards wait for is urgent. Counted for all cards at once, a bit-plane of
+// the count at a time (plane k holds bit k of every card's count), with no branch on the cards.
+class WaitingCounts {
+ public:
+  WaitingCounts() = default;
+  explicit WaitingCounts(const std::array<std::uint64_t, kDeck>& before) {
+    for (const std::uint64_t b : before) {
+      std::uint64_t carry = b;
+      for (std::uint64_t& plane : planes_) {
+        const std::uint64_t next = plane & carry;
+        plane ^= carry;
+        carry = next;
+      }
+    }
+  }
+  int operator()(int card) const {
+    int count = 0;
+    for (int k = 0; k < kPlanes; ++k) count |= static_cast<int>((planes_[k] >> card) & 1) << k;
+    return count;
+  }
+
+ private:
+  static constexpr int kPlanes = 6;  // counts up to 63: there are at most 51 cards to wait
+  std::array<std::uint64_t, kPlanes> planes_{};
+};
+
 // One solver serves many deals in turn and keeps its table's memory between them. Not thread-safe: give
 // each thread its own.
 class Solver {
@@ -64,7 +91,7 @@ class Solver {
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
   std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
-  std::array<std::uint8_t, kDeck> root_waiting_{};  // how many cards wait for each card at the start
+  WaitingCounts root_waiting_;                      // how many cards wait for each card at the start
   void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
   std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
   int path_length_ = 0;
