@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "solver/verdict_file.h"
+#include "solver/winnable_deal.h"
 
 namespace {
 
@@ -99,6 +100,72 @@ TEST(Cli, SolvePrintsMovesThatPlayAccepts) {
   ASSERT_EQ(cut.status, 0);
   EXPECT_EQ(Field(cut.out, "verdict"), "\"unknown\"");
   EXPECT_LE(Number(cut.out, "nodes"), 10);
+}
+
+// The drops of a JSON array of "M>T" strings, each quoted for the shell.
+std::vector<std::string> Drops(const std::string& moves) {
+  std::vector<std::string> drops;
+  const std::regex drop("\"([0-9]+>[0-9]+)\"");
+  for (std::sregex_iterator it(moves.begin(), moves.end(), drop), end; it != end; ++it)
+    drops.push_back(" '" + (*it)[1].str() + "'");
+  return drops;
+}
+
+TEST(Cli, SolveAfterDropsDecidesTheGameFromThereOn) {
+  const std::vector<std::string> line = Drops(Field(Cli("solve 1700000004").out, "moves"));
+  ASSERT_GT(line.size(), 30u);
+  // After any part of a winning line the game can still be won, and the rest it finds wins it.
+  for (const std::size_t played : {1, 7, 30}) {
+    std::string prefix;
+    for (std::size_t k = 0; k < played; ++k) prefix += line[k];
+    const CliRun rest = Cli("solve 1700000004" + prefix + " --max-nodes 100000");
+    ASSERT_EQ(rest.status, 0) << rest.err;
+    EXPECT_EQ(Field(rest.out, "verdict"), "\"winnable\"");
+    std::string actions = prefix;
+    for (const std::string& drop : Drops(Field(rest.out, "moves"))) actions += drop;
+    EXPECT_EQ(Field(Cli("play 1700000004" + actions).out, "messages"), "[\"You Win!\"]") << actions;
+  }
+  // A drop the game does not take there is named.
+  for (const auto& [drops, named] : std::vector<std::pair<std::string, std::string>>{
+           {"'1>2'", "\"1>2\""}, {"'38>41' '38>41'", "\"38>41\""}, {"'38>41' x", "\"x\""}}) {
+    const CliRun refused = Cli("solve 1700000004 " + drops);
+    EXPECT_EQ(refused.status, 2) << drops;
+    EXPECT_NE(refused.err.find(named), std::string::npos) << refused.err;
+  }
+}
+
+TEST(WinnableDeals, TheFirstWinnableDealIsTheFirstTheSurveyFindsWinnable) {
+  // The longest run of unwinnable deals known (30 from 1780653674) and those around it, and the seconds at
+  // the end of the range, which go on from 0.
+  const std::string csv = ::testing::TempDir() + "winnable_" + std::to_string(getpid()) + ".csv";
+  std::vector<std::pair<std::uint32_t, bool>> deals;  // every second in order, and whether it can be won
+  for (const auto& [from, count] :
+       {std::pair<std::string, int>{"1780653650", 120}, {"4294967286", 10}, {"0", 60}}) {
+    std::filesystem::remove(csv);
+    ASSERT_EQ(
+        Cli("survey --from " + from + " --count " + std::to_string(count) + " --csv '" + csv + "'").status,
+        0);
+    const std::vector<std::string> lines = Lines(csv);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      const std::string seed = lines[i].substr(0, lines[i].find(','));
+      deals.emplace_back(static_cast<std::uint32_t>(std::stoul(seed)),
+                         lines[i].find(",winnable,") != std::string::npos);
+    }
+  }
+  std::filesystem::remove(csv);
+  ASSERT_EQ(deals.size(), 190u);
+  for (std::size_t i = 0; i + 40 < deals.size(); ++i) {
+    if (i == 120 - 40) i = 120;  // the first range ends 40 seconds before its last
+    std::size_t first = i;
+    while (!deals[first].second) ++first;
+    EXPECT_EQ(solver::FirstWinnableDeal(deals[i].first), std::optional(deals[first].first)) << deals[i].first;
+  }
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653674), std::optional<std::uint32_t>(1780653704));
+  // Bounded: 30 deals are not enough there, 31 are; nor is no time at all.
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653674, {.max_deals = 30}), std::nullopt);
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653674, {.max_deals = 31}),
+            std::optional<std::uint32_t>(1780653704));
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653704, {.max_seconds = 0}), std::nullopt);
 }
 
 TEST(Cli, MalformedArgumentsAreNamed) {
