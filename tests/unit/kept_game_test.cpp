@@ -22,10 +22,22 @@ namespace {
 
 constexpr std::string_view kVersion = "1.0.0.1";
 
+// Whether every column is drawn from its head up. (Not always: a peek raises a covered card and then the
+// cards on it, and Undo may then put cards back under it, drawn as they were before.)
+bool HeadsUp(const Table& t) {
+  const Position& p = t.position;
+  for (int c = 0; c < kColumns; ++c) {
+    for (int row = 1; row < p.height(c); ++row) {
+      if (t.images[p.slot_of(p.at(c, row))].z < t.images[p.slot_of(p.at(c, row - 1))].z) return false;
+    }
+  }
+  return true;
+}
+
 // Everything the player sees and the game goes on from, alike on both tables: the position and Undo's copy
-// (while it can be used), the course, the options, every picture's look, and the order of every two pictures
-// that overlap at any of a range of window heights.
-void ExpectSameGame(const Table& a, const Table& b) {
+// (while it can be used), the course, the options, every picture's look, and, when `drawn_alike`, the order
+// of every two pictures that overlap at any of a range of window heights.
+void ExpectSameGame(const Table& a, const Table& b, bool drawn_alike = true) {
   ASSERT_EQ(a.position, b.position);
   EXPECT_EQ(a.course.undo_enabled, b.course.undo_enabled);
   if (a.course.undo_enabled) {
@@ -45,6 +57,7 @@ void ExpectSameGame(const Table& a, const Table& b) {
                 x.drag_cursor == y.drag_cursor)
         << "slot " << i;
   }
+  if (!drawn_alike) return;
   for (const int height : {100, 195, 300, 366, 460, 700}) {
     const Layout layout(height);
     for (int i = 0; i < kCardSlots; ++i) {
@@ -90,19 +103,25 @@ TEST(KeptGame, AKeptGameGoesOnOnAFreshTableExactlyAsTheGameItWasKeptFrom) {
   VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
   int restored = 0;
+  int alike = 0;
   for (int game = 0; game < 40; ++game) {
     Game original(std::uniform_int_distribution<std::uint32_t>()(rng));
     original.Deal();
     if (game % 4 == 1) original.player.ShowValidClick();
     if (game % 4 == 2) original.player.EnableCheatsClick();
-    // The copy: kept and restored at random points, then played alongside with the same actions.
+    // The copy: kept and restored at random points, then played alongside with the same actions. A restored
+    // game draws every column from its head up.
     std::unique_ptr<Game> copy;
+    bool drawn_alike = true;
     for (int step = 0; step < 60 && original.table.course.game_state == GameState::kInProgress; ++step) {
       if (std::uniform_int_distribution<int>(0, 3)(rng) == 0) {
         const std::string text = KeptGameText(original.table, kVersion);
         copy = std::make_unique<Game>(original.host.NowSeconds());
         RestoreKeptGame(ReadKeptGame(text, kVersion), copy->table, copy->player);
-        ASSERT_NO_FATAL_FAILURE(ExpectSameGame(original.table, copy->table)) << text;
+        drawn_alike = HeadsUp(original.table);
+        alike += drawn_alike ? 1 : 0;
+        EXPECT_TRUE(HeadsUp(copy->table));
+        ASSERT_NO_FATAL_FAILURE(ExpectSameGame(original.table, copy->table, drawn_alike)) << text;
         ++restored;
       }
       const std::mt19937 before = rng;
@@ -110,7 +129,7 @@ TEST(KeptGame, AKeptGameGoesOnOnAFreshTableExactlyAsTheGameItWasKeptFrom) {
       if (copy) {
         std::mt19937 same = before;
         RandomAction(*copy, same);
-        ASSERT_NO_FATAL_FAILURE(ExpectSameGame(original.table, copy->table));
+        ASSERT_NO_FATAL_FAILURE(ExpectSameGame(original.table, copy->table, drawn_alike));
         EXPECT_EQ(copy->table.course.results.wins, original.table.course.results.wins);
         EXPECT_EQ(copy->table.course.results.losses, original.table.course.results.losses);
       }
@@ -124,6 +143,7 @@ TEST(KeptGame, AKeptGameGoesOnOnAFreshTableExactlyAsTheGameItWasKeptFrom) {
     }
   }
   EXPECT_GT(restored, 100);
+  EXPECT_GT(alike, restored / 2);
 }
 
 std::vector<std::string> Split(const std::string& text) {
