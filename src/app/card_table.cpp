@@ -24,6 +24,7 @@
 #include <stdexcept>
 
 #include "app/form_font.h"
+#include "app/game_aids.h"
 #include "app/window_geometry.h"
 #include "platform_qt/cursors.h"
 #include "platform_qt/exception_display.h"
@@ -74,6 +75,9 @@ TCardTable::TCardTable(platform::Host* host, const QDir& working_folder) : globa
   // The box has no parent: one would make the window's own before its first showing, which then places the
   // window's inside, not its frame, where the frame belongs (some 20 pixels higher under a window manager).
   if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, nullptr);
+  // Then the switches, and the game kept at the last close when Keep is on (a refusal is shown likewise).
+  aids_ = std::make_unique<GameAids>(*table_, *interaction_, *sb_);
+  if (const std::optional<Error> refused = aids_->Start()) platform::ShowException(*refused, nullptr);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &TCardTable::SessionEnding);
@@ -112,6 +116,7 @@ void TCardTable::BuildMenus() {
   new_->setObjectName(QStringLiteral("New"));
   redo_ = item(game_, QCoreApplication::translate("Menu", "&Redo (no shuffle)"), QKeySequence(Qt::Key_F3));
   redo_->setObjectName(QStringLiteral("Redo"));
+  select_deal_ = item(game_, QCoreApplication::translate("Menu", kSelectDealItem.caption), QKeySequence());
   stats_menu_ = item(game_, QCoreApplication::translate("Menu", "Statistics"), QKeySequence(Qt::Key_F4));
   n1_ = game_->addSeparator();
   quit_ = item(game_, QCoreApplication::translate("Menu", "&Quit"), QKeySequence(Qt::Key_F10));
@@ -128,6 +133,12 @@ void TCardTable::BuildMenus() {
   show_number_->setCheckable(true);
   show_number_->setChecked(true);
   give_hint_ = item(options_, QStringLiteral("Give &Hint (3)"), QKeySequence(Qt::CTRL | Qt::Key_H));
+  n2_ = options_->addSeparator();
+  for (std::size_t i = 0; i < switch_items_.size(); ++i) {
+    switch_items_[i] =
+        item(options_, QCoreApplication::translate("Menu", kSwitchItems[i].caption), QKeySequence());
+    switch_items_[i]->setCheckable(true);
+  }
   // The cheat switch is never shown; only its shortcut reaches it. A hidden menu item gets no shortcut from
   // Qt, so the window carries the shortcut itself. It is in no drop-down: Qt's accessibility lists every
   // item of a drop-down, hidden or not, and a screen reader would read it out under Options.
@@ -155,6 +166,9 @@ void TCardTable::BuildMenus() {
 
   on(new_, [this] { table_->NewClick(DealCommand::kNew); });
   on(redo_, [this] { table_->NewClick(DealCommand::kRedo); });
+  on(select_deal_, [this] { table_->SelectDealClick(); });
+  for (std::size_t i = 0; i < switch_items_.size(); ++i)
+    on(switch_items_[i], [this, i] { aids_->Toggle(kSwitchItems[i].switched); });
   on(stats_menu_, [this] { StatsMenuClick(); });
   on(quit_, [this] { QuitClick(); });
   on(undo_, [this] { interaction_->UndoClick(); });
@@ -232,12 +246,19 @@ void TCardTable::QuitClick() {
 }
 
 void TCardTable::FormClose() {
+  // The game under way is kept (with Keep on) and the statistics are saved, each whatever became of the
+  // other.
+  ClosingStep([this] { aids_->KeepGame(); });
+  ClosingStep([this] { stats_->FormClose(); });
+}
+
+void TCardTable::ClosingStep(const std::function<void()>& step) {
   if (!unattended_) {
-    Handle([this] { stats_->FormClose(); });
+    Handle(step);
     return;
   }
   try {
-    stats_->FormClose();
+    step();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "vantrel: %s\n", error.what());
   }
@@ -254,15 +275,18 @@ void TCardTable::ApplicationQuits() {
 }
 
 void TCardTable::SessionEnding(QSessionManager& manager) {
-  try {
-    stats_->FormClose();
-  } catch (const std::exception& error) {
-    // The session may forbid dialogs at this point; the error then goes where the session logs its programs'
-    // output.
-    std::fprintf(stderr, "vantrel: %s\n", error.what());
-    if (manager.allowsInteraction()) {
-      platform::ShowException(error, this);
-      manager.release();
+  for (const std::function<void()>& step : {std::function<void()>([this] { aids_->KeepGame(); }),
+                                            std::function<void()>([this] { stats_->FormClose(); })}) {
+    try {
+      step();
+    } catch (const std::exception& error) {
+      // The session may forbid dialogs at this point; the error then goes where the session logs its
+      // programs' output.
+      std::fprintf(stderr, "vantrel: %s\n", error.what());
+      if (manager.allowsInteraction()) {
+        platform::ShowException(error, this);
+        manager.release();
+      }
     }
   }
 }
@@ -393,6 +417,9 @@ void TCardTable::SyncControls() {
   } else {
     sb_->showMessage(Text(c.status_text));
   }
+  for (std::size_t i = 0; aids_ && i < switch_items_.size(); ++i)
+    switch_items_[i]->setChecked(aids_->switches().*kSwitchItems[i].switched);
+  if (aids_) aids_->Follow();
   const Qt::ScrollBarPolicy bars = c.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
   scroll_->setHorizontalScrollBarPolicy(bars);
   scroll_->setVerticalScrollBarPolicy(bars);

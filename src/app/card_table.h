@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -36,6 +37,7 @@ class SettingsRegistry;
 
 namespace vantrel::app {
 
+class GameAids;
 class TCardTable;
 
 // The main window, set before its construction runs and valid until the process ends.
@@ -64,7 +66,8 @@ class TCardTable : public QMainWindow {
   // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
   // handler shows it), so the window stays open.
   void QuitClick();
-  // The window is closing, by whatever means: the statistics are saved unless the store already holds them.
+  // The window is closing, by whatever means: the game under way is kept when Keep is on, and the statistics
+  // are saved unless the store already holds them.
   // A failed save shows its error, and the window closes all the same.
   void FormClose();
   // The application quits while the window is still open (the end of the desktop session without a close):
@@ -100,6 +103,7 @@ class TCardTable : public QMainWindow {
   QMenu* Game() const { return game_; }
   QAction* New() const { return new_; }
   QAction* Redo() const { return redo_; }
+  QAction* SelectDeal() const { return select_deal_; }
   QAction* StatsMenu() const { return stats_menu_; }
   QAction* N1() const { return n1_; }
   QAction* Quit() const { return quit_; }
@@ -108,6 +112,11 @@ class TCardTable : public QMainWindow {
   QAction* ShowValid() const { return show_valid_; }
   QAction* ShowNumber() const { return show_number_; }
   QAction* GiveHint() const { return give_hint_; }
+  QAction* N2() const { return n2_; }
+  // The check items after it, in the order of kSwitchItems (app/game_aids.h).
+  QAction* KeepGame() const { return switch_items_[0]; }
+  QAction* TellWinnable() const { return switch_items_[1]; }
+  QAction* WinnableOnly() const { return switch_items_[2]; }
   QAction* EnableCheats() const { return enable_cheats_; }
   QAction* Help() const { return help_; }
   QMenu* Debug() const { return debug_; }
@@ -118,6 +127,7 @@ class TCardTable : public QMainWindow {
   QStatusBar* SB() const { return sb_; }
   QPushButton* ShowMovesBtn() const { return show_moves_btn_; }
   QTimer* Timer() const { return timer_; }  // the hint's 700 ms timer; null when a test host stands in
+  GameAids& aids() { return *aids_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -144,7 +154,9 @@ class TCardTable : public QMainWindow {
   // A key pressed while a drop-down is open: runs the enabled item with that shortcut, if there is one.
   bool ShortcutInOpenMenu(const QKeyEvent* key);
   QSize MeasuredOuterSize() const;
-  // The end of the desktop session: the statistics are saved as at a close.
+  // One step of a close: its failure is shown, or only written to standard error when ending by a signal.
+  void ClosingStep(const std::function<void()>& step);
+  // The end of the desktop session: the game is kept and the statistics are saved as at a close.
   void SessionEnding(QSessionManager& manager);
 
   GlobalReference global_reference_;
@@ -155,12 +167,14 @@ class TCardTable : public QMainWindow {
   std::unique_ptr<CardPictures> pictures_;
   std::unique_ptr<platform::SettingsRegistry> registry_;
   std::unique_ptr<Statistics> stats_;
+  std::unique_ptr<GameAids> aids_;
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;
   QMenu* game_ = nullptr;
   QAction* new_ = nullptr;
   QAction* redo_ = nullptr;
+  QAction* select_deal_ = nullptr;
   QAction* stats_menu_ = nullptr;
   QAction* n1_ = nullptr;
   QAction* quit_ = nullptr;
@@ -169,6 +183,8 @@ class TCardTable : public QMainWindow {
   QAction* show_valid_ = nullptr;
   QAction* show_number_ = nullptr;
   QAction* give_hint_ = nullptr;
+  QAction* n2_ = nullptr;
+  std::array<QAction*, 3> switch_items_{};
   QAction* enable_cheats_ = nullptr;
   QAction* help_ = nullptr;
   QMenu* debug_ = nullptr;

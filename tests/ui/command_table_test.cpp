@@ -53,6 +53,14 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
        QKeySequence(), true, true, true, true},
       {"Center", [](app::TCardTable& t) { return t.Center(); }, "&Center", QKeySequence(), true, true, false,
        false},
+      {"SelectDeal", [](app::TCardTable& t) { return t.SelectDeal(); }, "Select &Deal...", QKeySequence(),
+       true, true, false, false},
+      {"KeepGame", [](app::TCardTable& t) { return t.KeepGame(); }, "&Keep the Game When Closing",
+       QKeySequence(), true, true, true, false},
+      {"TellWinnable", [](app::TCardTable& t) { return t.TellWinnable(); },
+       "&Tell Whether the Game Can Still Be Won", QKeySequence(), true, true, true, false},
+      {"WinnableOnly", [](app::TCardTable& t) { return t.WinnableOnly(); }, "Deal Only &Winnable Games",
+       QKeySequence(), true, true, true, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -71,6 +79,7 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
   EXPECT_EQ(w->EnableCheats()->text(), QStringLiteral("Enable Cheats"));
   EXPECT_EQ(w->EnableCheats()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
   EXPECT_TRUE(w->N1()->isSeparator());
+  EXPECT_TRUE(w->N2()->isSeparator());
 }
 
 TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
@@ -78,9 +87,11 @@ TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
   QStringList bar;
   for (QAction* action : w->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "&Help", "Debug", "&Center"}));
-  EXPECT_EQ(w->Game()->actions(), (QList<QAction*>{w->New(), w->Redo(), w->StatsMenu(), w->N1(), w->Quit()}));
+  EXPECT_EQ(w->Game()->actions(),
+            (QList<QAction*>{w->New(), w->Redo(), w->SelectDeal(), w->StatsMenu(), w->N1(), w->Quit()}));
   EXPECT_EQ(w->Options()->actions(),
-            (QList<QAction*>{w->Undo(), w->ShowValid(), w->ShowNumber(), w->GiveHint()}));
+            (QList<QAction*>{w->Undo(), w->ShowValid(), w->ShowNumber(), w->GiveHint(), w->N2(),
+                             w->KeepGame(), w->TellWinnable(), w->WinnableOnly()}));
   EXPECT_EQ(w->Debug()->actions(), (QList<QAction*>{w->UseTransparency()}));
   // Help and Center open no drop-down.
   EXPECT_EQ(w->Help()->menu(), nullptr);
