@@ -16,11 +16,10 @@ DealNumberDialog::DealNumberDialog(std::optional<std::uint32_t> current, QWidget
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   auto* label =
-      new QLabel(QCoreApplication::translate("Select Deal", "&Deal number (0 to 4294967295):"), this);
+      new QLabel(QCoreApplication::translate("Select Deal", "Deal number (0 to 4294967295):"), this);
   field_ = new QLineEdit(current ? QString::number(*current) : QString(), this);
   field_->setObjectName(QStringLiteral("DealNumber"));
   field_->selectAll();
-  label->setBuddy(field_);
   refusal_ = new QLabel(
       QCoreApplication::translate("Select Deal", "Enter a whole number from 0 to 4294967295."), this);
   refusal_->setObjectName(QStringLiteral("Refusal"));
