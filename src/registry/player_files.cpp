@@ -17,7 +17,7 @@ namespace vantrel::platform {
 namespace {
 
 // Far more than either file ever holds.
-constexpr qint64 kLargestFile = 64 * 1024;
+constexpr qint64 kLargestFile = qint64{64} * 1024;
 
 std::optional<QString> WriteWhole(const QString& path, const QByteArray& bytes) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return QStringLiteral("its folder cannot be made");
@@ -82,7 +82,7 @@ QString PlayerFiles::EndClaim(const ClaimedGame& claim, bool restored) const {
     std::remove(claimed.constData());
     return {};
   }
-  const QString aside = claim.path + ".refused";
+  QString aside = claim.path + ".refused";
   if (std::rename(claimed.constData(), QFile::encodeName(aside).constData()) == 0) return aside;
   return claim.claimed;
 }

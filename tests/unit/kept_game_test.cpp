@@ -219,7 +219,7 @@ TEST(KeptGame, DamagedForgedAndOtherVersionsTextsAreRefused) {
       line.insert(line.find(' ', at) == std::string::npos ? line.size() : line.find(' ', at), "*");
     };
   };
-  auto stacked = [](std::vector<int> order) -> Edit {
+  auto stacked = [](const std::vector<int>& order) -> Edit {
     return [order](std::vector<std::string>& lines) {
       std::string line = "stack";
       for (const int slot : order) line += ' ' + std::to_string(slot);
