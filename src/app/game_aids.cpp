@@ -52,7 +52,10 @@ GameAids::GameAids(Table& table, Interaction& player, QStatusBar& status_bar, co
     : table_(table), player_(player), status_bar_(status_bar), files_(folder) {}
 
 // The worker ends before the object does: a verdict still on its way is dropped with the object's events.
-GameAids::~GameAids() { worker_.reset(); }
+GameAids::~GameAids() {
+  worker_.reset();
+  table_.pick_new_deal = nullptr;
+}
 
 std::optional<Error> GameAids::Start() {
   switches_ = files_.ReadSwitches();
