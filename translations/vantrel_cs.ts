@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Rada (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>&amp;Vybrat rozdání...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Uchovat hru při zavření</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>Ukazovat, zda lze hru ještě &amp;vyhrát</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Rozdávat &amp;jen hry, které lze vyhrát</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Skládejte karty sestupně ve stejné barvě. Přesouvá se vždy celý sloupec 
         <source>No More Moves!</source>
         <translation>Už nejsou žádné tahy!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>je poškozená</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>uchovala ji jiná verze hry</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>její karty leží tak, jak by je žádná hra nemohla zanechat</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>není to běžný soubor, který lze přečíst</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>Uchovanou hru „%1“ nelze obnovit: %2. Hra začíná jako obvykle.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Soubor byl přesunut do „%1“.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Možnosti nelze uložit do „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Včas se nenašlo žádné rozdání, které lze vyhrát: toto možná vyhrát nelze.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Hru nelze uchovat v „%1“: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Skládejte karty sestupně ve stejné barvě. Přesouvá se vždy celý sloupec 
     <message>
         <source>&amp;No</source>
         <translation>&amp;Ne</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Skládejte karty sestupně ve stejné barvě. Přesouvá se vždy celý sloupec 
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Šipky vybírají kartu, mezerník nebo Enter ji zvedne a položí, Escape ji vrátí zpět</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Vybrat rozdání</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Číslo rozdání (0 až 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Zadejte celé číslo od 0 do 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -427,6 +502,22 @@ Skládejte karty sestupně ve stejné barvě. Přesouvá se vždy celý sloupec 
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Počet tahů: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Zjišťuje se, zda lze tuto hru ještě vyhrát...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Tuto hru lze ještě vyhrát</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Tuto hru už nelze vyhrát</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Není známo, zda lze tuto hru ještě vyhrát: hledání bylo vzdáno</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Tipp geben (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>&amp;Spielnummer wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>Spiel beim Schließen &amp;behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>&amp;Zeigen, ob das Spiel noch zu gewinnen ist</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Nur &amp;lösbare Spiele austeilen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Legen Sie die Karten in absteigender Folge in derselben Farbe ab. Es wird immer 
         <source>No More Moves!</source>
         <translation>Keine Züge mehr möglich!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>es wurde von einer anderen Version des Spiels aufbewahrt</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>seine Karten liegen so, wie kein Spiel sie hinterlassen haben kann</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>es ist keine gewöhnliche Datei, die sich lesen lässt</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>Das aufbewahrte Spiel „%1“ kann nicht wiederhergestellt werden: %2. Das Spiel beginnt wie gewohnt.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Die Datei wurde nach „%1“ verschoben.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Die Optionen konnten nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>In der verfügbaren Zeit wurde kein lösbares Spiel gefunden: Dieses ist womöglich nicht zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Das Spiel konnte nicht in „%1“ aufbewahrt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Legen Sie die Karten in absteigender Folge in derselben Farbe ab. Es wird immer 
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Legen Sie die Karten in absteigender Folge in derselben Farbe ab. Es wird immer 
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Pfeiltasten wählen eine Karte, Leertaste oder Eingabetaste nimmt sie auf und legt sie ab, Escape legt sie zurück</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Spielnummer wählen</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Spielnummer (0 bis 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Geben Sie eine ganze Zahl von 0 bis 4294967295 ein.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Legen Sie die Karten in absteigender Folge in derselben Farbe ab. Es wird immer 
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Anzahl der Züge: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Es wird geprüft, ob dieses Spiel noch zu gewinnen ist...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Dieses Spiel kann noch gewonnen werden</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Dieses Spiel kann nicht mehr gewonnen werden</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Unbekannt, ob dieses Spiel noch zu gewinnen ist: Die Suche wurde aufgegeben</translation>
     </message>
 </context>
 </TS>

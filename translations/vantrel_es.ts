@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>Dar una &amp;pista (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>&amp;Elegir reparto...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Guardar la partida al cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>&amp;Indicar si la partida aún se puede ganar</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Repartir &amp;solo partidas que se puedan ganar</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Apila las cartas en orden descendente y del mismo palo. Hay que mover la columna
         <source>No More Moves!</source>
         <translation>¡No quedan movimientos!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañada</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>la guardó otra versión del juego</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>sus cartas están colocadas como ninguna partida podría haberlas dejado</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>no es un archivo normal que se pueda leer</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>La partida guardada «%1» no se puede restaurar: %2. El juego empieza como siempre.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>El archivo se ha movido a «%1».</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>No se pudieron guardar las opciones en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>No se encontró a tiempo ningún reparto que se pueda ganar: puede que este no se pueda ganar.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>No se pudo guardar la partida en «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Apila las cartas en orden descendente y del mismo palo. Hay que mover la columna
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Apila las cartas en orden descendente y del mismo palo. Hay que mover la columna
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Las flechas eligen una carta, Espacio o Intro la coge y la deja, Escape la devuelve a su sitio</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Elegir reparto</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Número de reparto (de 0 a 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Escriba un número entero de 0 a 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Apila las cartas en orden descendente y del mismo palo. Hay que mover la columna
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Número de movimientos: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Comprobando si esta partida aún se puede ganar...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Esta partida aún se puede ganar</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Esta partida ya no se puede ganar</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>No se sabe si esta partida aún se puede ganar: la búsqueda se ha rendido</translation>
     </message>
 </context>
 </TS>

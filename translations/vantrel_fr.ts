@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>Donner un &amp;indice (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>Choisir une &amp;donne...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Garder la partie à la fermeture</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>Indiquer si la partie peut &amp;encore être gagnée</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Distribuer &amp;uniquement des donnes gagnables</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
         <source>No More Moves!</source>
         <translation>Plus aucun coup possible&#xa0;!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>elle est endommagée</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>elle a été gardée par une autre version du jeu</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>ses cartes sont disposées comme aucune partie n&apos;aurait pu les laisser</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>ce n&apos;est pas un fichier ordinaire lisible</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>La partie gardée « %1 » ne peut pas être restaurée : %2. Le jeu démarre normalement.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Le fichier a été déplacé vers « %1 ».</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Les options n&apos;ont pas pu être enregistrées dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Aucune donne gagnable n&apos;a été trouvée à temps : celle-ci n&apos;est peut-être pas gagnable.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>La partie n&apos;a pas pu être gardée dans « %1 » : %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     <message>
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Les flèches choisissent une carte, Espace ou Entrée la prend et la pose, Échap la remet en place</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Choisir une donne</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Numéro de la donne (de 0 à 4294967295) :</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Saisissez un nombre entier de 0 à 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Empilez les cartes par ordre décroissant, dans la même couleur. Il faut dépla
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Nombre de coups&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Vérification en cours : cette partie peut-elle encore être gagnée ?</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Cette partie peut encore être gagnée</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Cette partie ne peut plus être gagnée</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>On ne sait pas si cette partie peut encore être gagnée : la recherche a abandonné</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>Dai un &amp;suggerimento (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>Scegli la &amp;smazzata...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Conserva la partita alla chiusura</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>&amp;Indica se la partita si può ancora vincere</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>&amp;Distribuisci solo partite vincibili</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Impila le carte in ordine decrescente e dello stesso seme. Devi spostare l’int
         <source>No More Moves!</source>
         <translation>Non ci sono più mosse!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiata</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>è stata conservata da un&apos;altra versione del gioco</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>le sue carte sono disposte come nessuna partita avrebbe potuto lasciarle</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>non è un file normale leggibile</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>La partita conservata &quot;%1&quot; non può essere ripristinata: %2. Il gioco parte come sempre.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Il file è stato spostato in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Impossibile salvare le opzioni in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Non è stata trovata in tempo nessuna smazzata vincibile: questa potrebbe non esserlo.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Impossibile conservare la partita in &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Impila le carte in ordine decrescente e dello stesso seme. Devi spostare l’int
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Impila le carte in ordine decrescente e dello stesso seme. Devi spostare l’int
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>I tasti freccia scelgono una carta, Spazio o Invio la prende e la posa, Esc la rimette a posto</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Scegli la smazzata</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Numero della smazzata (da 0 a 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Inserisci un numero intero da 0 a 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Impila le carte in ordine decrescente e dello stesso seme. Devi spostare l’int
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Numero di mosse: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Verifica in corso: questa partita si può ancora vincere?</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Questa partita si può ancora vincere</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Questa partita non si può più vincere</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Non si sa se questa partita si può ancora vincere: la ricerca si è arresa</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>ヒント (%1)(&amp;H)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>ゲーム番号を指定...(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>閉じるときにゲームを保存(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>まだ勝てるかを表示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>勝てるゲームだけを配る(&amp;W)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ game is won when there are four piles, all King down to Ace.</source>
         <source>No More Moves!</source>
         <translation>もう動かせる手がありません！</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>ファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>別のバージョンのゲームで保存されています</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>どのゲームでもあり得ないカードの配置になっています</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>読み取れる通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>保存されたゲーム「%1」を復元できません: %2。ゲームは通常どおり始まります。</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>ファイルは「%1」に移動しました。</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>オプションを「%1」に保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>勝てるゲームが時間内に見つかりませんでした。このゲームは勝てないかもしれません。</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>ゲームを「%1」に保存できませんでした: %2。</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ game is won when there are four piles, all King down to Ace.</source>
     <message>
         <source>&amp;No</source>
         <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ game is won when there are four piles, all King down to Ace.</source>
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>矢印キーでカードを選び、スペースキーか Enter キーで持ち上げて置き、Esc キーで元に戻します</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>ゲーム番号の指定</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>ゲーム番号 (0 ～ 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>0 から 4294967295 までの整数を入力してください。</translation>
     </message>
 </context>
 <context>
@@ -423,6 +498,22 @@ game is won when there are four piles, all King down to Ace.</source>
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>手の数: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>このゲームがまだ勝てるかを調べています...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>このゲームはまだ勝てます</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>このゲームはもう勝てません</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>このゲームがまだ勝てるかは不明です: 探索を打ち切りました</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Hint geven (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>Spelnummer &amp;kiezen...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>Spel &amp;bewaren bij afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>&amp;Tonen of het spel nog te winnen is</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Alleen &amp;winbare spellen delen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Leg de kaarten aflopend op elkaar, in dezelfde kleur. Je moet steeds de hele kol
         <source>No More Moves!</source>
         <translation>Geen zetten meer mogelijk!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>het is bewaard door een andere versie van het spel</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>de kaarten liggen zoals geen spel ze had kunnen achterlaten</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>het is geen gewoon bestand dat gelezen kan worden</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>Het bewaarde spel &quot;%1&quot; kan niet worden hersteld: %2. Het spel start zoals gewoonlijk.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Het bestand is verplaatst naar &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>De opties konden niet worden opgeslagen in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Er is niet op tijd een winbaar spel gevonden: dit spel is misschien niet te winnen.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Het spel kon niet worden bewaard in &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Leg de kaarten aflopend op elkaar, in dezelfde kleur. Je moet steeds de hele kol
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Leg de kaarten aflopend op elkaar, in dezelfde kleur. Je moet steeds de hele kol
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Pijltjestoetsen kiezen een kaart, Spatie of Enter pakt hem op en legt hem neer, Escape legt hem terug</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Spelnummer kiezen</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Spelnummer (0 tot en met 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Voer een geheel getal van 0 tot en met 4294967295 in.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Leg de kaarten aflopend op elkaar, in dezelfde kleur. Je moet steeds de hele kol
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Aantal zetten: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Nagaan of dit spel nog te winnen is...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Dit spel is nog te winnen</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Dit spel is niet meer te winnen</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Onbekend of dit spel nog te winnen is: het zoeken is opgegeven</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Podpowiedź (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>&amp;Wybierz rozdanie...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Zachowaj grę przy zamykaniu</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>Pokazuj, czy grę można jeszcze &amp;wygrać</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Rozdawaj tylko gry &amp;możliwe do wygrania</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Układaj karty w porządku malejącym, w tym samym kolorze. Przenosi się zawsze
         <source>No More Moves!</source>
         <translation>Brak możliwych ruchów!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>jest uszkodzona</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>została zachowana przez inną wersję gry</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>jej karty leżą tak, jak żadna gra nie mogła ich zostawić</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>nie jest zwykłym plikiem, który da się odczytać</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>Zachowanej gry „%1” nie można przywrócić: %2. Gra zaczyna się jak zwykle.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Plik przeniesiono do „%1”.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Nie udało się zapisać opcji w „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Nie znaleziono na czas rozdania możliwego do wygrania: tego być może nie da się wygrać.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Nie udało się zachować gry w „%1”: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Układaj karty w porządku malejącym, w tym samym kolorze. Przenosi się zawsze
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Układaj karty w porządku malejącym, w tym samym kolorze. Przenosi się zawsze
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Klawisze strzałek wybierają kartę, Spacja lub Enter podnosi ją i odkłada, Escape odkłada ją z powrotem</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Wybierz rozdanie</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Numer rozdania (od 0 do 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Wpisz liczbę całkowitą od 0 do 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -427,6 +502,22 @@ Układaj karty w porządku malejącym, w tym samym kolorze. Przenosi się zawsze
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Liczba ruchów: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Sprawdzanie, czy tę grę można jeszcze wygrać...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Tę grę można jeszcze wygrać</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Tej gry nie można już wygrać</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Nie wiadomo, czy tę grę można jeszcze wygrać: wyszukiwanie przerwano</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Mostrar dica (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>&amp;Escolher partida...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Guardar o jogo ao fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>&amp;Informar se o jogo ainda pode ser vencido</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Distribuir &amp;apenas jogos que podem ser vencidos</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
         <source>No More Moves!</source>
         <translation>Não há mais jogadas!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está danificado</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>foi guardado por outra versão do jogo</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>suas cartas estão dispostas de um jeito que nenhum jogo poderia ter deixado</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>não é um arquivo comum que possa ser lido</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>O jogo guardado &quot;%1&quot; não pode ser restaurado: %2. O jogo começa normalmente.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>O arquivo foi movido para &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Não foi possível salvar as opções em &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Nenhuma partida que possa ser vencida foi encontrada a tempo: esta talvez não possa ser vencida.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Não foi possível guardar o jogo em &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     <message>
         <source>&amp;No</source>
         <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>As setas escolhem uma carta, Espaço ou Enter a pega e a solta, Esc a devolve ao lugar</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Escolher partida</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Número da partida (de 0 a 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Digite um número inteiro de 0 a 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Empilhe as cartas em ordem decrescente, do mesmo naipe. É preciso mover a colun
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Número de jogadas: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Verificando se este jogo ainda pode ser vencido...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Este jogo ainda pode ser vencido</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Este jogo não pode mais ser vencido</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Não se sabe se este jogo ainda pode ser vencido: a busca desistiu</translation>
     </message>
 </context>
 </TS>

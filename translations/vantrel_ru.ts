@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>&amp;Подсказка (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>Выбрать &amp;расклад...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Сохранять игру при закрытии</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>Показывать, можно ли ещё &amp;выиграть игру</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Сдавать только &amp;решаемые расклады</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ game is won when there are four piles, all King down to Ace.</source>
         <source>No More Moves!</source>
         <translation>Ходов больше нет!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>она повреждена</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>она сохранена другой версией игры</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>карты в ней лежат так, как их не могла оставить ни одна игра</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>это не обычный файл, который можно прочитать</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>Сохранённую игру «%1» нельзя восстановить: %2. Игра начинается как обычно.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Файл перемещён в «%1».</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Не удалось сохранить параметры в «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Решаемый расклад не найден вовремя: этот расклад, возможно, нельзя выиграть.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Не удалось сохранить игру в «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ game is won when there are four piles, all King down to Ace.</source>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ game is won when there are four piles, all King down to Ace.</source>
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Стрелки выбирают карту, Пробел или Enter берёт её и кладёт, Escape возвращает её на место</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Выбор расклада</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Номер расклада (от 0 до 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Введите целое число от 0 до 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -427,6 +502,22 @@ game is won when there are four piles, all King down to Ace.</source>
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Число ходов: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Проверяется, можно ли ещё выиграть эту игру...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Эту игру ещё можно выиграть</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Эту игру уже нельзя выиграть</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Неизвестно, можно ли ещё выиграть эту игру: поиск прекращён</translation>
     </message>
 </context>
 </TS>

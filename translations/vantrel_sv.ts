@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>Ge &amp;tips (%1)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>&amp;Välj giv...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>&amp;Behåll spelet vid stängning</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>&amp;Visa om spelet fortfarande kan vinnas</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>Ge bara &amp;lösbara givar</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ Lägg korten i fallande ordning i samma färg. Du måste flytta hela kolumnen (d
         <source>No More Moves!</source>
         <translation>Inga fler drag!</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>det är skadat</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>det sparades av en annan version av spelet</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>korten ligger så som inget spel kan ha lämnat dem</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>det är ingen vanlig fil som går att läsa</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>Det sparade spelet &quot;%1&quot; kan inte återställas: %2. Spelet startar som vanligt.</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>Filen har flyttats till &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Alternativen kunde inte sparas i &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>Ingen giv som går att vinna hittades i tid: den här kanske inte går att vinna.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>Spelet kunde inte sparas i &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ Lägg korten i fallande ordning i samma färg. Du måste flytta hela kolumnen (d
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nej</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ Lägg korten i fallande ordning i samma färg. Du måste flytta hela kolumnen (d
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>Piltangenterna väljer ett kort, mellanslag eller Retur tar upp det och lägger ner det, Escape lägger tillbaka det</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>Välj giv</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>Givens nummer (0 till 4294967295):</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>Ange ett heltal från 0 till 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +500,22 @@ Lägg korten i fallande ordning i samma färg. Du måste flytta hela kolumnen (d
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>Antal drag: %1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>Tar reda på om spelet fortfarande kan vinnas...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>Det här spelet kan fortfarande vinnas</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>Det här spelet kan inte längre vinnas</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>Okänt om det här spelet fortfarande kan vinnas: sökningen gav upp</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,22 @@
         <extracomment>%1: the hints left in this game (3 at the start)</extracomment>
         <translation>提示 (%1)(&amp;H)</translation>
     </message>
+    <message>
+        <source>Select &amp;Deal...</source>
+        <translation>选择牌局...(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Game When Closing</source>
+        <translation>关闭时保留牌局(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Tell Whether the Game Can Still Be Won</source>
+        <translation>显示本局是否仍能获胜(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Deal Only &amp;Winnable Games</source>
+        <translation>只发可获胜的牌局(&amp;W)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -324,6 +340,46 @@ game is won when there are four piles, all King down to Ace.</source>
         <source>No More Moves!</source>
         <translation>无路可走了！</translation>
     </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>文件已损坏</translation>
+    </message>
+    <message>
+        <source>it was kept by another version of the game</source>
+        <translation>它由其他版本的游戏保留</translation>
+    </message>
+    <message>
+        <source>it holds cards laid out as no game could have left them</source>
+        <translation>其中牌的摆放是任何牌局都不可能留下的</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file that can be read</source>
+        <translation>它不是可读取的普通文件</translation>
+    </message>
+    <message>
+        <source>The kept game &quot;%1&quot; cannot be restored: %2. The game starts as usual.</source>
+        <extracomment>%1: the kept game&apos;s file; %2: why it cannot be restored (&quot;it is damaged&quot;)</extracomment>
+        <translation>保留的牌局“%1”无法恢复：%2。游戏照常开始。</translation>
+    </message>
+    <message>
+        <source>The file has been moved to &quot;%1&quot;.</source>
+        <extracomment>%1: the file&apos;s new name</extracomment>
+        <translation>该文件已移至“%1”。</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>无法将选项保存到“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time: this one may not be winnable.</source>
+        <translation>未能及时找到可获胜的牌局：本局可能无法获胜。</translation>
+    </message>
+    <message>
+        <source>The game could not be kept in &quot;%1&quot;: %2.</source>
+        <extracomment>%1: the file; %2: the reason, as the system gives it</extracomment>
+        <translation>无法将牌局保留到“%1”：%2。</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -339,6 +395,10 @@ game is won when there are four piles, all King down to Ace.</source>
     <message>
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -362,6 +422,21 @@ game is won when there are four piles, all King down to Ace.</source>
     <message>
         <source>Arrow keys choose a card, Space or Enter picks it up and puts it down, Escape puts it back</source>
         <translation>用方向键选择牌，按空格键或回车键拿起和放下，按 Esc 键放回原处</translation>
+    </message>
+</context>
+<context>
+    <name>Select Deal</name>
+    <message>
+        <source>Select Deal</source>
+        <translation>选择牌局</translation>
+    </message>
+    <message>
+        <source>Deal number (0 to 4294967295):</source>
+        <translation>牌局编号（0 至 4294967295）：</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from 0 to 4294967295.</source>
+        <translation>请输入 0 至 4294967295 之间的整数。</translation>
     </message>
 </context>
 <context>
@@ -423,6 +498,22 @@ game is won when there are four piles, all King down to Ace.</source>
         <source>Number of Moves: %1</source>
         <extracomment>%1: how many moves can be made now</extracomment>
         <translation>可走步数：%1</translation>
+    </message>
+    <message>
+        <source>Finding out whether this game can still be won...</source>
+        <translation>正在检查本局是否仍能获胜...</translation>
+    </message>
+    <message>
+        <source>This game can still be won</source>
+        <translation>本局仍能获胜</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won</source>
+        <translation>本局已无法获胜</translation>
+    </message>
+    <message>
+        <source>Not known whether this game can still be won: the search gave up</source>
+        <translation>不知道本局是否仍能获胜：搜索已放弃</translation>
     </message>
 </context>
 </TS>

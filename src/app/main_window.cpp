@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/game_aids.h"
 #include "app/menu_table.h"
 #include "app/window_font.h"
 #include "app/window_geometry.h"
@@ -71,6 +72,9 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   // The box has no parent: one would make the window's own before its first showing, which then places the
   // window's inside, not its frame, where the frame belongs (some 20 pixels higher under a window manager).
   if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, nullptr);
+  // Then the switches, and the game kept at the last close when Keep is on (a refusal is shown likewise).
+  aids_ = std::make_unique<GameAids>(*table_, *interaction_, *status_bar_);
+  if (const std::optional<Error> refused = aids_->Start()) platform::ShowException(*refused, nullptr);
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::SessionEnding);
@@ -117,7 +121,7 @@ void MainWindow::BuildMenus() {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(entry.name));
     action->setShortcut(QKeySequence(entry.shortcut));
-    action->setCheckable(entry.checked != nullptr);
+    action->setCheckable(entry.checked != nullptr || entry.aid != nullptr);
     switch (entry.place) {
       case MenuPlace::kBar:
         bar->addAction(action);  // a click runs it at once
@@ -133,8 +137,15 @@ void MainWindow::BuildMenus() {
         drop_down->addAction(action);
         break;
     }
-    connect(action, &QAction::triggered, this,
-            [this, run = entry.run] { Command([this, run] { run(*this); }); });
+    connect(action, &QAction::triggered, this, [this, &entry] {
+      Command([this, &entry] {
+        if (entry.aid != nullptr) {
+          aids_->Toggle(entry.aid);
+        } else {
+          entry.run(*this);
+        }
+      });
+    });
     menu_items_.push_back({&entry, action});
   }
 }
@@ -205,12 +216,19 @@ void MainWindow::SaveThenClose() {
 }
 
 void MainWindow::SaveOnClose() {
+  // The game under way is kept (with Keep on) and the statistics are saved, each whatever became of the
+  // other.
+  ClosingStep([this] { aids_->KeepGame(); });
+  ClosingStep([this] { stats_->SaveOnClose(); });
+}
+
+void MainWindow::ClosingStep(const std::function<void()>& step) {
   if (!unattended_) {
-    Handle([this] { stats_->SaveOnClose(); });
+    Handle(step);
     return;
   }
   try {
-    stats_->SaveOnClose();
+    step();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "vantrel: %s\n", error.what());
   }
@@ -227,15 +245,18 @@ void MainWindow::ApplicationQuits() {
 }
 
 void MainWindow::SessionEnding(QSessionManager& manager) {
-  try {
-    stats_->SaveOnClose();
-  } catch (const std::exception& error) {
-    // The session may forbid dialogs at this point; the error then goes where the session logs its programs'
-    // output.
-    std::fprintf(stderr, "vantrel: %s\n", error.what());
-    if (manager.allowsInteraction()) {
-      platform::ShowException(error, this);
-      manager.release();
+  for (const std::function<void()>& step : {std::function<void()>([this] { aids_->KeepGame(); }),
+                                            std::function<void()>([this] { stats_->SaveOnClose(); })}) {
+    try {
+      step();
+    } catch (const std::exception& error) {
+      // The session may forbid dialogs at this point; the error then goes where the session logs its
+      // programs' output.
+      std::fprintf(stderr, "vantrel: %s\n", error.what());
+      if (manager.allowsInteraction()) {
+        platform::ShowException(error, this);
+        manager.release();
+      }
     }
   }
 }
@@ -351,6 +372,7 @@ void MainWindow::SyncControls() {
     if (entry.text != nullptr) item.action->setText(Text(c.*entry.text));
     if (entry.enabled != nullptr) item.action->setEnabled(c.*entry.enabled);
     if (entry.checked != nullptr) item.action->setChecked(c.*entry.checked);
+    if (entry.aid != nullptr && aids_) item.action->setChecked(aids_->switches().*entry.aid);
   }
   show_all_moves_->setEnabled(c.show_moves_enabled);
   const QString caption = Text(c.num_moves_caption);
@@ -364,6 +386,7 @@ void MainWindow::SyncControls() {
   } else {
     status_bar_->showMessage(Text(c.status_text));
   }
+  if (aids_) aids_->Follow();
   const Qt::ScrollBarPolicy bars = c.scroll_bars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
   scroll_->setHorizontalScrollBarPolicy(bars);
   scroll_->setVerticalScrollBarPolicy(bars);

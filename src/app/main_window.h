@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -36,6 +37,7 @@ class SettingsRegistry;
 
 namespace vantrel::app {
 
+class GameAids;
 struct MenuEntry;
 
 class MainWindow : public QMainWindow {
@@ -61,7 +63,8 @@ class MainWindow : public QMainWindow {
   // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
   // handler shows it), so the window stays open.
   void SaveThenClose();
-  // The window is closing, by whatever means: the statistics are saved unless the store already holds them.
+  // The window is closing, by whatever means: the game under way is kept when Keep is on, and the statistics
+  // are saved unless the store already holds them.
   // A failed save shows its error, and the window closes all the same.
   void SaveOnClose();
   // The application quits while the window is still open (the end of the desktop session without a close):
@@ -93,6 +96,8 @@ class MainWindow : public QMainWindow {
   // "showAllMoves", the hint's timer "hintTimer" (none while a test's host stands in).
   Table& table() { return *table_; }
   Interaction& interaction() { return *interaction_; }
+  // The player's aids: the switches at the end of the Options menu, the kept game and the live verdict.
+  GameAids& aids() { return *aids_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -118,7 +123,9 @@ class MainWindow : public QMainWindow {
   // A key pressed while a drop-down is open: runs the enabled item with that shortcut, if there is one.
   bool ShortcutInOpenMenu(const QKeyEvent* key);
   QSize MeasuredOuterSize() const;
-  // The end of the desktop session: the statistics are saved as at a close.
+  // One step of a close: its failure is shown, or only written to standard error when ending by a signal.
+  void ClosingStep(const std::function<void()>& step);
+  // The end of the desktop session: the game is kept and the statistics are saved as at a close.
   void SessionEnding(QSessionManager& manager);
 
   std::unique_ptr<platform::QtHost> qt_host_;
@@ -129,6 +136,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<platform::SettingsRegistry> registry_;
   std::unique_ptr<Statistics> stats_;
   StatsDialog* statistics_dialog_ = nullptr;
+  std::unique_ptr<GameAids> aids_;
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   TableView* view_ = nullptr;

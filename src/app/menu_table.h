@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "interaction/switches.h"
 #include "table/controls.h"
 
 namespace vantrel::app {
@@ -37,6 +38,8 @@ struct MenuEntry {
   std::string Controls::*text = nullptr;  // the caption
   bool Controls::*enabled = nullptr;      // enabled or not (without it: always enabled)
   bool Controls::*checked = nullptr;      // its check mark: only an item with one can be checked
+  // A player's aid switched by the item (instead of `run`), saved at once; its check mark shows the switch.
+  bool Switches::*aid = nullptr;
 };
 
 // The menu bar as the player sees it, from left to right and each drop-down from top to bottom.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantrel::platform {
@@ -17,6 +18,9 @@ class Host {
   virtual void ShowMessage(const std::string& text) = 0;
   // A modal warning with Yes and No. True only for Yes: No, Esc and closing the question all refuse.
   virtual bool AskWarning(const std::string& text, DefaultAnswer default_answer) = 0;
+  // A modal question for a deal's number, 0..4294967295, showing `current` (the deal on the table, if any).
+  // Nothing when the player cancels.
+  virtual std::optional<std::uint32_t> AskDealNumber(std::optional<std::uint32_t> current) = 0;
   // The platform's default beep.
   virtual void Beep() = 0;
   // The clock: Unix time in whole seconds, truncated to 32 bits. It seeds shuffles and hints.

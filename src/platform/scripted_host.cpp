@@ -1,4 +1,4 @@
-// The scripted Host's question answering.
+// The scripted Host's answers to questions.
 #include "platform/scripted_host.h"
 
 namespace vantrel::platform {
@@ -10,6 +10,14 @@ bool ScriptedHost::AskWarning(const std::string& text, DefaultAnswer default_ans
   const bool yes = answers_.front();
   answers_.pop_front();
   return yes;
+}
+
+std::optional<std::uint32_t> ScriptedHost::AskDealNumber(std::optional<std::uint32_t> current) {
+  deal_numbers_shown.push_back(current);
+  if (deal_numbers_.empty()) return std::nullopt;
+  const std::optional<std::uint32_t> number = deal_numbers_.front();
+  deal_numbers_.pop_front();
+  return number;
 }
 
 }  // namespace vantrel::platform

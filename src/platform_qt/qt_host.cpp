@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform_qt/deal_number_dialog.h"
+
 namespace vantrel::platform {
 namespace {
 
@@ -14,9 +16,9 @@ constexpr int kHintMilliseconds = 700;
 // The boxes' standard buttons are named by Qt's own translations (qtbase_LANG.qm, asked first). The game's
 // translations name them too, in Qt's context, for the languages Qt's lack.
 //: Qt's own word for its standard button, used only where Qt's translations lack the language
-[[maybe_unused]] constexpr const char* kStandardButtons[] = {QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
-                                                             QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
-                                                             QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+[[maybe_unused]] constexpr const char* kStandardButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel")};
 
 QString Title() { return QGuiApplication::applicationDisplayName(); }
 
@@ -57,6 +59,13 @@ bool QtHost::AskWarning(const std::string& text, DefaultAnswer default_answer) {
   box.setEscapeButton(QMessageBox::No);
   box.exec();
   return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+std::optional<std::uint32_t> QtHost::AskDealNumber(std::optional<std::uint32_t> current) {
+  BeforeDialog();
+  DealNumberDialog dialog(current, dialog_parent_);
+  dialog.exec();
+  return dialog.chosen();
 }
 
 void QtHost::Beep() { QApplication::beep(); }

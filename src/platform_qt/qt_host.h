@@ -27,6 +27,8 @@ class QtHost : public Host {
 
   void ShowMessage(const std::string& text) override;
   bool AskWarning(const std::string& text, DefaultAnswer default_answer) override;
+  // The Select Deal dialog (DealNumberDialog).
+  std::optional<std::uint32_t> AskDealNumber(std::optional<std::uint32_t> current) override;
   void Beep() override;
   std::uint32_t NowSeconds() override;
   void StartHintTimer() override;

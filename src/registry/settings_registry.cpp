@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QVariant>
@@ -25,6 +24,7 @@
 #endif
 
 #include "platform/error.h"
+#include "registry/player_files.h"
 
 namespace vantrel::platform {
 namespace {
@@ -234,9 +234,7 @@ SettingsRegistry::SettingsRegistry() {
     // Where QSettings keeps a user's settings: the folder it takes from the same standard paths. The name is
     // found without opening any file, for every file QSettings opens is read, and reading a pipe there (the
     // store, or the organisation's file beside its folder) would block for ever.
-    location_ =
-        QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                 "/" + kOrganization + "/" + kApplication + ".conf");
+    location_ = QDir::toNativeSeparators(SettingsFolder() + "/" + kApplication + ".conf");
     return;
   }
   location_ = QDir::toNativeSeparators(OpenSettings()->fileName());

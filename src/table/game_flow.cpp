@@ -4,17 +4,34 @@
 
 namespace vantrel {
 
+bool Table::MayDealAnew() {
+  if (course.game_state != GameState::kInProgress) return true;
+  if (!host_.AskWarning(platform::Tr(VANTREL_TEXT("Messages", "Are you sure you want to start a new game?")),
+                        platform::DefaultAnswer::kYes))
+    return false;
+  RecordResult(course.results, course.results.losses, kStreakLosses);  // an abandoned game counts as lost
+  return true;
+}
+
 void Table::Deal(DealKind kind) {
-  if (course.game_state == GameState::kInProgress) {
-    if (!host_.AskWarning(
-            platform::Tr(VANTREL_TEXT("Messages", "Are you sure you want to start a new game?")),
-            platform::DefaultAnswer::kYes))
-      return;
-    RecordResult(course.results, course.results.losses, kStreakLosses);  // an abandoned game counts as lost
+  if (!MayDealAnew()) return;
+  if (kind == DealKind::kNew || course.game_state == GameState::kNoDeal) {
+    const std::uint32_t now = host_.NowSeconds();
+    const std::uint32_t number = pick_new_deal ? pick_new_deal(now) : now;
+    StartDeal(number, Position::Deal(number));
+  } else {
+    StartDeal(course.deal_number, Position::Deal(position.dealt_cards()));
   }
-  const bool reshuffle = kind == DealKind::kNew || course.game_state == GameState::kNoDeal;
-  const Position dealt =
-      reshuffle ? Position::Deal(host_.NowSeconds()) : Position::Deal(position.dealt_cards());
+}
+
+void Table::SelectDeal() {
+  const std::optional<std::uint32_t> number = host_.AskDealNumber(
+      course.game_state == GameState::kNoDeal ? std::nullopt : std::optional(course.deal_number));
+  if (number && MayDealAnew()) StartDeal(*number, Position::Deal(*number));
+}
+
+void Table::StartDeal(std::uint32_t number, const Position& dealt) {
+  course.deal_number = number;
   course.game_state = GameState::kInProgress;
   course.hints_left = kStartingHints;
   // Undo never reaches back into the previous game.

@@ -77,10 +77,11 @@ Position Position::Deal(const DealtCards& cards) {
 
 Position Position::Arrange(const std::array<std::vector<std::uint8_t>, kColumns>& columns,
                            const std::array<std::uint8_t, kReservePlaces>& reserve, std::uint64_t face_down,
-                           const std::array<std::uint8_t, kDeck>& slots) {
+                           const std::array<std::uint8_t, kDeck>& slots, std::uint64_t moved) {
   Position p;
   p.dealt_ = true;
   p.face_down_ = face_down & (Bit(kDeck) - 1);
+  p.moved_ = moved & (Bit(kDeck) - 1);
   p.col_.fill(kOutOfPlay);
   std::array<bool, kDeck> placed{};
   auto place = [&](std::uint8_t code) {

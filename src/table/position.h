@@ -134,11 +134,11 @@ class Position {
 
   // A layout given card by card, for tests and stored games: `columns[c]` lists column c from its head up,
   // `reserve[p]` the card in reserve place p (kNoCard for an empty place), `slots[card]` the slot that holds
-  // each card. Cards listed nowhere are out of play. Throws std::invalid_argument when a card lies twice or
-  // the slots are not one for each card.
+  // each card, `moved` the cards moved since the deal. Cards listed nowhere are out of play. Throws
+  // std::invalid_argument when a card lies twice or the slots are not one for each card.
   static Position Arrange(const std::array<std::vector<std::uint8_t>, kColumns>& columns,
                           const std::array<std::uint8_t, kReservePlaces>& reserve, std::uint64_t face_down,
-                          const std::array<std::uint8_t, kDeck>& slots);
+                          const std::array<std::uint8_t, kDeck>& slots, std::uint64_t moved = 0);
   // Why the game could never reach this layout, or an empty text when it could as far as anything the rule
   // relies on shows: every card in a column or the reserve row, the reserve row's cards face up in their own
   // slots, no face-down card uppermost, and a card dealt to the reserve row only on its next-higher card or
@@ -191,7 +191,7 @@ class Position {
   // blank spot of an empty column.
   Drop ToDrop(Move m) const;
 
-  // The cards moved by a drop since the deal (or since the layout was arranged). Every drop leaves its card
+  // The cards moved by a drop since the deal (as an arranged layout says). Every drop leaves its card
   // on the next-higher card of its suit, or a King at the head of a column, and no card ever leaves such a
   // place again, so the layout is fixed by this set (columns being interchangeable): it is the position's
   // exact key.

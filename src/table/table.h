@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/host.h"
@@ -30,8 +31,9 @@ inline constexpr int kStartingHints = 3;
 struct GameCourse {
   GameState game_state = GameState::kNoDeal;
   int hints_left = kStartingHints;
-  int hint_card = 0;          // the slot the last hint hid
-  bool undo_enabled = false;  // the last drop may be taken back
+  int hint_card = 0;              // the slot the last hint hid
+  bool undo_enabled = false;      // the last drop may be taken back
+  std::uint32_t deal_number = 0;  // the deal's number: the clock's second at which New deals it
   Results results;
 };
 
@@ -109,6 +111,9 @@ class Table {
   void EndHintBlink();
   // Beeps and lists every counted drop ("Possible Moves:").
   void ShowAllMoves();
+  // Select Deal: asks for a deal's number, then deals exactly that deal, as New would at that second (asking
+  // first, as New does, when a game is under way).
+  void SelectDeal();
   void YouWin();
   void NoMoreMoves();
 
@@ -122,8 +127,15 @@ class Table {
   ViewOptions options;
   InterfaceState ui;
   Random random;  // the hint's generator
+  // The deal New deals when the clock reads `now`; without one, the deal numbered `now` itself.
+  std::function<std::uint32_t(std::uint32_t now)> pick_new_deal;
 
  private:
+  // Whether a new deal may go ahead: when a game is under way the player is asked first, and Yes counts it
+  // as lost.
+  bool MayDealAnew();
+  // Deals `dealt`, the deal numbered `number`: a game under way from the start.
+  void StartDeal(std::uint32_t number, const Position& dealt);
   // Lays out a deal: the position, every picture shown, the cards stacked in slot order above the blank
   // spots.
   void DealLayout(const Position& dealt);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "registry/ordinary_file.h"
 #include "table/card.h"
 #include "view/sharp_pictures.h"
 
@@ -17,12 +18,6 @@ namespace vantrel {
 
 // The colour that is left out when a picture is drawn transparently.
 inline constexpr QRgb kTransparentColour = 0xff804080;  // red 128, green 64, blue 128
-
-// The first `limit` + 1 bytes of the file at `path` (one beyond the limit tells a file that is too long),
-// read only when it is an ordinary file: a pipe or a device would block the reading or never end it. Nothing
-// when the file is missing, cannot be reached, is not an ordinary file or cannot be opened; `why` then says
-// which.
-std::optional<QByteArray> ReadOrdinaryFile(const QString& path, qint64 limit, QString& why);
 
 // Reads one card picture: a Windows bitmap of 71 x 96 pixels. Throws vantrel::Error naming the file and its
 // folder when the file is missing, empty, cut short, not a Windows bitmap, or of another size.

@@ -46,7 +46,9 @@ def main():
     for title in ("Spiel", "Optionen", "Hilfe", "Fehlersuche", "Zentrieren"):
         named(title, "menu item")
     items = [item.name for menu in named("Optionen", "menu item") for item in menu]
-    assert items == ["Rückgängig", "Gültige Züge zeigen", "Anzahl der Züge zeigen", "Tipp geben (3)"], items
+    assert items == ["Rückgängig", "Gültige Züge zeigen", "Anzahl der Züge zeigen", "Tipp geben (3)", "",
+                     "Spiel beim Schließen behalten", "Zeigen, ob das Spiel noch zu gewinnen ist",
+                     "Nur lösbare Spiele austeilen"], items
     label = bus.wait_for("the move label", lambda: find(lambda a: a.name.startswith("Anzahl der Züge: ")))
     named("Alle Züge zeigen", "push button")
     table = named("Spieltisch", "list")

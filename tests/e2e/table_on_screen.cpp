@@ -182,7 +182,16 @@ void TableOnScreen::StartGame(unsigned clock, const QString& config_home, const 
   model_ = std::make_unique<Model>(clock);
   const QString folder = launch.folder.isEmpty() ? GameDir() : launch.folder;
   game_ = std::make_unique<Game>(folder, clock, config_home, launch.command, launch.scale);
-  window_ = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
+  unsigned long box = 0;
+  if (launch.start_up_box) {
+    box = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
+    ASSERT_NE(box, 0u) << "no box at the start";
+    const QRect place = WindowGeometry(box);
+    ASSERT_LT(place.width(), kTableWidth * launch.scale) << "the window came before the box";
+    launch.start_up_box(place);
+    Key(QStringLiteral("Return"), box);
+  }
+  window_ = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15), box);
   ASSERT_NE(window_, 0u) << "the game's window did not appear";
   const QRect frame = WindowGeometry(window_);
   // No frame under a bare X server: the window is its client area.

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRegion>
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -87,6 +88,8 @@ struct Launch {
   int scale = 1;           // Qt's scale factor
   QString cards;           // the CARDS folder the model's table is drawn from: the build's unless given
   std::set<int> enlarged;  // at scale 2, the pictures shown as their doubled bitmaps
+  // A box the start-up shows before the window: handed its place on the screen, then answered with Enter.
+  std::function<void(const QRect& box)> start_up_box;
 };
 
 class TableOnScreen : public ::testing::Test {

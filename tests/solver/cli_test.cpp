@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "solver/verdict_file.h"
+#include "solver/winnable_deal.h"
 
 namespace {
 
@@ -99,6 +100,52 @@ TEST(Cli, SolvePrintsMovesThatPlayAccepts) {
   ASSERT_EQ(cut.status, 0);
   EXPECT_EQ(cut.Field("verdict"), "\"unknown\"");
   EXPECT_LE(cut.Number("nodes"), 10);
+}
+
+// The drops of a JSON array of "M>T" strings, each quoted for the shell.
+std::vector<std::string> Drops(const std::string& moves) {
+  std::vector<std::string> drops;
+  const std::regex drop("\"([0-9]+>[0-9]+)\"");
+  for (std::sregex_iterator it(moves.begin(), moves.end(), drop), end; it != end; ++it)
+    drops.push_back(" '" + (*it)[1].str() + "'");
+  return drops;
+}
+
+TEST(Cli, SolveAfterDropsDecidesTheGameFromThereOn) {
+  const std::vector<std::string> line = Drops(Cli("solve 1700000004").Field("moves"));
+  ASSERT_GT(line.size(), 30u);
+  // After any part of a winning line the game can still be won, and the rest it finds wins it.
+  for (const std::size_t played : {1, 7, 30}) {
+    std::string prefix;
+    for (std::size_t k = 0; k < played; ++k) prefix += line[k];
+    const CliRun rest = Cli("solve 1700000004" + prefix + " --max-nodes 100000");
+    ASSERT_EQ(rest.status, 0) << rest.err;
+    EXPECT_EQ(rest.Field("verdict"), "\"winnable\"");
+    std::string actions = prefix;
+    for (const std::string& drop : Drops(rest.Field("moves"))) actions += drop;
+    EXPECT_EQ(Cli("play 1700000004" + actions).Field("messages"), "[\"You Win!\"]") << actions;
+  }
+  // A drop the game does not take there is named.
+  for (const auto& [drops, named] : std::vector<std::pair<std::string, std::string>>{
+           {"'1>2'", "\"1>2\""}, {"'38>41' '38>41'", "\"38>41\""}, {"'38>41' x", "\"x\""}}) {
+    const CliRun refused = Cli("solve 1700000004 " + drops);
+    EXPECT_EQ(refused.status, 2) << drops;
+    EXPECT_NE(refused.err.find(named), std::string::npos) << refused.err;
+  }
+}
+
+TEST(WinnableDeals, TheSearchIsBoundedByItsDealsAndItsTime) {
+  // The longest run of unwinnable deals known is the 30 from 1780653674 (the window's test checks the search
+  // against the survey).
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653674, {.max_deals = 30}), std::nullopt);
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653674, {.max_deals = 31}),
+            std::optional<std::uint32_t>(1780653704));
+  EXPECT_EQ(solver::FirstWinnableDeal(1780653704, {.max_seconds = 0}), std::nullopt);
+  // Past the last second it goes on from 0.
+  const std::optional<std::uint32_t> wrapped = solver::FirstWinnableDeal(4294967295u);
+  ASSERT_TRUE(wrapped.has_value());
+  EXPECT_EQ(Cli("solve " + std::to_string(*wrapped)).Field("verdict"), "\"winnable\"");
+  EXPECT_TRUE(*wrapped == 4294967295u || *wrapped < 100);
 }
 
 TEST(Cli, MalformedArgumentsAreNamed) {

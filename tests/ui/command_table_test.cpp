@@ -32,6 +32,7 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
   const Row rows[] = {
       {"newGame", "&New", QKeySequence(Qt::Key_F2), true, true, false, false},
       {"redeal", "&Redo (no shuffle)", QKeySequence(Qt::Key_F3), true, true, false, false},
+      {"selectDeal", "Select &Deal...", QKeySequence(), true, true, false, false},
       {"statistics", "Statistics", QKeySequence(Qt::Key_F4), true, true, false, false},
       {"quit", "&Quit", QKeySequence(Qt::Key_F10), true, true, false, false},
       {"undo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_U), false, true, false, false},
@@ -39,6 +40,9 @@ TEST(CommandTable, EveryItemHasItsCaptionShortcutAndInitialState) {
       {"showNumberOfMoves", "Show &Number of Moves", QKeySequence(Qt::CTRL | Qt::Key_N), true, true, true,
        true},
       {"giveHint", "Give &Hint (3)", QKeySequence(Qt::CTRL | Qt::Key_H), true, true, false, false},
+      {"keepGame", "&Keep the Game When Closing", QKeySequence(), true, true, true, false},
+      {"tellWinnable", "&Tell Whether the Game Can Still Be Won", QKeySequence(), true, true, true, false},
+      {"winnableOnly", "Deal Only &Winnable Games", QKeySequence(), true, true, true, false},
       {"help", "&Help", QKeySequence(Qt::Key_F1), true, true, false, false},
       {"useTransparency", "Use Transparency", QKeySequence(), true, true, true, true},
       {"center", "&Center", QKeySequence(), true, true, false, false},
@@ -66,13 +70,17 @@ TEST(CommandTable, MenuBarAndDropDownsAreInTheirOrder) {
   for (QAction* action : w->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "&Help", "Debug", "&Center"}));
   const QList<QAction*> game = Find<QMenu>(*w, "gameMenu")->actions();
-  ASSERT_EQ(game.size(), 5);
-  EXPECT_TRUE(game[3]->isSeparator());
-  EXPECT_EQ(game, (QList<QAction*>{Find(*w, "newGame"), Find(*w, "redeal"), Find(*w, "statistics"), game[3],
-                                   Find(*w, "quit")}));
-  EXPECT_EQ(Find<QMenu>(*w, "optionsMenu")->actions(),
+  ASSERT_EQ(game.size(), 6);
+  EXPECT_TRUE(game[4]->isSeparator());
+  EXPECT_EQ(game, (QList<QAction*>{Find(*w, "newGame"), Find(*w, "redeal"), Find(*w, "selectDeal"),
+                                   Find(*w, "statistics"), game[4], Find(*w, "quit")}));
+  const QList<QAction*> options = Find<QMenu>(*w, "optionsMenu")->actions();
+  ASSERT_EQ(options.size(), 8);
+  EXPECT_TRUE(options[4]->isSeparator());
+  EXPECT_EQ(options,
             (QList<QAction*>{Find(*w, "undo"), Find(*w, "showValidMoves"), Find(*w, "showNumberOfMoves"),
-                             Find(*w, "giveHint")}));
+                             Find(*w, "giveHint"), options[4], Find(*w, "keepGame"), Find(*w, "tellWinnable"),
+                             Find(*w, "winnableOnly")}));
   EXPECT_EQ(Find<QMenu>(*w, "debugMenu")->actions(), (QList<QAction*>{Find(*w, "useTransparency")}));
   // Help and Center open no drop-down.
   EXPECT_EQ(Find(*w, "help")->menu(), nullptr);

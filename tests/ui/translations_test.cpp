@@ -6,20 +6,26 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QThread>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/game_aids.h"
 #include "interaction/interaction.h"
 #include "platform_qt/qt_host.h"
 #include "stats/stats_texts.h"
+#include "store_support.h"
 #include "ui_support.h"
 
 namespace vantrel::uitest {
@@ -164,6 +170,43 @@ TEST_P(InEveryLanguage, MenusDialogsAndMessagesAreTranslatedAndNothingIsCutOff) 
     question->button(QMessageBox::No)->click();
   });
   EXPECT_FALSE(host.AskWarning(w.host.questions.back(), platform::DefaultAnswer::kNo));
+}
+
+TEST_P(InEveryLanguage, TheAdditionsAreTranslatedAndNothingIsCutOff) {
+  const QString language = QString::fromStdString(GetParam());
+  const app::Translations translations(GameDir().path(), {QString(language).replace(u'_', u'-')});
+  const testing::TempSettingsHome home;  // the switches go into a folder of this test's own
+  {
+    Window w;
+    // The live verdict, in its part of the status bar.
+    Find(*w, "tellWinnable")->trigger();
+    w.host.SetNow(1700000004);
+    w.Deal();
+    QLabel* verdict = w->aids().verdict();
+    for (int tries = 0; tries < 1000 &&
+                        verdict->text() != QCoreApplication::translate("Table", "This game can still be won");
+         ++tries) {
+      QCoreApplication::processEvents();
+      QThread::msleep(5);
+    }
+    EXPECT_NE(verdict->text(), QStringLiteral("This game can still be won"));
+    EXPECT_TRUE(w->statusBar()->rect().contains(verdict->geometry())) << verdict->text().toStdString();
+    EXPECT_LE(verdict->fontMetrics().horizontalAdvance(verdict->text()), verdict->contentsRect().width());
+
+    // The Select Deal dialog, its refusal shown.
+    platform::QtHost host(w.window.get());
+    WhenNextDialogOpens([](QWidget* dialog) {
+      EXPECT_NE(dialog->windowTitle(), QStringLiteral("Select Deal"));
+      dialog->findChild<QLineEdit*>()->setText(QStringLiteral("x"));
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      QCoreApplication::processEvents();
+      ExpectNothingClipped(dialog, dialog->rect());
+      static_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_EQ(host.AskDealNumber(1700000004u), std::nullopt);
+    Find(*w, "tellWinnable")->trigger();
+  }
+  SetRunSettingsDir(RunSettingsDir());
 }
 
 INSTANTIATE_TEST_SUITE_P(Translations, InEveryLanguage, ::testing::ValuesIn(Languages()),

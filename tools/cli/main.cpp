@@ -19,15 +19,16 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vantrel-cli deal SEED [--height H]\n"
     "       vantrel-cli play SEED [--height H] ACTION...\n"
-    "       vantrel-cli solve SEED [--max-nodes N] [--max-seconds T] [--max-memory MIB]\n"
+    "       vantrel-cli solve SEED [M>T...] [--max-nodes N] [--max-seconds T] [--max-memory MIB]\n"
     "       vantrel-cli survey --from S --count N [--shard I/K] [--jobs J] [--csv FILE] [--verdicts FILE]\n"
     "                          [--resume] [--max-nodes N] [--max-seconds T] [--max-memory MIB]\n"
     "       vantrel-cli merge --out FILE [--allow-gaps] FILE...\n"
     "       vantrel-cli census-stats FILE [--unknown-out LIST]\n"
     "SEED is the Unix time in seconds (0..4294967295) whose deal New would deal; H is the window's outer\n"
     "height (default 460). ACTION is M>T (drag the card of slot M onto slot T), undo or hint.\n"
-    "solve decides one deal (by default within 60 s and 1024 MiB); survey decides the N deals from seed S\n"
-    "on (by default on all cores, 1 s per deal, 1024 MiB for the whole survey), or part I of K of them.\n"
+    "solve decides one deal, or its game after the drops M>T (by default within 60 s and 1024 MiB); survey\n"
+    "decides the N deals from seed S on (by default on all cores, 1 s per deal, 1024 MiB for the whole\n"
+    "survey), or part I of K of them.\n"
     "merge combines verdict files; census-stats reports on one.\n";
 
 int RunCommand(const std::vector<std::string_view>& args) {
