@@ -186,6 +186,7 @@ std::array<int, kSlotCount> HeadsUp(std::array<int, kSlotCount> order, const Pos
 }
 
 // Whether one drop the game accepts in `before`, turning no card over, leads to `after`.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): before and after, two positions in the order of play
 bool OneDropApart(const Position& before, const Position& after) {
   MoveList moves;
   before.Moves(moves);
@@ -216,6 +217,7 @@ std::string KeptGameText(const Table& table, std::string_view version) {
   return out + "\nend\n";
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the text, then the version it must name
 KeptGame ReadKeptGame(std::string_view text, std::string_view version) {
   Lines lines(text);
   if (lines.AtEnd()) Refuse(KeptGameFault::kDamaged, "it is empty");

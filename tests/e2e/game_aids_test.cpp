@@ -28,6 +28,7 @@ class AidsOnScreen : public TableOnScreen {
   void Start(unsigned clock, const Launch& launch = Launch()) { StartGame(clock, home_.path(), launch); }
 
   // An item of a drop-down, by the access keys of the menu and of the item.
+  // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the keys in the order they are pressed
   void MenuItem(const QString& menu, const QString& item) {
     Key("alt+" + menu);
     QThread::msleep(300);  // the drop-down open
