@@ -11,11 +11,13 @@
 #include "app/picture_folder.h"
 #include "app/termination_signals.h"
 #include "app/translations.h"
+#include "platform/startup_marks.h"
 #include "platform_qt/exception_display.h"
 #include "statistics_dialog/statistics_dialog.h"
 #include "view/card_pictures.h"
 
 int main(int argc, char* argv[]) {
+  vantrel::platform::StartupMark("main");
   // The pictures come from CARDS under the working folder; an installed game started elsewhere reads its own.
   const QDir picture_folder = vantrel::app::PictureFolder(QDir::current(), vantrel::app::ProgramFolder());
   // The card files are read on a worker while Qt starts; the window's construction takes them over.
@@ -25,8 +27,10 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
   vantrel::app::Application application(argc, argv);
   qInstallMessageHandler(qt_messages);
+  vantrel::platform::StartupMark("application");
   // The player's language, where the game has a translation for it; in English nothing is read.
   const vantrel::app::Translations translations(QCoreApplication::applicationDirPath());
+  vantrel::platform::StartupMark("translations");
   // Declared first, so the dialog outlives the main window.
   std::unique_ptr<vantrel::StatisticsDialog> statistics_dialog;
   std::unique_ptr<vantrel::app::MainWindow> window;
@@ -48,10 +52,12 @@ int main(int argc, char* argv[]) {
     // The main window: the construction builds the 60 slots, reads the pictures from CARDS under that folder,
     // loads the statistics and ends with RegisterCursors, which registers the two cursors.
     window = std::make_unique<vantrel::app::MainWindow>(nullptr, picture_folder);
+    vantrel::platform::StartupMark("window");
     if (before_window) return 0;
     // The statistics dialog, created once, hidden until the Statistics command shows it.
     statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
     window->SetStatisticsDialog(*statistics_dialog);
+    vantrel::platform::StartupMark("statistics dialog");
     // The event loop shows the main window, centred on the desktop, and runs until it closes.
     QMetaObject::invokeMethod(window.get(), &vantrel::app::MainWindow::ShowCentred, Qt::QueuedConnection);
     QApplication::exec();

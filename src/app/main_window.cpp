@@ -27,6 +27,7 @@
 #include "app/menu_table.h"
 #include "app/window_font.h"
 #include "app/window_geometry.h"
+#include "platform/startup_marks.h"
 #include "platform_qt/cursors.h"
 #include "platform_qt/exception_display.h"
 #include "platform_qt/screen_metrics.h"
@@ -55,16 +56,21 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   host_ = host;
   setWindowTitle(QStringLiteral("Vantrel"));
   BuildMenus();
+  platform::StartupMark("menus");
   BuildControls();
+  platform::StartupMark("controls");
 
   // Then the table: 60 slots for the design size, all hidden; then the pictures, read once.
   table_ = std::make_unique<Table>(*host_, kDesignHeight);
   interaction_ = std::make_unique<Interaction>(*table_);
+  platform::StartupMark("table");
   pictures_ = std::make_unique<CardPictures>(working_folder);
+  platform::StartupMark("pictures");
   view_ = new TableView(*table_, *interaction_, *pictures_);
   view_->setObjectName(QStringLiteral("table"));
   view_->SetRunner([this](const std::function<void()>& handler) { Handle(handler); });
   scroll_->setWidget(view_);
+  platform::StartupMark("view");
   // The statistics, as the last act of the construction: loaded from the player's store, or four zeros
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
   registry_ = std::make_unique<platform::SettingsRegistry>();
@@ -72,9 +78,11 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   // The box has no parent: one would make the window's own before its first showing, which then places the
   // window's inside, not its frame, where the frame belongs (some 20 pixels higher under a window manager).
   if (const std::optional<Error> no_store = stats_->Start()) platform::ShowException(*no_store, nullptr);
+  platform::StartupMark("statistics");
   // Then the switches, and the game kept at the last close when Keep is on (a refusal is shown likewise).
   aids_ = std::make_unique<GameAids>(*table_, *interaction_, *status_bar_);
   if (const std::optional<Error> refused = aids_->Start()) platform::ShowException(*refused, nullptr);
+  platform::StartupMark("aids");
   // Results are never lost when the desktop session ends rather than the window closing: the session
   // manager asks for the data first, and the application may quit without closing the window.
   connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::SessionEnding);
@@ -87,8 +95,10 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   }
   SetOuterSize({kDesignWidth, kDesignHeight});
   SyncControls();
+  platform::StartupMark("synchronised");
   // Last, once everything is built.
   RegisterCursors();
+  platform::StartupMark("cursors");
 }
 
 MainWindow::~MainWindow() {
@@ -265,8 +275,10 @@ void MainWindow::ShowCentred() {
   const QSize screen = platform::PrimaryScreenSize();
   const QSize outer = OuterSize();
   move(CentredOffset(screen.width(), outer.width()), CentredOffset(screen.height(), outer.height()));
+  platform::StartupMark("show");
   show();
   activateWindow();
+  platform::StartupMark("shown");
 }
 
 void MainWindow::Handle(const std::function<void()>& handler) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/startup_marks.h"
 #include "platform_qt/cursors.h"
 #include "view/accessible_table.h"
 
@@ -136,6 +137,10 @@ void TableView::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(ghost_rect_.topLeft() + ghost_offset_, ghost_picture_);
   }
   keys_.Paint(painter);
+  if (!painted_) {
+    painted_ = true;
+    platform::StartupMark("first paint");
+  }
 }
 
 void TableView::Run(const std::function<void()>& handler) { run_(handler); }

@@ -113,6 +113,7 @@ class TableView : public QWidget {
   QRect ghost_rect_;       // where the group lay when the drag began
   QPixmap ghost_picture_;  // the group drawn once at the start of the drag
   bool ghost_shown_ = false;
+  bool painted_ = false;  // the first paint is over (a mark of the start-up)
 
   TableKeys keys_;
 };
