@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 7;
   const double scale = argc > 2 ? std::atof(argv[2]) : 2;
   if (runs < 1 || !(scale > 0)) {
-    std::fprintf(stderr, "usage: bench_startup [RUNS [SCALE]]\n");
+    std::fprintf(stderr, "usage: bench_startup [RUNS [SCALE [GAME_FOLDER]]]\n");
     return 2;
   }
   const vantrel::testing::XServer server;
@@ -267,7 +267,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot open the display %s\n", server.display().c_str());
     return 1;
   }
-  const std::string game_folder = VANTREL_GAME_DIR;
+  // Another build's game folder (its program beside its CARDS) may stand in, to compare two builds.
+  const std::string game_folder = argc > 3 ? argv[3] : VANTREL_GAME_DIR;
   const std::string game = game_folder + "/vantrel";
   const std::string bare = BARE_WINDOW;
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/font_configuration.h"
 #include "app/main_window.h"
 #include "app/picture_folder.h"
 #include "app/termination_signals.h"
@@ -20,8 +21,10 @@ int main(int argc, char* argv[]) {
   vantrel::platform::StartupMark("main");
   // The pictures come from CARDS under the working folder; an installed game started elsewhere reads its own.
   const QDir picture_folder = vantrel::app::PictureFolder(QDir::current(), vantrel::app::ProgramFolder());
-  // The card files are read on a worker while Qt starts; the window's construction takes them over.
+  // The card files and the font configuration are read on workers while Qt starts; the window's construction
+  // takes them over.
   vantrel::PrefetchCardPictures(picture_folder);
+  vantrel::app::ReadFontConfigurationAhead();
   // The application object, titled "Vantrel". Without a display to show it on, Qt gives up with a fatal
   // message and an abort; the game says why on standard error and ends with 1 instead, without a core dump.
   const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
@@ -51,13 +54,18 @@ int main(int argc, char* argv[]) {
   try {
     // The main window: the construction builds the 60 slots, reads the pictures from CARDS under that folder,
     // loads the statistics and ends with RegisterCursors, which registers the two cursors.
+    vantrel::app::AwaitFontConfiguration();
     window = std::make_unique<vantrel::app::MainWindow>(nullptr, picture_folder);
     vantrel::platform::StartupMark("window");
     if (before_window) return 0;
-    // The statistics dialog, created once, hidden until the Statistics command shows it.
-    statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
-    window->SetStatisticsDialog(*statistics_dialog);
-    vantrel::platform::StartupMark("statistics dialog");
+    // The statistics dialog, created once, hidden until the Statistics command shows it: once the window has
+    // painted the table for the first time, so that it never delays the window (or at the first Statistics
+    // command, should that come sooner).
+    window->SetStatisticsDialogMaker([&statistics_dialog]() -> vantrel::StatsDialog& {
+      statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
+      vantrel::platform::StartupMark("statistics dialog");
+      return *statistics_dialog;
+    });
     // The event loop shows the main window, centred on the desktop, and runs until it closes.
     QMetaObject::invokeMethod(window.get(), &vantrel::app::MainWindow::ShowCentred, Qt::QueuedConnection);
     QApplication::exec();

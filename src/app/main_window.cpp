@@ -70,6 +70,8 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   view_->setObjectName(QStringLiteral("table"));
   view_->SetRunner([this](const std::function<void()>& handler) { Handle(handler); });
   scroll_->setWidget(view_);
+  // What waits until the table is on screen, after the event that painted it.
+  view_->SetOnFirstPaint([this] { QTimer::singleShot(0, this, [this] { MakeStatisticsDialog(); }); });
   platform::StartupMark("view");
   // The statistics, as the last act of the construction: loaded from the player's store, or four zeros
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
@@ -216,7 +218,13 @@ void MainWindow::CenterOnScreen() {
   move(left, top);
 }
 
+void MainWindow::MakeStatisticsDialog() {
+  if (statistics_dialog_ == nullptr && make_statistics_dialog_)
+    statistics_dialog_ = &make_statistics_dialog_();
+}
+
 void MainWindow::ShowStatistics() {
+  MakeStatisticsDialog();
   if (statistics_dialog_ == nullptr) throw std::logic_error("the statistics dialog has not been created");
   stats_->Show(*statistics_dialog_);
 }

@@ -58,6 +58,11 @@ class MainWindow : public QMainWindow {
   // The statistics dialog, made hidden at start-up right after the window, which ShowStatistics shows. It
   // must outlive the window.
   void SetStatisticsDialog(StatsDialog& dialog) { statistics_dialog_ = &dialog; }
+  // Or what makes that dialog: the window makes it once the table has been painted for the first time, so
+  // that the making never delays the window, or at the first ShowStatistics if that comes sooner.
+  void SetStatisticsDialogMaker(std::function<StatsDialog&()> make) {
+    make_statistics_dialog_ = std::move(make);
+  }
   // Shows the statistics dialog; clearing the statistics asks first.
   void ShowStatistics();
   // Saves the statistics, then closes the window. A failed save raises before the close (the menu item's
@@ -127,6 +132,8 @@ class MainWindow : public QMainWindow {
   void ClosingStep(const std::function<void()>& step);
   // The end of the desktop session: the game is kept and the statistics are saved as at a close.
   void SessionEnding(QSessionManager& manager);
+  // Makes the statistics dialog with the maker given, unless it is made (or given) already.
+  void MakeStatisticsDialog();
 
   std::unique_ptr<platform::QtHost> qt_host_;
   platform::Host* host_ = nullptr;
@@ -136,6 +143,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<platform::SettingsRegistry> registry_;
   std::unique_ptr<Statistics> stats_;
   StatsDialog* statistics_dialog_ = nullptr;
+  std::function<StatsDialog&()> make_statistics_dialog_;
   std::unique_ptr<GameAids> aids_;
   QWidget* client_ = nullptr;
   QScrollArea* scroll_ = nullptr;

@@ -42,27 +42,27 @@ QImage Decode(const QString& path, const QByteArray& data) {
   return image;
 }
 
-QPixmap CutOutTransparentColour(QImage image) {
+QImage CutOutTransparentColour(QImage image) {
   // The decoder gives every pixel opaque: a card picture is opaque except for its transparent colour.
+  const int width = image.width();
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (line[x] == kTransparentColour) line[x] = 0;  // fully transparent, premultiplied
-    }
+    std::replace(line, line + width, kTransparentColour, QRgb{0});  // fully transparent, premultiplied
   }
-  return QPixmap::fromImage(std::move(image));
+  return image;
 }
 
-// The picture, or nothing when anything is wrong with it (ReadCardBitmap then reads it again and says what).
+// The picture with its transparent colour cut out, or nothing when anything is wrong with it (ReadCardBitmap
+// then reads it again and says what).
 std::optional<QImage> TryRead(const QString& path) {
   try {
-    return ReadCardBitmap(path);
+    return CutOutTransparentColour(ReadCardBitmap(path));
   } catch (const Error&) {
     return std::nullopt;
   }
 }
 
-// The worker's results: picture indices 0..52, then the outline.
+// The worker's results, their transparent colour cut out: picture indices 0..52, then the outline.
 struct Prefetched {
   QString folder;
   std::future<std::vector<std::optional<QImage>>> images;
@@ -121,7 +121,8 @@ CardPictures::CardPictures(const QDir& working_folder) {
   Prefetched& pending = Pending();
   if (pending.images.valid() && pending.folder == working_folder.absolutePath()) ready = pending.images.get();
   auto picture = [&](std::size_t i) {
-    return CutOutTransparentColour(ready[i] ? std::move(*ready[i]) : ReadCardBitmap(paths[i]));
+    return QPixmap::fromImage(ready[i] ? std::move(*ready[i])
+                                       : CutOutTransparentColour(ReadCardBitmap(paths[i])));
   };
   for (std::size_t i = 0; i <= kBackPicture; ++i) pictures_[i] = picture(i);
   outline_ = picture(paths.size() - 1);

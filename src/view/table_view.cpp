@@ -140,6 +140,7 @@ void TableView::paintEvent(QPaintEvent* event) {
   if (!painted_) {
     painted_ = true;
     platform::StartupMark("first paint");
+    if (on_first_paint_) on_first_paint_();
   }
 }
 

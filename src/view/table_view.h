@@ -37,6 +37,8 @@ class TableView : public QWidget {
   TableView(Table& table, Interaction& interaction, const CardPictures& pictures, QWidget* parent = nullptr);
 
   void SetRunner(Runner runner) { run_ = std::move(runner); }
+  // Called once, at the end of the table's first paint: what the start leaves until the table is on screen.
+  void SetOnFirstPaint(std::function<void()> then) { on_first_paint_ = std::move(then); }
   // The window's outer height changed: the reserve row follows its bottom edge.
   void SetWindowHeight(int window_height);
   const Layout& layout() const { return layout_; }
@@ -113,7 +115,8 @@ class TableView : public QWidget {
   QRect ghost_rect_;       // where the group lay when the drag began
   QPixmap ghost_picture_;  // the group drawn once at the start of the drag
   bool ghost_shown_ = false;
-  bool painted_ = false;  // the first paint is over (a mark of the start-up)
+  bool painted_ = false;  // the first paint is over
+  std::function<void()> on_first_paint_;
 
   TableKeys keys_;
 };

@@ -280,5 +280,37 @@ TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
   }
 }
 
+TEST_F(StatisticsWindow, TheGameMakesTheDialogOnceAfterTheFirstPaintOrAtAnEarlierF4) {
+  for (const bool f4_first : {false, true}) {
+    SCOPED_TRACE(f4_first ? "F4 before the window shows" : "the window shows first");
+    platform::ScriptedHost host{kNow};
+    std::unique_ptr<StatisticsDialog> dialog;  // outlives the window, as in the game
+    int made = 0;
+    app::MainWindow window(&host, GameDir());
+    window.SetStatisticsDialogMaker([&]() -> StatsDialog& {
+      ++made;
+      dialog = std::make_unique<StatisticsDialog>();
+      return *dialog;
+    });
+    EXPECT_EQ(made, 0) << "nothing is made before the table is on screen";
+    if (f4_first) {
+      QWidget* shown = nullptr;
+      WhenNextDialogOpens([&shown](QWidget* opened) {
+        shown = opened;
+        QTest::keyClick(opened, Qt::Key_Escape);
+      });
+      Find(window, "statistics")->trigger();
+      EXPECT_EQ(made, 1);
+      EXPECT_EQ(shown, dialog.get()) << "F4 shows the dialog it made";
+    }
+    window.ShowCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(made, 1);
+    QTest::qWait(50);
+    EXPECT_EQ(made, 1) << "made once";
+    EXPECT_FALSE(dialog->isVisible());
+  }
+}
+
 }  // namespace
 }  // namespace vantrel::uitest
