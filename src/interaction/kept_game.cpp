@@ -85,12 +85,14 @@ class Lines {
   std::vector<std::string_view> Next(std::string_view key, int count = 1) {
     const std::size_t line = next_ + 1;
     if (next_ >= lines_.size())
-      Refuse(KeptGameFault::kDamaged, "it ends before \"" + std::string(key) + "\"");
+      Refuse(KeptGameFault::kDamaged, std::string("it ends before \"").append(key).append("\""));
     const std::vector<std::string_view>& words = lines_[next_++];
     const auto key_words = static_cast<std::size_t>(std::count(key.begin(), key.end(), ' ') + 1);
     std::string found;
-    for (std::size_t k = 0; k < key_words && k < words.size(); ++k)
-      found += (k == 0 ? "" : " ") + std::string(words[k]);
+    for (std::size_t k = 0; k < key_words && k < words.size(); ++k) {
+      if (k > 0) found += ' ';
+      found += words[k];
+    }
     if (found != key || (count >= 0 && words.size() != key_words + static_cast<std::size_t>(count))) {
       Refuse(KeptGameFault::kDamaged,
              "line " + std::to_string(line) + " is not \"" + std::string(key) + "\" as written");
@@ -116,7 +118,9 @@ int CardCodeOf(std::string_view name) {
   for (int code = 0; code < kDeck; ++code) {
     if (CardName(code) == name) return code;
   }
-  Refuse(KeptGameFault::kDamaged, "\"" + std::string(name) + "\" is not a card");
+  std::string why = "\"";
+  why.append(name).append("\" is not a card");
+  Refuse(KeptGameFault::kDamaged, why);
 }
 
 // A position of the deal `dealt`, read from its lines and checked as ReadKeptGame says.

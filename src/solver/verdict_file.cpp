@@ -223,7 +223,8 @@ void VerdictFile::Save(const std::string& path) {
   std::string temporary;
   int fd = -1;
   for (int attempt = 0; fd < 0; ++attempt) {
-    temporary = path + ".tmp" + (attempt == 0 ? "" : "." + std::to_string(attempt));
+    temporary = path + ".tmp";
+    if (attempt > 0) temporary.append(".").append(std::to_string(attempt));
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && (errno != EEXIST || attempt >= 100)) {
       throw Error("cannot write " + temporary + ": " + std::strerror(errno) +
