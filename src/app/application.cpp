@@ -1,12 +1,10 @@
 // Naming the application and catching what escapes the handlers.
 #include "app/application.h"
 
-#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform_qt/exception_display.h"
-#include "platform_qt/resources.h"
 
 #ifndef VANTREL_VERSION
 #define VANTREL_VERSION "1.0.0.1"
@@ -37,8 +35,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationVersion(QStringLiteral(VANTREL_VERSION));
   // The desktop matches the window to its menu entry (and that entry's icon) by this name.
   setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
-  platform::InitResources();
-  setWindowIcon(QIcon(QStringLiteral(":/icons/vantrel.png")));
+  // The icon is set once the table is on screen (platform::SetWindowIcon), or before any box that comes
+  // sooner.
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -1,13 +1,12 @@
 // The desktop's font configuration, read ahead: fontconfig takes a few milliseconds to read its settings and
-// font lists, and Qt reads them at the window's first text. Read on a worker while the application object
-// starts, they are ready by then.
+// font lists, and Qt reads them at the window's first text. The picture worker reads them first, while the
+// application object starts, so they are ready by then.
 #pragma once
 
 namespace vantrel::app {
 
-// Starts the reading on a worker. Call it once, before the application object.
-void ReadFontConfigurationAhead();
-// Waits for that worker (at once when it is done, or when the reading was never started).
-void AwaitFontConfiguration();
+// Reads fontconfig's configuration now, on any thread (nothing when the game was built without fontconfig's
+// headers).
+void ReadFontConfiguration();
 
 }  // namespace vantrel::app

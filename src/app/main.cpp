@@ -21,10 +21,9 @@ int main(int argc, char* argv[]) {
   vantrel::platform::StartupMark("main");
   // The pictures come from CARDS under the working folder; an installed game started elsewhere reads its own.
   const QDir picture_folder = vantrel::app::PictureFolder(QDir::current(), vantrel::app::ProgramFolder());
-  // The card files and the font configuration are read on workers while Qt starts; the window's construction
-  // takes them over.
-  vantrel::PrefetchCardPictures(picture_folder);
-  vantrel::app::ReadFontConfigurationAhead();
+  // The font configuration, then the card files, are read on a worker while Qt starts; the window's
+  // construction takes the pictures over.
+  vantrel::PrefetchCardPictures(picture_folder, vantrel::app::ReadFontConfiguration);
   // The application object, titled "Vantrel". Without a display to show it on, Qt gives up with a fatal
   // message and an abort; the game says why on standard error and ends with 1 instead, without a core dump.
   const QtMessageHandler qt_messages = qInstallMessageHandler(vantrel::app::NoDisplayHandler);
@@ -54,7 +53,6 @@ int main(int argc, char* argv[]) {
   try {
     // The main window: the construction builds the 60 slots, reads the pictures from CARDS under that folder,
     // loads the statistics and ends with RegisterCursors, which registers the two cursors.
-    vantrel::app::AwaitFontConfiguration();
     window = std::make_unique<vantrel::app::MainWindow>(nullptr, picture_folder);
     vantrel::platform::StartupMark("window");
     if (before_window) return 0;

@@ -30,6 +30,7 @@
 #include "platform/startup_marks.h"
 #include "platform_qt/cursors.h"
 #include "platform_qt/exception_display.h"
+#include "platform_qt/resources.h"
 #include "platform_qt/screen_metrics.h"
 #include "registry/settings_registry.h"
 #include "stats/statistics.h"
@@ -71,7 +72,12 @@ MainWindow::MainWindow(platform::Host* host, const QDir& working_folder) {
   view_->SetRunner([this](const std::function<void()>& handler) { Handle(handler); });
   scroll_->setWidget(view_);
   // What waits until the table is on screen, after the event that painted it.
-  view_->SetOnFirstPaint([this] { QTimer::singleShot(0, this, [this] { MakeStatisticsDialog(); }); });
+  view_->SetOnFirstPaint([this] {
+    QTimer::singleShot(0, this, [this] {
+      platform::SetWindowIcon();
+      MakeStatisticsDialog();
+    });
+  });
   platform::StartupMark("view");
   // The statistics, as the last act of the construction: loaded from the player's store, or four zeros
   // written on a first start. A store that cannot be read stops the start-up here, before the window shows.
@@ -224,6 +230,7 @@ void MainWindow::MakeStatisticsDialog() {
 }
 
 void MainWindow::ShowStatistics() {
+  platform::SetWindowIcon();
   MakeStatisticsDialog();
   if (statistics_dialog_ == nullptr) throw std::logic_error("the statistics dialog has not been created");
   stats_->Show(*statistics_dialog_);

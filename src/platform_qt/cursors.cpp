@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kCursorNoDrop = -13;
 
-QBitmap LoadBitmap(const QString& path) {
-  if (!QFile::exists(path))
-    throw Error("The cursor picture " + path.toStdString() + " is missing from the program.");
-  return QBitmap(path, "XBM");
-}
-
 }  // namespace
 
 QCursor LoadCursorResource(std::string_view name) {
@@ -36,8 +30,8 @@ QCursor LoadCursorResource(std::string_view name, double ratio) {
   InitResources();
   const QString base = QStringLiteral(":/cursors/") +
                        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toLower();
-  const QBitmap bits = LoadBitmap(base + QStringLiteral(".xbm"));
-  const QBitmap mask = LoadBitmap(base + QStringLiteral("_mask.xbm"));
+  const QBitmap bits = ReadXbm(base + QStringLiteral(".xbm"));
+  const QBitmap mask = ReadXbm(base + QStringLiteral("_mask.xbm"));
   return QCursor(bits, mask, 0, 0);
 }
 

@@ -4,9 +4,12 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "platform_qt/resources.h"
+
 namespace vantrel::platform {
 
 void ShowException(const std::exception& error, QWidget* parent) {
+  SetWindowIcon();  // no box shows without the game's icon, however early
   QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                   QString::fromUtf8(error.what()), QMessageBox::Ok, parent);
   box.exec();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform_qt/deal_number_dialog.h"
+#include "platform_qt/resources.h"
 
 namespace vantrel::platform {
 namespace {
@@ -41,6 +42,7 @@ QtHost::QtHost(QWidget* dialog_parent) : dialog_parent_(dialog_parent), fixed_cl
 }
 
 void QtHost::BeforeDialog() {
+  SetWindowIcon();  // no box shows without the game's icon, however early
   if (before_dialog_) before_dialog_();
 }
 

@@ -83,14 +83,15 @@ std::vector<QString> PicturePaths(const QDir& working_folder) {
 
 }  // namespace
 
-void PrefetchCardPictures(const QDir& working_folder) {
+void PrefetchCardPictures(const QDir& working_folder, const std::function<void()>& first) {
   // Qt takes the first thread that uses it for its main thread. Were that the worker (its QFile), the
   // application object would live in a thread Qt does not call main, and its events go astray: key presses
   // are lost, so the game ignores the keyboard. The caller claims it first.
   QThread::currentThread();
   Prefetched& pending = Pending();
   pending.folder = working_folder.absolutePath();
-  pending.images = std::async(std::launch::async, [paths = PicturePaths(working_folder)] {
+  pending.images = std::async(std::launch::async, [paths = PicturePaths(working_folder), first] {
+    if (first) first();
     std::vector<std::optional<QImage>> images;
     for (const QString& path : paths) images.push_back(TryRead(path));
     return images;

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,8 +27,9 @@ QImage ReadCardBitmap(const QString& path);
 // Starts reading the picture files of the CARDS folder under `working_folder` on a worker thread, so that
 // the reading overlaps the toolkit's own start. The window's construction still reads every picture in its
 // order and reports a failure exactly as without it: files the worker could not read cleanly are simply
-// read again there. Call it once, before the application object.
-void PrefetchCardPictures(const QDir& working_folder);
+// read again there. `first` runs on the worker before the reading (the start's other work off the main
+// thread). Call it once, before the application object.
+void PrefetchCardPictures(const QDir& working_folder, const std::function<void()>& first = {});
 
 // A screen's device pixels per pixel of the table (Qt's device pixel ratio): which art a picture is drawn
 // from.

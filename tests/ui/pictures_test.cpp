@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QBitmap>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include "app/picture_folder.h"
 #include "platform/error.h"
+#include "platform_qt/resources.h"
 #include "store_support.h"
 #include "ui_support.h"
 #include "view/card_pictures.h"
@@ -243,6 +245,22 @@ TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
   EXPECT_EQ(pictures.Picture(ace, PixelRatio{1.25}).size(), QSize(89, 120));
   // Without art for a scale, the bitmap.
   EXPECT_EQ(pictures.Picture(ace, PixelRatio{3}).cacheKey(), pictures.Picture(ace).cacheKey());
+}
+
+TEST(CursorPictures, TheProgramReadsItsCursorsBitForBitAsQtsOwnReaderDoes) {
+  for (const char* name : {"handpointer", "handpointer_mask", "handgrab", "handgrab_mask"}) {
+    SCOPED_TRACE(name);
+    const QString path = QStringLiteral(":/cursors/%1.xbm").arg(QLatin1String(name));
+    const QImage ours = platform::ReadXbm(path).toImage();
+    EXPECT_EQ(ours.size(), QSize(32, 32));
+    EXPECT_EQ(ours, QBitmap(path, "XBM").toImage());
+  }
+  // A picture cut short, and one that is missing, are refused.
+  QTemporaryDir dir;
+  const QString cut = dir.filePath(QStringLiteral("cut.xbm"));
+  testing::WriteBytes(cut, "#define c_width 8\n#define c_height 2\nstatic char c_bits[] = {0x01};\n");
+  EXPECT_THROW(platform::ReadXbm(cut), Error);
+  EXPECT_THROW(platform::ReadXbm(dir.filePath(QStringLiteral("none.xbm"))), Error);
 }
 
 }  // namespace

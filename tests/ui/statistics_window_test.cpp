@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -280,7 +282,7 @@ TEST_F(StatisticsWindow, ABadStoreStopsTheStartUpAndIsLeftAsItWas) {
   }
 }
 
-TEST_F(StatisticsWindow, TheGameMakesTheDialogOnceAfterTheFirstPaintOrAtAnEarlierF4) {
+TEST_F(StatisticsWindow, TheDialogAndTheIconComeOnceAfterTheFirstPaintOrAtAnEarlierF4) {
   for (const bool f4_first : {false, true}) {
     SCOPED_TRACE(f4_first ? "F4 before the window shows" : "the window shows first");
     platform::ScriptedHost host{kNow};
@@ -292,6 +294,7 @@ TEST_F(StatisticsWindow, TheGameMakesTheDialogOnceAfterTheFirstPaintOrAtAnEarlie
       dialog = std::make_unique<StatisticsDialog>();
       return *dialog;
     });
+    QGuiApplication::setWindowIcon(QIcon());
     EXPECT_EQ(made, 0) << "nothing is made before the table is on screen";
     if (f4_first) {
       QWidget* shown = nullptr;
@@ -302,12 +305,14 @@ TEST_F(StatisticsWindow, TheGameMakesTheDialogOnceAfterTheFirstPaintOrAtAnEarlie
       Find(window, "statistics")->trigger();
       EXPECT_EQ(made, 1);
       EXPECT_EQ(shown, dialog.get()) << "F4 shows the dialog it made";
+      EXPECT_FALSE(QGuiApplication::windowIcon().isNull()) << "a box before the table has the game's icon";
     }
     window.ShowCentred();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(made, 1);
     QTest::qWait(50);
     EXPECT_EQ(made, 1) << "made once";
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull()) << "the game's icon is set once the table shows";
     EXPECT_FALSE(dialog->isVisible());
   }
 }
