@@ -205,5 +205,36 @@ TEST(StartUp, WithoutADisplayTheGameSaysSoAndEndsWithOneWithoutACoreDump) {
   }
 }
 
+TEST(StartUp, MarksItsStepsInOrderWithTheDialogAndTheIconAfterTheFirstPaint) {
+  qputenv("VANTREL_STARTUP_MARKS", "1");
+  Game game(GameDir(), kClock);
+  qunsetenv("VANTREL_STARTUP_MARKS");
+  const unsigned long window = WaitForWindow(QStringLiteral("Vantrel"), std::chrono::seconds(15));
+  ASSERT_NE(window, 0u);
+  QThread::msleep(500);
+  QProcess property;
+  property.start(QStringLiteral("xprop"),
+                 {QStringLiteral("-id"), QString::number(window), QStringLiteral("_NET_WM_ICON")});
+  ASSERT_TRUE(property.waitForFinished(10000));
+  EXPECT_TRUE(property.readAllStandardOutput().contains("Icon (32 x 32)"))
+      << "the window has the game's icon";
+  game.process().terminate();
+  ASSERT_TRUE(game.process().waitForFinished(10000));
+  // The marks, as the start-up benchmark reads them: each step once, in the order of the start, on a clock
+  // that never goes back.
+  QStringList steps;
+  long long last = 0;
+  for (const QByteArray& line : game.process().readAllStandardError().split('\n')) {
+    const QList<QByteArray> words = line.split(' ');
+    if (words.size() < 3 || words[0] != "vantrel-startup") continue;
+    EXPECT_GE(words[1].toLongLong(), last) << line.toStdString();
+    last = words[1].toLongLong();
+    steps << QString::fromLatin1(line.mid(words[0].size() + words[1].size() + 2));
+  }
+  EXPECT_EQ(steps, (QStringList{"main", "application", "translations", "menus", "controls", "table",
+                                "pictures", "view", "statistics", "aids", "synchronised", "cursors", "window",
+                                "show", "shown", "first paint", "statistics dialog"}));
+}
+
 }  // namespace
 }  // namespace vantrel::e2e
