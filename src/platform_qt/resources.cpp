@@ -63,7 +63,8 @@ QBitmap ReadXbm(const QString& path) {
       throw Error("The cursor picture " + path.toStdString() + " in the program is damaged.");
     bits.push_back(static_cast<uchar>(value));
   }
-  if (width <= 0 || height <= 0 || bits.size() != static_cast<std::size_t>((width + 7) / 8 * height))
+  if (width <= 0 || height <= 0 ||
+      bits.size() != static_cast<std::size_t>((width + 7) / 8) * static_cast<std::size_t>(height))
     throw Error("The cursor picture " + path.toStdString() + " in the program is damaged.");
   return QBitmap::fromData(QSize(width, height), bits.data(), QImage::Format_MonoLSB);
 }
