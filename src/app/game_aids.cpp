@@ -121,7 +121,7 @@ void GameAids::Apply() {
     return;
   }
   verdict_ = new QLabel(&status_bar_);
-  verdict_->setObjectName(QStringLiteral("Verdict"));
+  verdict_->setObjectName(QStringLiteral("verdict"));
   status_bar_.addPermanentWidget(verdict_);
   worker_ = std::make_unique<solver::VerdictWorker>(
       kVerdictLimits, [this](std::uint64_t job, const solver::Result& result) {

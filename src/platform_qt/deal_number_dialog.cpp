@@ -18,11 +18,11 @@ DealNumberDialog::DealNumberDialog(std::optional<std::uint32_t> current, QWidget
   auto* label =
       new QLabel(QCoreApplication::translate("Select Deal", "Deal number (0 to 4294967295):"), this);
   field_ = new QLineEdit(current ? QString::number(*current) : QString(), this);
-  field_->setObjectName(QStringLiteral("DealNumber"));
+  field_->setObjectName(QStringLiteral("dealNumber"));
   field_->selectAll();
   refusal_ = new QLabel(
       QCoreApplication::translate("Select Deal", "Enter a whole number from 0 to 4294967295."), this);
-  refusal_->setObjectName(QStringLiteral("Refusal"));
+  refusal_->setObjectName(QStringLiteral("refusal"));
   refusal_->hide();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &DealNumberDialog::TryAccept);

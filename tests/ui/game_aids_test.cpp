@@ -226,14 +226,14 @@ TEST(DealNumberDialog, TakesOnlyAWholeNumberFrom0To4294967295) {
   for (const auto& [typed, number] : cases) {
     SCOPED_TRACE(typed);
     WhenNextDialogOpens([typed = typed, number = number](QWidget* dialog) {
-      auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("DealNumber"));
+      auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("dealNumber"));
       EXPECT_TRUE(dialog->windowTitle() == "Select Deal" && field->selectedText() == "1700000004");
       field->setText(QString::fromLatin1(typed));
       auto* buttons = dialog->findChild<QDialogButtonBox*>();
       buttons->button(QDialogButtonBox::Ok)->click();
       // Refused in the dialog, which stays open with its word; then Cancel.
       EXPECT_EQ(dialog->isVisible(), !number.has_value());
-      EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Refusal"))->isVisible(), !number.has_value());
+      EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("refusal"))->isVisible(), !number.has_value());
       if (dialog->isVisible()) buttons->button(QDialogButtonBox::Cancel)->click();
     });
     EXPECT_EQ(host.AskDealNumber(1700000004u), number);
