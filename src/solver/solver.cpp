@@ -83,7 +83,8 @@ void Solver::SetRootDemands(const std::array<std::uint64_t, kDeck>& before) {
   // The demands found at the start hold for every line from it: a card that some card still open must
   // precede cannot be dropped yet, at any depth. How many cards wait for a drop tells its urgency.
   root_before_ = before;
-  root_waiting_ = WaitingCounts(before);
+  root_urgency_.fill(0);
+  WaitingCounts(before).AddTo(root_urgency_, 8);
 }
 
 bool Solver::SearchRoot(Position& p, const MoveList& moves) {
@@ -111,16 +112,17 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
   // Most winnable deals are won along the first line tried: their positions are only ordered by the start's
   // demands. Once a line has failed, every position is proved before it is expanded, and its own demands
   // order its drops.
-  const WaitingCounts* waiting = &root_waiting_;
-  WaitingCounts own_waiting;
+  const std::array<std::int16_t, kDeck>* urgency = &root_urgency_;
+  std::array<std::int16_t, kDeck> own_urgency;
   if (thorough_ && depth > 0 && limits_.prove_dead_ends) {
     std::array<std::uint64_t, kDeck> before;
     if (ProvedDead(p, &before)) {
       table_.Insert(moved);
       return false;
     }
-    own_waiting = WaitingCounts(before);
-    waiting = &own_waiting;
+    own_urgency.fill(0);
+    WaitingCounts(before).AddTo(own_urgency, 8);
+    urgency = &own_urgency;
   }
   std::array<Move, kColumns + 4> order;
   int count = 0;
@@ -153,8 +155,8 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
   constexpr int kPlaces = kColumns + 4;
   std::array<int, kPlaces> rank;
   for (int i = 0; i < count; ++i) {
-    const int urgency = count > 1 ? Promise(p, order[i]) + 8 * (*waiting)(order[i].card) : 0;
-    rank[i] = (urgency + 64) * kPlaces + (kPlaces - 1 - i);
+    const int promise = count > 1 ? Promise(p, order[i]) + (*urgency)[order[i].card] : 0;
+    rank[i] = (promise + 64) * kPlaces + (kPlaces - 1 - i);
   }
   MoveList next;
   for (int k = 0; k < count; ++k) {

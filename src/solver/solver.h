@@ -1,7 +1,9 @@
 // Decides whether a deal can be won, knowing every face-down card, and finds the drops that win it.
 #pragma once
 
+#include <array>
 #include <atomic>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -53,6 +55,14 @@ class WaitingCounts {
       }
     }
   }
+  // Adds `scale` times each card's count to urgency[card].
+  void AddTo(std::array<std::int16_t, kDeck>& urgency, int scale) const {
+    for (int k = 0; k < kPlanes; ++k) {
+      for (std::uint64_t cards = planes_[k]; cards != 0; cards &= cards - 1)
+        urgency[std::countr_zero(cards)] =
+            static_cast<std::int16_t>(urgency[std::countr_zero(cards)] + (scale << k));
+    }
+  }
   int operator()(int card) const {
     int count = 0;
     for (int k = 0; k < kPlanes; ++k) count |= static_cast<int>((planes_[k] >> card) & 1) << k;
@@ -91,7 +101,8 @@ class Solver {
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
   std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
-  WaitingCounts root_waiting_;                      // how many cards wait for each card at the start
+  // Eight times the count of cards that wait for each card at the start: the urgency of its drop.
+  std::array<std::int16_t, kDeck> root_urgency_{};
   void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
   std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
   int path_length_ = 0;

@@ -31,13 +31,15 @@ inline constexpr std::uint64_t kKings = Bit(12) | Bit(25) | Bit(38) | Bit(51);
 inline constexpr std::uint64_t kAces = Bit(0) | Bit(13) | Bit(26) | Bit(39);
 constexpr bool IsKing(int code) { return ((kKings >> code) & 1) != 0; }
 constexpr bool IsAce(int code) { return ((kAces >> code) & 1) != 0; }
-// How many of the eight columns a mask names. (std::popcount is a library call where the processor's own
-// instruction cannot be assumed.)
-constexpr int ColumnCount(unsigned columns) {
-  columns = columns - ((columns >> 1) & 0x55u);
-  columns = (columns & 0x33u) + ((columns >> 2) & 0x33u);
-  return static_cast<int>((columns + (columns >> 4)) & 0x0Fu);
-}
+// How many of the eight columns a mask names, looked up: std::popcount is a library call where the
+// processor's own instruction cannot be assumed, and the search counts at every position.
+inline constexpr std::array<std::uint8_t, 256> kColumnCounts = [] {
+  std::array<std::uint8_t, 256> counts{};
+  for (unsigned mask = 1; mask < 256; ++mask)
+    counts[mask] = static_cast<std::uint8_t>(counts[mask >> 1] + (mask & 1));
+  return counts;
+}();
+constexpr int ColumnCount(unsigned columns) { return kColumnCounts[columns & 0xFFu]; }
 // How many Kings a set of cards holds.
 constexpr int KingCount(std::uint64_t cards) {
   return static_cast<int>(((cards >> 12) & 1) + ((cards >> 25) & 1) + ((cards >> 38) & 1) +
