@@ -63,11 +63,6 @@ class WaitingCounts {
             static_cast<std::int16_t>(urgency[std::countr_zero(cards)] + (scale << k));
     }
   }
-  int operator()(int card) const {
-    int count = 0;
-    for (int k = 0; k < kPlanes; ++k) count |= static_cast<int>((planes_[k] >> card) & 1) << k;
-    return count;
-  }
 
  private:
   static constexpr int kPlanes = 6;  // counts up to 63: there are at most 51 cards to wait
