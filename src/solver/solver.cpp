@@ -52,9 +52,11 @@ bool Solver::ShouldStop() {
 Result Solver::Solve(const Position& start) {
   table_.Clear();
   nodes_ = 0;
-  next_check_ = 0;
+  // The limits are looked at every kCheckEvery positions (the node limit at each): most deals are decided
+  // long before the first look, and reading the clock costs as much as a position.
+  next_check_ = kCheckEvery;
   stopped_ = false;
-  cancelled_ = false;
+  cancelled_ = limits_.cancel && limits_.cancel->load(std::memory_order_relaxed);
   thorough_ = false;
   started_ = Now();
   path_length_ = 0;
@@ -65,7 +67,8 @@ Result Solver::Solve(const Position& start) {
   p.Moves(moves);
   const Outcome first = p.Judge(moves);
   bool won = first == Outcome::kWon;
-  if (first == Outcome::kGoesOn) won = SearchRoot(p, moves);
+  if (first == Outcome::kGoesOn && !cancelled_) won = SearchRoot(p, moves);
+  stopped_ = stopped_ || cancelled_;
   result.nodes = nodes_;
   result.seconds = Now() - started_;
   result.cancelled = cancelled_;
@@ -96,9 +99,9 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
 }
 
 bool Solver::Search(Position& p, const MoveList& moves, int depth) {
-  // The clock is read every thousand positions; the node limit holds exactly.
+  // The clock is read every kCheckEvery positions; the node limit holds exactly.
   if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
-    next_check_ = nodes_ + 1024;
+    next_check_ = nodes_ + kCheckEvery;
     if (ShouldStop()) return false;
   }
   ++nodes_;

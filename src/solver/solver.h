@@ -87,6 +87,7 @@ class Solver {
   bool Expand(Position& p, const MoveList& moves, int depth);
   bool ShouldStop();
 
+  static constexpr std::uint64_t kCheckEvery = 1024;
   Limits limits_;
   TranspositionTable table_;
   std::uint64_t nodes_ = 0;
