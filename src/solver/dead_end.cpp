@@ -15,6 +15,25 @@ namespace vantrel::solver {
 
 DeadEndProof::DeadEndProof(const Position& p) { dead_ = !Collect(p) || !Close(); }
 
+DeadEndProof::DeadEndProof(const Position& p, const std::array<std::uint64_t, kDeck>& known) {
+  if (!Collect(p)) {
+    dead_ = true;
+    return;
+  }
+  // The known demands among the cards still open are closed already; the direct ones join them one by one.
+  const std::array<std::uint64_t, kDeck> direct = before_;
+  for (int y = 0; y < kDeck; ++y) before_[y] = known[y] & open_;
+  for (std::uint64_t ys = open_; ys != 0; ys &= ys - 1) {
+    const int y = std::countr_zero(ys);
+    for (std::uint64_t xs = direct[y]; xs != 0; xs &= xs - 1) {
+      if (!Add(std::countr_zero(xs), y)) {
+        dead_ = true;
+        return;
+      }
+    }
+  }
+}
+
 bool DeadEndProof::Collect(const Position& p) {
   // Each card's neighbours in its column, and which cards are settled: on their next-higher card, or a King
   // heading a column, where no drop can take them from again. Bits rather than conditions where the cards
@@ -191,6 +210,14 @@ bool DeadEndProof::Narrow() {
       }
     }
   }
+  return false;
+}
+
+bool ProvedDead(const Position& p, const std::array<std::uint64_t, kDeck>& known,
+                std::array<std::uint64_t, kDeck>* before) {
+  DeadEndProof proof(p, known);
+  if (proof.dead() || proof.Narrow()) return true;
+  if (before) *before = proof.before();
   return false;
 }
 

@@ -16,6 +16,10 @@ namespace vantrel::solver {
 // When it proves nothing and `before` is given, (*before)[y] receives the cards found to have to be
 // dropped before y (for settled cards, none): the more cards wait for a drop, the more urgent it is.
 bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before = nullptr);
+// The same, knowing demands that hold for `p` (found for an earlier position of the same line): the proof
+// starts from them.
+bool ProvedDead(const Position& p, const std::array<std::uint64_t, kDeck>& known,
+                std::array<std::uint64_t, kDeck>* before);
 
 // The same proof in two stages, for a search that wants the cheap one first. Constructing it collects the
 // direct demands and closes them, which proves most lost deals; Narrow() goes on to narrow the choices and
@@ -23,6 +27,7 @@ bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before = nu
 class DeadEndProof {
  public:
   explicit DeadEndProof(const Position& p);
+  DeadEndProof(const Position& p, const std::array<std::uint64_t, kDeck>& known);
   bool dead() const { return dead_; }
   // The second stage; true when it proves the position lost. Call it once, on a position not proved dead.
   bool Narrow();

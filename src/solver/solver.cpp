@@ -95,42 +95,45 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
   std::array<std::uint64_t, kDeck> before{};
   if (limits_.prove_dead_ends && ProvedDead(p, &before)) return false;
   SetRootDemands(before);
-  return Expand(p, moves, 0);
+  return Expand(p, moves, 0, root_before_);
 }
 
-bool Solver::Search(Position& p, const MoveList& moves, int depth) {
+bool Solver::Search(Position& p, const MoveList& moves, int depth, const Demands& known) {
   // The clock is read every kCheckEvery positions; the node limit holds exactly.
   if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
     next_check_ = nodes_ + kCheckEvery;
     if (ShouldStop()) return false;
   }
   ++nodes_;
-  return Expand(p, moves, depth);
+  return Expand(p, moves, depth, known);
 }
 
-bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
+bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands& known) {
   // The drops worth making: a card that a card still open must precede cannot go yet, and a drop whose
   // result was searched already is known by its key before it is made.
   const std::uint64_t moved = p.moved();
   // Most winnable deals are won along the first line tried: their positions are only ordered by the start's
-  // demands. Once a line has failed, every position is proved before it is expanded, and its own demands
-  // order its drops.
+  // demands. Once a line has failed, every position is proved before it is expanded, starting from the
+  // demands known for the line so far (a position's demands hold for every position after it); its own
+  // demands then order its drops and go on down the line.
   const std::array<std::int16_t, kDeck>* urgency = &root_urgency_;
   std::array<std::int16_t, kDeck> own_urgency;
+  const Demands* demands = &known;
+  Demands before;
   if (thorough_ && depth > 0 && limits_.prove_dead_ends) {
-    std::array<std::uint64_t, kDeck> before;
-    if (ProvedDead(p, &before)) {
+    if (ProvedDead(p, known, &before)) {
       table_.Insert(moved);
       return false;
     }
     own_urgency.fill(0);
     WaitingCounts(before).AddTo(own_urgency, 8);
     urgency = &own_urgency;
+    demands = &before;
   }
   std::array<Move, kColumns + 4> order;
   int count = 0;
   auto consider = [&](Move m, bool worth) {
-    if (worth && (root_before_[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card)))
+    if (worth && ((*demands)[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card)))
       order[count++] = m;
   };
   for (unsigned cs = moves.fits; cs != 0; cs &= cs - 1) {
@@ -176,7 +179,8 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth) {
       path_length_ = depth + 1;
       return true;
     }
-    if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, next, depth + 1)) return true;
+    if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, next, depth + 1, *demands))
+      return true;
     p.Revert(u);
     if (stopped_) return false;
   }

@@ -83,8 +83,10 @@ class Solver {
  private:
   // `moves` are the drops the game accepts in `p`, whose game goes on.
   bool SearchRoot(Position& p, const MoveList& moves);
-  bool Search(Position& p, const MoveList& moves, int depth);
-  bool Expand(Position& p, const MoveList& moves, int depth);
+  // `known`: demands proved for an earlier position of this line, which hold for this one too.
+  using Demands = std::array<std::uint64_t, kDeck>;
+  bool Search(Position& p, const MoveList& moves, int depth, const Demands& known);
+  bool Expand(Position& p, const MoveList& moves, int depth, const Demands& known);
   bool ShouldStop();
 
   static constexpr std::uint64_t kCheckEvery = 1024;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../test_seed.h"
+#include "solver/dead_end.h"
 #include "solver/solver.h"
 #include "support.h"
 
@@ -178,6 +179,42 @@ TEST(Solve, CraftedPositions) {
     EXPECT_FALSE(BruteForceWinnable(game, 100000, &exhausted));
     EXPECT_FALSE(exhausted);
   }
+}
+
+// A proof that starts from the demands proved for the position before a drop is as sound as one that
+// starts afresh: whatever it proves lost, a plain search finds no win in. Along random lines of real deals.
+TEST(Solve, ProofsFromAnEarlierPositionsDemandsAreSound) {
+  VANTREL_RANDOM_SEED(seed);
+  std::mt19937 rng(seed);
+  Limits plain;
+  plain.max_nodes = 20000;
+  plain.prove_dead_ends = false;
+  Solver search(plain);
+  int proved_dead = 0;
+  int checked = 0;
+  for (int k = 0; k < 1000; ++k) {
+    const std::uint32_t deal = 1700000000u + rng() % 100000000u;
+    Position p = Position::Deal(deal);
+    std::array<std::uint64_t, kDeck> known{};
+    if (solver::ProvedDead(p, &known)) continue;
+    for (int step = 0; step < 60 && p.Judge() == Outcome::kGoesOn; ++step) {
+      MoveList moves;
+      p.Moves(moves);
+      p.Apply(moves[static_cast<int>(rng() % static_cast<unsigned>(moves.size()))]);
+      std::array<std::uint64_t, kDeck> before{};
+      if (!solver::ProvedDead(p, known, &before)) {
+        known = before;
+        continue;
+      }
+      ++proved_dead;
+      SCOPED_TRACE("deal " + std::to_string(deal) + " after " + std::to_string(step + 1) + " drops");
+      const Result r = search.Solve(p);
+      if (r.verdict != Verdict::kUnknown) ++checked;
+      EXPECT_NE(r.verdict, Verdict::kWinnable);
+      break;
+    }
+  }
+  EXPECT_GT(checked, 30) << "of " << proved_dead << " proved lost";
 }
 
 }  // namespace
