@@ -186,10 +186,7 @@ TEST(Solve, CraftedPositions) {
 TEST(Solve, ProofsFromAnEarlierPositionsDemandsAreSound) {
   VANTREL_RANDOM_SEED(seed);
   std::mt19937 rng(seed);
-  Limits plain;
-  plain.max_nodes = 20000;
-  plain.prove_dead_ends = false;
-  Solver search(plain);
+  Solver search(Limits{.max_nodes = 20000, .prove_dead_ends = false});
   int proved_dead = 0;
   int checked = 0;
   for (int k = 0; k < 1000; ++k) {
