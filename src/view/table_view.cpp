@@ -122,16 +122,23 @@ void TableView::paintEvent(QPaintEvent* event) {
   if (ratio != 1 && (ratio < 1 || SharpScaleFor(ratio) != ratio)) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
   }
+  // Qt blends a picture in one pass only where the painting is clipped to a rectangle: under a region of many
+  // (what a deal repaints) it hands each picture's rows to its worker threads and waits for them, which
+  // costs more than the picture. At whole scales a picture's rectangle is whole screen pixels, so clipping
+  // each picture to it draws the very same pixels.
+  const bool clip_each = ratio >= 1 && ratio == std::floor(ratio);
   for (int slot : table_.StackingOrder()) {
     const Card card = table_.card(slot);
     const Image& image = table_.images[slot];
     if (!ShowsPicture(card, image)) continue;
     const QRect rect = RectOf(slot);
     if (!region.intersects(rect)) continue;
+    if (clip_each) painter.setClipRect(rect);
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
     painter.drawPixmap(rect.topLeft(), pictures_.Picture(card.picture, PixelRatio{ratio}));
   }
+  painter.setClipping(false);
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
     painter.drawPixmap(ghost_rect_.topLeft() + ghost_offset_, ghost_picture_);
