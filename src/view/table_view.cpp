@@ -136,7 +136,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (clip_each) painter.setClipRect(rect);
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
-    painter.drawPixmap(rect.topLeft(), pictures_.Picture(card.picture, PixelRatio{ratio}));
+    pictures_.Draw(painter, rect.topLeft(), card.picture, PixelRatio{ratio});
   }
   painter.setClipping(false);
   if (ghost_shown_) {
@@ -263,8 +263,7 @@ void TableView::StartDrag(int slot, const QMouseEvent& press) {
   for (int s : order) {
     const Card card = table_.card(s);
     if (!ShowsPicture(card, table_.images[s])) continue;
-    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(),
-                       pictures_.Picture(card.picture, PixelRatio{ratio}));
+    pictures_.Draw(painter, RectOf(s).topLeft() - ghost_rect_.topLeft(), card.picture, PixelRatio{ratio});
   }
   QGuiApplication::setOverrideCursor(
       platform::CursorTable::Screen().Get(DragCursorAt(press.globalPosition().toPoint())));
