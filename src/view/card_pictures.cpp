@@ -1,5 +1,5 @@
-// Reading and checking the card bitmaps, and turning each into a pixmap once, with its transparent colour cut
-// out.
+// Reading and checking the card bitmaps, keeping them packed, and drawing them with their transparent colour
+// cut out.
 #include "view/card_pictures.h"
 
 #include <QFile>
@@ -29,43 +29,27 @@ namespace {
           .toStdString());
 }
 
-// The picture decoded from the file's bytes; a refusal names the file.
-QImage Decode(const QString& path, const QByteArray& data) {
+// The picture decoded from the file's bytes and packed; a refusal names the file.
+PackedPicture Decode(const QString& path, const QByteArray& data) {
   const DecodedBitmap decoded =
       DecodeCardBitmap(std::span(reinterpret_cast<const unsigned char*>(data.constData()), data.size()));
   if (!decoded.refusal.empty()) Fail(path, decoded.refusal);
-  QImage image(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < kCardHeight; ++y) {
-    std::copy_n(decoded.pixels.begin() + static_cast<std::ptrdiff_t>(y) * kCardWidth, kCardWidth,
-                reinterpret_cast<QRgb*>(image.scanLine(y)));
-  }
-  return image;
+  return PackedPicture(decoded.pixels, kCardWidth);
 }
 
-QImage CutOutTransparentColour(QImage image) {
-  // The decoder gives every pixel opaque: a card picture is opaque except for its transparent colour.
-  const int width = image.width();
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    std::replace(line, line + width, kTransparentColour, QRgb{0});  // fully transparent, premultiplied
-  }
-  return image;
-}
-
-// The picture with its transparent colour cut out, or nothing when anything is wrong with it (ReadCardBitmap
-// then reads it again and says what).
-std::optional<QImage> TryRead(const QString& path) {
+// The picture, or nothing when anything is wrong with it (ReadCardBitmap then reads it again and says what).
+std::optional<PackedPicture> TryRead(const QString& path) {
   try {
-    return CutOutTransparentColour(ReadCardBitmap(path));
+    return ReadCardBitmap(path);
   } catch (const Error&) {
     return std::nullopt;
   }
 }
 
-// The worker's results, their transparent colour cut out: picture indices 0..52, then the outline.
+// The worker's results: picture indices 0..52, then the outline.
 struct Prefetched {
   QString folder;
-  std::future<std::vector<std::optional<QImage>>> images;
+  std::future<std::vector<std::optional<PackedPicture>>> pictures;
 };
 
 Prefetched& Pending() {
@@ -90,15 +74,15 @@ void PrefetchCardPictures(const QDir& working_folder, const std::function<void()
   QThread::currentThread();
   Prefetched& pending = Pending();
   pending.folder = working_folder.absolutePath();
-  pending.images = std::async(std::launch::async, [paths = PicturePaths(working_folder), first] {
+  pending.pictures = std::async(std::launch::async, [paths = PicturePaths(working_folder), first] {
     if (first) first();
-    std::vector<std::optional<QImage>> images;
-    for (const QString& path : paths) images.push_back(TryRead(path));
-    return images;
+    std::vector<std::optional<PackedPicture>> pictures;
+    for (const QString& path : paths) pictures.push_back(TryRead(path));
+    return pictures;
   });
 }
 
-QImage ReadCardBitmap(const QString& path) {
+PackedPicture ReadCardBitmap(const QString& path) {
   QString why;
   // Never more than a card picture can be.
   const std::optional<QByteArray> read = ReadOrdinaryFile(path, static_cast<qint64>(kLargestCardFile), why);
@@ -116,19 +100,43 @@ QImage ReadCardBitmap(const QString& path) {
   return Decode(path, data);
 }
 
-CardPictures::CardPictures(const QDir& working_folder) {
+CardPictures::CardPictures(const QDir& working_folder)
+    : unpacked_(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied) {
   const std::vector<QString> paths = PicturePaths(working_folder);
-  std::vector<std::optional<QImage>> ready(paths.size());
+  std::vector<std::optional<PackedPicture>> ready(paths.size());
   Prefetched& pending = Pending();
-  if (pending.images.valid() && pending.folder == working_folder.absolutePath()) ready = pending.images.get();
-  auto picture = [&](std::size_t i) {
-    return QPixmap::fromImage(ready[i] ? std::move(*ready[i])
-                                       : CutOutTransparentColour(ReadCardBitmap(paths[i])));
-  };
-  for (std::size_t i = 0; i <= kBackPicture; ++i) pictures_[i] = picture(i);
-  outline_ = picture(paths.size() - 1);
+  if (pending.pictures.valid() && pending.folder == working_folder.absolutePath()) {
+    ready = pending.pictures.get();
+  }
+  for (std::size_t i = 0; i < bitmaps_.size(); ++i) {
+    bitmaps_[i] = ready[i] ? std::move(*ready[i]) : ReadCardBitmap(paths[i]);
+  }
   cards_folder_ =
       QDir(working_folder.filePath(QString::fromLatin1(kCardsFolder.data(), kCardsFolder.size())));
+}
+
+void CardPictures::Unpack(std::size_t index, QImage& image) const {
+  bitmaps_[index].Unpack({reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4},
+                         kTransparentColour);
+}
+
+QImage CardPictures::Bitmap(std::size_t index) const {
+  QImage image(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied);
+  Unpack(index, image);
+  return image;
+}
+
+void CardPictures::Draw(QPainter& painter, QPoint at, int index, PixelRatio ratio) const {
+  const auto i = static_cast<std::size_t>(index);
+  if (const QPixmap* sharp = Sharp(i, ratio.value)) {
+    painter.drawPixmap(at, *sharp);
+    return;
+  }
+  if (unpacked_index_ != i) {
+    Unpack(i, unpacked_);
+    unpacked_index_ = i;
+  }
+  painter.drawImage(at, unpacked_);
 }
 
 }  // namespace vantrel

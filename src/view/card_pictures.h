@@ -1,9 +1,11 @@
-// The card pictures, read once from the CARDS folder at start-up and kept ready to draw.
+// The card pictures, read once from the CARDS folder at start-up and kept packed, ready to draw.
 #pragma once
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <functional>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "pictures/packed_picture.h"
 #include "registry/ordinary_file.h"
 #include "table/card.h"
 #include "view/sharp_pictures.h"
@@ -22,7 +25,7 @@ inline constexpr QRgb kTransparentColour = 0xff804080;  // red 128, green 64, bl
 
 // Reads one card picture: a Windows bitmap of 71 x 96 pixels. Throws vantrel::Error naming the file and its
 // folder when the file is missing, empty, cut short, not a Windows bitmap, or of another size.
-QImage ReadCardBitmap(const QString& path);
+PackedPicture ReadCardBitmap(const QString& path);
 
 // Starts reading the picture files of the CARDS folder under `working_folder` on a worker thread, so that
 // the reading overlaps the toolkit's own start. The window's construction still reads every picture in its
@@ -43,15 +46,14 @@ class CardPictures {
   // `working_folder`. Throws vantrel::Error at the first picture that cannot be read.
   explicit CardPictures(const QDir& working_folder);
 
-  // The picture with its transparent colour cut out; drawn over that colour it shows the whole bitmap.
-  const QPixmap& Picture(int index) const { return pictures_[static_cast<std::size_t>(index)]; }
-  const QPixmap& Outline() const { return outline_; }
-
-  // The same for a screen of that ratio (sharp_pictures.cpp): the bitmap at 1 and below; above, the game's
-  // own art drawn for such screens where it was drawn from the very bitmap read, else the bitmap, which the
-  // screen enlarges.
-  const QPixmap& Picture(int index, PixelRatio ratio) const;
-  const QPixmap& Outline(PixelRatio ratio) const;
+  // The picture for a screen of that ratio (sharp_pictures.cpp): the bitmap with its transparent colour cut
+  // out (drawn over that colour it shows the whole bitmap) at 1 and below; above, the game's own art drawn
+  // for such screens where it was drawn from the very bitmap read, else the bitmap, which the screen
+  // enlarges.
+  QImage Picture(int index, PixelRatio ratio = {}) const;
+  QImage Outline(PixelRatio ratio = {}) const;
+  // Draws that picture with its top left corner at `at`. The bitmaps are kept packed and unpacked as drawn.
+  void Draw(QPainter& painter, QPoint at, int index, PixelRatio ratio) const;
   // Starts reading, on a worker, the pictures for a screen of that ratio, so they are ready when first
   // drawn. The view calls it as it paints the still empty table: the reading then never delays the window.
   void Prepare(PixelRatio ratio) const;
@@ -59,10 +61,17 @@ class CardPictures {
  private:
   // The set of one scale, its reading started when first asked for.
   SharpPictures& SharpSet(double scale) const;
-  const QPixmap& Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const;
+  // The art for a screen of `ratio`, or null where the bitmap is drawn.
+  const QPixmap* Sharp(std::size_t index, double ratio) const;
+  // The bitmap unpacked, with its transparent colour cut out, into `image` (71 x 96, premultiplied ARGB).
+  void Unpack(std::size_t index, QImage& image) const;
+  QImage Bitmap(std::size_t index) const;
 
-  std::array<QPixmap, kBackPicture + 1> pictures_;
-  QPixmap outline_;
+  // The faces and the back, then the outline.
+  std::array<PackedPicture, kBackPicture + 2> bitmaps_;
+  // The bitmap drawn last, unpacked: the backs of a column are unpacked once.
+  mutable QImage unpacked_;
+  mutable std::size_t unpacked_index_ = bitmaps_.size();
   QDir cards_folder_;
   // By scale; read on first need.
   mutable std::map<double, std::unique_ptr<SharpPictures>> sharp_;

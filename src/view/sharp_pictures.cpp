@@ -90,26 +90,24 @@ SharpPictures& CardPictures::SharpSet(double scale) const {
   std::unique_ptr<SharpPictures>& set = sharp_[scale];
   if (!set) {
     std::vector<QImage> bitmaps;
-    for (const QPixmap& picture : pictures_) bitmaps.push_back(picture.toImage());
-    bitmaps.push_back(outline_.toImage());
+    for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps.push_back(Bitmap(i));
     set = std::make_unique<SharpPictures>(cards_folder_, scale, std::move(bitmaps));
   }
   return *set;
 }
 
-const QPixmap& CardPictures::Sharpest(std::size_t index, const QPixmap& bitmap, double ratio) const {
-  if (ratio <= 1) return bitmap;  // below 1 the bitmap is shrunk
+const QPixmap* CardPictures::Sharp(std::size_t index, double ratio) const {
+  if (ratio <= 1) return nullptr;  // below 1 the bitmap is shrunk
   const QPixmap& sharp = SharpSet(SharpScaleFor(ratio)).Picture(index);
-  return sharp.isNull() ? bitmap : sharp;
+  return sharp.isNull() ? nullptr : &sharp;
 }
 
-const QPixmap& CardPictures::Picture(int index, PixelRatio ratio) const {
+QImage CardPictures::Picture(int index, PixelRatio ratio) const {
   const auto i = static_cast<std::size_t>(index);
-  return Sharpest(i, pictures_[i], ratio.value);
+  const QPixmap* sharp = Sharp(i, ratio.value);
+  return sharp != nullptr ? sharp->toImage() : Bitmap(i);
 }
 
-const QPixmap& CardPictures::Outline(PixelRatio ratio) const {
-  return Sharpest(pictures_.size(), outline_, ratio.value);
-}
+QImage CardPictures::Outline(PixelRatio ratio) const { return Picture(kBackPicture + 1, ratio); }
 
 }  // namespace vantrel

@@ -122,16 +122,23 @@ void TableView::paintEvent(QPaintEvent* event) {
   if (ratio != 1 && (ratio < 1 || SharpScaleFor(ratio) != ratio)) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
   }
+  // Qt blends a picture in one pass only where the painting is clipped to a rectangle: under a region of many
+  // (what a deal repaints) it hands each picture's rows to its worker threads and waits for them, which
+  // costs more than the picture. At whole scales a picture's rectangle is whole screen pixels, so clipping
+  // each picture to it draws the very same pixels.
+  const bool clip_each = ratio >= 1 && ratio == std::floor(ratio);
   for (int slot : table_.StackingOrder()) {
     const Card card = table_.card(slot);
     const Image& image = table_.images[slot];
     if (!ShowsPicture(card, image)) continue;
     const QRect rect = RectOf(slot);
     if (!region.intersects(rect)) continue;
+    if (clip_each) painter.setClipRect(rect);
     // Drawn without transparency, the picture shows its transparent colour too.
     if (!image.transparent) painter.fillRect(rect, QColor::fromRgb(kTransparentColour));
-    painter.drawPixmap(rect.topLeft(), pictures_.Picture(card.picture, PixelRatio{ratio}));
+    pictures_.Draw(painter, rect.topLeft(), card.picture, PixelRatio{ratio});
   }
+  painter.setClipping(false);
   if (ghost_shown_) {
     painter.setOpacity(kGhostOpacity);
     painter.drawPixmap(ghost_rect_.topLeft() + ghost_offset_, ghost_picture_);
@@ -256,8 +263,7 @@ void TableView::StartDrag(int slot, const QMouseEvent& press) {
   for (int s : order) {
     const Card card = table_.card(s);
     if (!ShowsPicture(card, table_.images[s])) continue;
-    painter.drawPixmap(RectOf(s).topLeft() - ghost_rect_.topLeft(),
-                       pictures_.Picture(card.picture, PixelRatio{ratio}));
+    pictures_.Draw(painter, RectOf(s).topLeft() - ghost_rect_.topLeft(), card.picture, PixelRatio{ratio});
   }
   QGuiApplication::setOverrideCursor(
       platform::CursorTable::Screen().Get(DragCursorAt(press.globalPosition().toPoint())));

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
@@ -185,6 +186,36 @@ TEST_F(DragFixture, OnlyTheImagesThatChangedAreRepainted) {
   }
   EXPECT_EQ(standalone.Sync(), expected);
   EXPECT_TRUE(standalone.Sync().isEmpty());  // nothing changed since
+}
+
+// A part of the table is painted as the whole table paints it there, and nothing beside it: what a deal
+// repaints (a region of many rectangles) and parts of cards.
+TEST_F(DragFixture, APartOfTheTableIsPaintedAsTheWholeTablePaintsIt) {
+  Table& t = w.table();
+  auto rect = [&](int slot) {
+    const SlotPlace place = view->layout().PlaceOf(t, slot);
+    return QRect(place.left, place.top, t.images[slot].width, t.images[slot].height);
+  };
+  const CardPictures pictures(GameDir());
+  TableView standalone(t, w->interaction(), pictures);
+  w.Deal();
+  const QRegion dealt = standalone.Sync();
+  EXPECT_GT(dealt.rectCount(), 8);
+  const QImage whole = view->grab().toImage();
+  for (const auto& [name, part] : {std::pair{"what a deal repaints", dealt},
+                                   std::pair{"parts of cards", QRegion(rect(0).adjusted(0, 0, 0, -50)) +
+                                                                   rect(47).adjusted(30, 0, 0, 0)}}) {
+    SCOPED_TRACE(name);
+    QImage painted(whole.size(), whole.format());
+    painted.fill(Qt::magenta);
+    QImage expected = painted;
+    view->render(&painted, part.boundingRect().topLeft(), part);  // the part in its place
+    QPainter clipped(&expected);
+    clipped.setClipRegion(part);
+    clipped.drawImage(0, 0, whole);
+    clipped.end();
+    EXPECT_EQ(painted, expected);
+  }
 }
 
 TEST(Drag, ACommandDuringADragEndsItWithoutADrop) {

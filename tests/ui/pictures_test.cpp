@@ -8,8 +8,14 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <vector>
 
 #include "app/picture_folder.h"
+#include "pictures/bitmap_decoder.h"
+#include "pictures/packed_picture.h"
 #include "platform/error.h"
 #include "platform_qt/resources.h"
 #include "store_support.h"
@@ -136,9 +142,8 @@ TEST(Pictures, ReadingAheadChangesNeitherThePicturesNorTheFailure) {
   PrefetchCardPictures(QDir(good.dir.path()));
   const CardPictures ahead(QDir(good.dir.path()));
   const CardPictures now(QDir(good.dir.path()));
-  for (int i = 0; i <= kBackPicture; ++i)
-    EXPECT_EQ(ahead.Picture(i).toImage(), now.Picture(i).toImage()) << i;
-  EXPECT_EQ(ahead.Outline().toImage(), now.Outline().toImage());
+  for (int i = 0; i <= kBackPicture; ++i) EXPECT_EQ(ahead.Picture(i), now.Picture(i)) << i;
+  EXPECT_EQ(ahead.Outline(), now.Outline());
 
   Folder damaged;
   damaged.Write("9C.BMP", damaged.Read("9C.BMP").left(100));
@@ -199,7 +204,7 @@ TEST(Pictures, APlayersOwnBitmapsOfTheRightSizeAreTaken) {
   EXPECT_EQ(f.Start(), "");
   // The transparent colour is cut out whatever depth the file has.
   const CardPictures pictures(QDir(f.dir.path()));
-  const QImage queen = pictures.Picture(FacePicture(4, 12)).toImage();
+  const QImage queen = pictures.Picture(FacePicture(4, 12));
   EXPECT_EQ(qAlpha(queen.pixel(0, 0)), 0);
   EXPECT_EQ(queen.pixelColor(1, 0), QColor(10, 200, 30));
 }
@@ -227,24 +232,91 @@ TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
   const int king = FacePicture(1, 13);
 
   // At scale 1 nothing but the bitmaps.
-  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1}).cacheKey(), pictures.Picture(ace).cacheKey());
+  const QImage ace_bitmap = pictures.Picture(ace);
+  EXPECT_EQ(ace_bitmap.size(), QSize(71, 96));
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1}), ace_bitmap);
   // At 2 the shipped art, pixel for pixel; the player's bitmap and the one with a damaged picture stay.
-  const QPixmap& sharp = pictures.Picture(ace, PixelRatio{2});
+  const QImage sharp = pictures.Picture(ace, PixelRatio{2});
   EXPECT_EQ(sharp.devicePixelRatio(), 2);
-  EXPECT_EQ(sharp.toImage(),
-            QImage(f.File("2x/AS.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-  EXPECT_EQ(pictures.Picture(seven, PixelRatio{2}).cacheKey(), pictures.Picture(seven).cacheKey());
-  EXPECT_EQ(pictures.Picture(king, PixelRatio{2}).cacheKey(), pictures.Picture(king).cacheKey());
+  EXPECT_EQ(sharp, QImage(f.File("2x/AS.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+  EXPECT_EQ(pictures.Picture(seven, PixelRatio{2}), pictures.Picture(seven));
+  EXPECT_EQ(pictures.Picture(king, PixelRatio{2}), pictures.Picture(king));
   for (const int passed_over : {FacePicture(1, 2), FacePicture(1, 3)}) {
-    EXPECT_EQ(pictures.Picture(passed_over, PixelRatio{2}).cacheKey(),
-              pictures.Picture(passed_over).cacheKey());
+    EXPECT_EQ(pictures.Picture(passed_over, PixelRatio{2}), pictures.Picture(passed_over));
   }
   EXPECT_EQ(pictures.Outline(PixelRatio{2}).devicePixelRatio(), 2);
   // A screen between two scales gets the next larger art; a fractional one its own.
-  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1.75}).cacheKey(), sharp.cacheKey());
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{1.75}), sharp);
   EXPECT_EQ(pictures.Picture(ace, PixelRatio{1.25}).size(), QSize(89, 120));
   // Without art for a scale, the bitmap.
-  EXPECT_EQ(pictures.Picture(ace, PixelRatio{3}).cacheKey(), pictures.Picture(ace).cacheKey());
+  EXPECT_EQ(pictures.Picture(ace, PixelRatio{3}), ace_bitmap);
+}
+
+// Packed and unpacked, a picture comes back pixel for pixel, its cut-out colour fully transparent and the
+// pixels beside its rows untouched: every picture the game ships, then the edges of the packing.
+TEST(PackedPictures, EveryPictureComesBackPixelForPixelFromAFifthOfTheMemory) {
+  constexpr std::uint32_t kBeside = 0x12345678;
+  constexpr std::uint32_t kCut = 0xff804080;
+  const auto expect_round_trip = [&](const std::vector<std::uint32_t>& pixels, int width) -> std::size_t {
+    const PackedPicture packed(pixels, width);
+    const int height = static_cast<int>(pixels.size()) / width;
+    EXPECT_EQ(packed.height(), height);
+    const int stride = width + 3;
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(stride) * height, kBeside);
+    packed.Unpack({out.data(), stride}, kCut);
+    int wrong = 0;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < stride; ++x) {
+        const std::uint32_t pixel = x < width ? pixels[y * width + x] : kBeside;
+        wrong += out[y * stride + x] != (pixel == kCut ? 0 : pixel);
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+    return packed.bytes();
+  };
+  const QDir cards(GameDir().filePath(QStringLiteral("CARDS")));
+  const QStringList files = cards.entryList({QStringLiteral("*.BMP")}, QDir::Files);
+  ASSERT_EQ(files.size(), kBackPicture + 2);
+  std::size_t packed = 0;
+  std::size_t pixels = 0;
+  bool cut = false;
+  for (const QString& file : files) {
+    SCOPED_TRACE(file.toStdString());
+    QFile bitmap(cards.filePath(file));
+    ASSERT_TRUE(bitmap.open(QIODevice::ReadOnly));
+    const QByteArray bytes = bitmap.readAll();
+    const DecodedBitmap decoded =
+        DecodeCardBitmap(std::span(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size()));
+    ASSERT_EQ(decoded.refusal, "");
+    cut = cut || std::find(decoded.pixels.begin(), decoded.pixels.end(), kCut) != decoded.pixels.end();
+    packed += expect_round_trip(decoded.pixels, kCardWidth);
+    pixels += decoded.pixels.size() * sizeof(std::uint32_t);
+  }
+  EXPECT_TRUE(cut);
+  EXPECT_LT(packed * 5, pixels);
+
+  const std::uint32_t a = 0xff000000;
+  const std::uint32_t b = 0xffffffff;
+  const std::vector<std::uint32_t> long_row(600, b);
+  std::vector<std::uint32_t> each_its_own(15);
+  for (std::size_t i = 0; i < each_its_own.size(); ++i) each_its_own[i] = 0xff000000 | (i * 0x010203);
+  const struct {
+    const char* name;
+    int width;
+    std::vector<std::uint32_t> pixels;
+    std::size_t runs;
+  } edges[] = {
+      {"no rows", 4, {}, 0},
+      {"one pixel", 1, {a}, 1},
+      {"a row longer than the longest run", 600, long_row, 3},
+      {"every pixel its own colour", 5, each_its_own, 15},
+      {"runs end with their row", 3, {a, a, a, a, b, b}, 3},
+      {"the cut-out colour", 3, {kCut, kCut, a, kCut, kCut, kCut}, 3},
+  };
+  for (const auto& edge : edges) {
+    SCOPED_TRACE(edge.name);
+    EXPECT_EQ(expect_round_trip(edge.pixels, edge.width), edge.runs * sizeof(std::uint32_t));
+  }
 }
 
 TEST(CursorPictures, TheProgramReadsItsCursorsBitForBitAsQtsOwnReaderDoes) {
