@@ -58,7 +58,9 @@ std::uint64_t Take(const std::uint8_t* at) {
 
 std::size_t BodyBytes(std::uint64_t count) { return static_cast<std::size_t>((count + 3) / 4); }
 
-std::array<std::uint8_t, kVerdictHeaderBytes> Encode(const VerdictHeader& h) {
+}  // namespace
+
+std::array<std::uint8_t, kVerdictHeaderBytes> EncodeHeader(const VerdictHeader& h) {
   std::array<std::uint8_t, kVerdictHeaderBytes> out{};
   std::memcpy(out.data(), kMagic.data(), kMagic.size());
   Put<4>(&out[kFormatAt], kVerdictFormat);
@@ -70,6 +72,8 @@ std::array<std::uint8_t, kVerdictHeaderBytes> Encode(const VerdictHeader& h) {
   std::memcpy(&out[kVersionAt], h.version.data(), std::min(h.version.size(), kVersionBytes));
   return out;
 }
+
+namespace {
 
 VerdictHeader Decode(const std::array<std::uint8_t, kVerdictHeaderBytes>& in, const std::string& path) {
   const auto fail = [&](const std::string& why) {
@@ -231,7 +235,7 @@ void VerdictFile::Save(const std::string& path) {
                   "; check the folder exists and is writable");
     }
   }
-  const auto header = Encode(header_);
+  const auto header = EncodeHeader(header_);
   const auto write_all = [fd](const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
       const ssize_t written = ::write(fd, data, size);

@@ -3,6 +3,7 @@
 // share it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -44,6 +45,9 @@ VerdictHeader SurveyHeader(std::uint32_t from, std::uint64_t count, const Survey
 
 // Why verdicts of the two headers cannot be put side by side (another version or other limits), or "".
 std::string Mismatch(const VerdictHeader& a, const VerdictHeader& b);
+
+// The header's 64 bytes as a file holds them.
+std::array<std::uint8_t, kVerdictHeaderBytes> EncodeHeader(const VerdictHeader& header);
 
 // The limits in words: "at most 60 nodes and 1 s a deal, 1024 MiB of memory".
 std::string LimitsText(const VerdictHeader& header);

@@ -1,5 +1,6 @@
-// The solve, survey, merge and census-stats commands as a user runs them: their JSON, their CSV and verdict
-// files, shards, resuming, Ctrl+C, and one-line errors with exit code 2 for malformed arguments.
+// The solve, survey, merge, census-stats and census-ledger commands as a user runs them: their JSON, their
+// CSV and verdict files, shards, resuming, Ctrl+C, and one-line errors with exit code 2 for malformed
+// arguments.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -191,6 +192,10 @@ TEST(Cli, MalformedArgumentsAreNamed) {
       {"merge --out m.verdicts --gaps a.verdicts", "\"--gaps\""},
       {"census-stats", "FILE"},
       {"census-stats a.verdicts b.verdicts", "\"b.verdicts\""},
+      {"census-ledger", "LEDGER"},
+      {"census-ledger /nonexistent/l", "--from S --count N"},
+      {"census-ledger /nonexistent/l --from 5", "both"},
+      {"census-ledger /nonexistent/l --from 5 --count 4294967292", "4294967292"},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli(c.args);
@@ -315,6 +320,28 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
                 std::to_string(longest) + "}, \"unknown_seeds\": [" + unknown_list + "]}\n");
   EXPECT_EQ(Lines(dir + "unknown.txt"), unknown);
 
+  // The ledger folds the shards in seed order, across runs and past a gap, into census-stats's report on the
+  // merged file and that file's SHA-256 as sha256sum gives it; a file of other limits never joins it.
+  const std::string ledger = "census-ledger '" + dir + "ledger' ";
+  const CliRun part_way = Cli(ledger + "--from 1700000000 --count 10001 '" + dir + "3' '" + dir + "1'");
+  ASSERT_EQ(part_way.status, 0) << part_way.err;
+  EXPECT_EQ(part_way.Number("next_seed"), 1700003334);
+  EXPECT_EQ(part_way.Field("sha256"), "");
+  const CliRun ledger_limits = Cli(survey + "--shard 2/3 --max-nodes 61 --verdicts '" + dir + "2b'");
+  ASSERT_EQ(ledger_limits.status, 0) << ledger_limits.err;
+  const CliRun refused = Cli(ledger + "'" + dir + "2b'");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("at most 61 nodes"), std::string::npos) << refused.err;
+  const CliRun rest = Cli(ledger + "'" + dir + "1' '" + dir + "2' '" + dir + "3'");
+  ASSERT_EQ(rest.status, 0) << rest.err;
+  EXPECT_EQ(rest.out.substr(0, rest.out.find(", \"next_seed\"")) + "}\n", stats.out);
+  FILE* sum = popen(("sha256sum '" + dir + "merged'").c_str(), "r");
+  ASSERT_NE(sum, nullptr);
+  char digest[65] = {};
+  EXPECT_EQ(fread(digest, 1, 64, sum), 64u);
+  pclose(sum);
+  EXPECT_EQ(rest.Field("sha256"), "\"" + std::string(digest) + "\"");
+
   // What does not fit is refused, naming the files; a gap only when allowed, and it stays undecided.
   std::filesystem::remove(dir + "merged");
   const CliRun overlap = merge("'" + dir + "1' '" + dir + "whole'");
@@ -328,8 +355,6 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
   ASSERT_EQ(gap_allowed.status, 0) << gap_allowed.err;
   EXPECT_EQ(Cli("census-stats '" + dir + "merged'").Number("undecided"), 3334);
   std::filesystem::remove(dir + "merged");
-  const CliRun limits = Cli(survey + "--shard 2/3 --max-nodes 61 --verdicts '" + dir + "2b'");
-  ASSERT_EQ(limits.status, 0) << limits.err;
   const CliRun other_limits = merge("'" + dir + "1' '" + dir + "2b' '" + dir + "3'");
   EXPECT_EQ(other_limits.status, 1);
   EXPECT_NE(other_limits.err.find("at most 61 nodes"), std::string::npos) << other_limits.err;

@@ -31,5 +31,6 @@ int SolveMain(std::span<const std::string_view> args);
 int SurveyMain(std::span<const std::string_view> args);
 int MergeMain(std::span<const std::string_view> args);
 int CensusStatsMain(std::span<const std::string_view> args);
+int CensusLedgerMain(std::span<const std::string_view> args);
 
 }  // namespace vantrel::cli

@@ -24,15 +24,20 @@ constexpr std::string_view kUsage =
     "                          [--resume] [--max-nodes N] [--max-seconds T] [--max-memory MIB]\n"
     "       vantrel-cli merge --out FILE [--allow-gaps] FILE...\n"
     "       vantrel-cli census-stats FILE [--unknown-out LIST]\n"
+    "       vantrel-cli census-ledger LEDGER [--from S --count N] [FILE...]\n"
     "SEED is the Unix time in seconds (0..4294967295) whose deal New would deal; H is the window's outer\n"
     "height (default 460). ACTION is M>T (drag the card of slot M onto slot T), undo or hint.\n"
     "solve decides one deal, or its game after the drops M>T (by default within 60 s and 1024 MiB); survey\n"
     "decides the N deals from seed S on (by default on all cores, 1 s per deal, 1024 MiB for the whole\n"
     "survey), or part I of K of them.\n"
-    "merge combines verdict files; census-stats reports on one.\n";
+    "merge combines verdict files; census-stats reports on one; census-ledger folds them in seed order into "
+    "a\n"
+    "ledger of a census, a few lines that report as census-stats would on the merged file, with its "
+    "sha256.\n";
 
 int RunCommand(const std::vector<std::string_view>& args) {
-  if (args.empty()) throw MissingArgument("a command (deal, play, solve, survey, merge or census-stats)");
+  if (args.empty())
+    throw MissingArgument("a command (deal, play, solve, survey, merge, census-stats or census-ledger)");
   const std::string_view command = args[0];
   const std::span<const std::string_view> rest(args.data() + 1, args.size() - 1);
   if (command == "--help" || command == "help") {
@@ -45,7 +50,9 @@ int RunCommand(const std::vector<std::string_view>& args) {
   if (command == "survey") return SurveyMain(rest);
   if (command == "merge") return MergeMain(rest);
   if (command == "census-stats") return CensusStatsMain(rest);
-  throw BadArgument(command, "the command is deal, play, solve, survey, merge or census-stats");
+  if (command == "census-ledger") return CensusLedgerMain(rest);
+  throw BadArgument(command,
+                    "the command is deal, play, solve, survey, merge, census-stats or census-ledger");
 }
 
 }  // namespace
