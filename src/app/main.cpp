@@ -58,9 +58,10 @@ int main(int argc, char* argv[]) {
     if (before_window) return 0;
     // The statistics dialog, created once, hidden until the Statistics command shows it: once the window has
     // painted the table for the first time, so that it never delays the window (or at the first Statistics
-    // command, should that come sooner).
+    // command, should that come sooner). Its controls and their fonts wait for its first showing.
     window->SetStatisticsDialogMaker([&statistics_dialog]() -> vantrel::StatsDialog& {
-      statistics_dialog = std::make_unique<vantrel::StatisticsDialog>();
+      statistics_dialog = std::make_unique<vantrel::StatisticsDialog>(
+          nullptr, vantrel::StatisticsDialog::Controls::kAtFirstShowing);
       vantrel::platform::StartupMark("statistics dialog");
       return *statistics_dialog;
     });

@@ -73,7 +73,7 @@ constexpr int kTextRightMargin = 15;
 
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
+StatisticsDialog::StatisticsDialog(QWidget* parent, Controls controls) : QDialog(parent) {
   setWindowTitle(QCoreApplication::translate("Statistics", "Game Statistics"));
   // A fixed dialog frame with a close box only, kept above other windows.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -83,7 +83,10 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
   colours.setColor(QPalette::Window, colours.color(QPalette::Button));
   setPalette(colours);
   setAutoFillBackground(true);
+  if (controls == Controls::kNow) MakeControls();
+}
 
+void StatisticsDialog::MakeControls() {
   // Made first, so every label lies above it.
   bevel_ = new QFrame(this);
   bevel_->setObjectName("bevel");
@@ -147,6 +150,7 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
 }
 
 int StatisticsDialog::ShowModal(const StatsTexts& texts) {
+  if (ok_ == nullptr) MakeControls();
   SetNumber(wins_, texts.wins);
   SetNumber(losses_, texts.losses);
   SetNumber(win_streak_, texts.win_streak);

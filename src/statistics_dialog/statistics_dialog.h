@@ -21,7 +21,11 @@ class StatisticsDialog : public QDialog, public StatsDialog {
   static constexpr int kCaptionsRight = 79;
   static constexpr int kNumbersLeft = 93;
 
-  explicit StatisticsDialog(QWidget* parent = nullptr);
+  // When the controls are made: with the dialog, or when it first shows (the game's dialog, made hidden at
+  // start, then costs only its window until the player asks for it).
+  enum class Controls { kNow, kAtFirstShowing };
+
+  explicit StatisticsDialog(QWidget* parent = nullptr, Controls controls = Controls::kNow);
 
   // Fills the labels, shows the dialog modally and returns kStatsOk (OK, Enter) or kStatsClear (Clear, Esc,
   // the close box).
@@ -30,6 +34,8 @@ class StatisticsDialog : public QDialog, public StatsDialog {
   void reject() override;
 
  private:
+  // The bevel, the labels and the buttons, laid out for their texts.
+  void MakeControls();
   // Places the dialog, its frame included, in the middle of the desktop.
   void Centre();
   void SetNumber(QLabel* label, const std::string& text);
