@@ -1,6 +1,7 @@
-// A card picture kept small between paints: each row as runs of one colour. The game's 54 pictures hold about
-// 68,500 runs for their 368,000 pixels, a fifth of the memory of the pixels themselves, and a picture is
-// unpacked in microseconds whenever it is drawn. Toolkit-free, so it is tested on its own.
+// A card picture kept small between paints: each row as runs of pixels the same as the row above, and runs of
+// one colour. The game's 54 pictures take 172,000 bytes for their 368,000 pixels, an eighth of the memory of
+// the pixels themselves, and a picture is unpacked in microseconds whenever it is drawn. Toolkit-free, so it
+// is tested on its own.
 #pragma once
 
 #include <cstddef>
@@ -26,7 +27,7 @@ class PackedPicture {
   int width() const { return width_; }
   int height() const { return height_; }
   // The memory the runs take, in bytes.
-  std::size_t bytes() const { return runs_.size() * sizeof(std::uint32_t); }
+  std::size_t bytes() const { return runs_.size(); }
 
   // Writes the pixels back, each as it was packed, except the colour `cut_out` (0xffRRGGBB), which becomes 0:
   // fully transparent, premultiplied.
@@ -35,9 +36,10 @@ class PackedPicture {
  private:
   int width_ = 0;
   int height_ = 0;
-  // Row after row, each row's runs together as long as the row: a run is its length (1..255) in the top
-  // byte and its colour's red, green and blue below.
-  std::vector<std::uint32_t> runs_;
+  // Row after row, each row's runs together as long as the row. A run is a byte: with its top bit set, the
+  // next 1..128 pixels (the low bits plus one) are those above them; clear, 1..128 pixels of the colour in
+  // the three bytes after it (blue, green, red).
+  std::vector<std::uint8_t> runs_;
 };
 
 }  // namespace vantrel

@@ -254,7 +254,7 @@ TEST(Pictures, SharperArtIsTakenOnlyForTheBitmapItWasDrawnFrom) {
 
 // Packed and unpacked, a picture comes back pixel for pixel, its cut-out colour fully transparent and the
 // pixels beside its rows untouched: every picture the game ships, then the edges of the packing.
-TEST(PackedPictures, EveryPictureComesBackPixelForPixelFromAFifthOfTheMemory) {
+TEST(PackedPictures, EveryPictureComesBackPixelForPixelFromAnEighthOfTheMemory) {
   constexpr std::uint32_t kBeside = 0x12345678;
   constexpr std::uint32_t kCut = 0xff804080;
   const auto expect_round_trip = [&](const std::vector<std::uint32_t>& pixels, int width) -> std::size_t {
@@ -293,29 +293,34 @@ TEST(PackedPictures, EveryPictureComesBackPixelForPixelFromAFifthOfTheMemory) {
     pixels += decoded.pixels.size() * sizeof(std::uint32_t);
   }
   EXPECT_TRUE(cut);
-  EXPECT_LT(packed * 5, pixels);
+  EXPECT_LT(packed * 8, pixels);
 
   const std::uint32_t a = 0xff000000;
   const std::uint32_t b = 0xffffffff;
   const std::vector<std::uint32_t> long_row(600, b);
   std::vector<std::uint32_t> each_its_own(15);
   for (std::size_t i = 0; i < each_its_own.size(); ++i) each_its_own[i] = 0xff000000 | (i * 0x010203);
+  std::vector<std::uint32_t> striped(600);
+  for (std::size_t i = 0; i < striped.size(); ++i) striped[i] = i % 2 ? a : b;
+  // A run the same as the row above takes a byte, a run of one colour four.
   const struct {
     const char* name;
     int width;
     std::vector<std::uint32_t> pixels;
-    std::size_t runs;
+    std::size_t bytes;
   } edges[] = {
       {"no rows", 4, {}, 0},
-      {"one pixel", 1, {a}, 1},
-      {"a row longer than the longest run", 600, long_row, 3},
-      {"every pixel its own colour", 5, each_its_own, 15},
-      {"runs end with their row", 3, {a, a, a, a, b, b}, 3},
-      {"the cut-out colour", 3, {kCut, kCut, a, kCut, kCut, kCut}, 3},
+      {"one pixel", 1, {a}, 4},
+      {"a row longer than the longest run", 600, long_row, 5 * 4},
+      {"every pixel its own colour", 5, each_its_own, 15 * 4},
+      {"runs end with their row", 3, {a, a, a, a, b, b}, 4 + 1 + 4},
+      {"the longer run is taken", 3, {a, b, b, a, b, a}, 2 * 4 + 1 + 4},
+      {"a row as the one above, longer than the longest run", 300, striped, 300 * 4 + 3},
+      {"the cut-out colour", 3, {kCut, kCut, a, kCut, kCut, kCut}, 2 * 4 + 4},
   };
   for (const auto& edge : edges) {
     SCOPED_TRACE(edge.name);
-    EXPECT_EQ(expect_round_trip(edge.pixels, edge.width), edge.runs * sizeof(std::uint32_t));
+    EXPECT_EQ(expect_round_trip(edge.pixels, edge.width), edge.bytes);
   }
 }
 
