@@ -324,7 +324,7 @@ int main(int argc, char** argv) {
   std::printf("goals: mapped within 1.1x the bare window: %.2fx %s\n", mapped_ratio,
               mapped_ratio <= 1.1 ? "met" : "MISSED");
   std::printf("       F2 to painted within 3 ms: %.1f ms %s\n", paint, paint <= 3 ? "met" : "MISSED");
-  std::printf("       resident within 1.5 MB of the bare window: %+.1f MB %s\n", extra_mb,
+  std::printf("       resident within 1.5 MB of the bare window: %+.2f MB %s\n", extra_mb,
               extra_mb <= 1.5 ? "met" : "MISSED");
   std::printf("\nthe bare window's start, median of %d runs\n", runs);
   PrintTimeline(bare_samples);

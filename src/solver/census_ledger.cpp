@@ -103,7 +103,8 @@ void CensusLedger::Save(const std::string& path) const {
       << "version" << (header_.version.empty() ? "" : " ") << header_.version << '\n'
       << "limits " << header_.max_nodes << ' ' << seconds << ' ' << header_.max_memory_mib << '\n'
       << "folded " << folded_ << ' ' << static_cast<unsigned>(partial_) << '\n'
-      << "tally " << runs_.tally.winnable << ' ' << runs_.tally.unwinnable << ' ' << runs_.tally.unknown << '\n'
+      << "tally " << runs_.tally.winnable << ' ' << runs_.tally.unwinnable << ' ' << runs_.tally.unknown
+      << '\n'
       << "runs " << runs_.longest_from << ' ' << runs_.longest << ' ' << runs_.run_from << ' ' << runs_.run
       << '\n'
       << "sha256";

@@ -60,7 +60,7 @@ class CensusLedger {
   VerdictHeader header_;
   std::uint64_t folded_ = 0;
   VerdictRuns runs_;
-  Sha256 hash_;          // over the header and the whole bytes of the codes folded
+  Sha256 hash_;               // over the header and the whole bytes of the codes folded
   std::uint8_t partial_ = 0;  // the codes of the last folded_ % 4 seeds, not hashed until their byte is full
 };
 

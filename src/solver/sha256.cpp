@@ -36,9 +36,10 @@ void Sha256::Compress(const std::uint8_t* block) {
   }
   auto [a, b, c, d, e, f, g, h] = state_.h;
   for (std::size_t t = 0; t < 64; ++t) {
-    const std::uint32_t t1 = h + (std::rotr(e, 6) ^ std::rotr(e, 11) ^ std::rotr(e, 25)) + ((e & f) ^ (~e & g)) +
-                             kRound[t] + w[t];
-    const std::uint32_t t2 = (std::rotr(a, 2) ^ std::rotr(a, 13) ^ std::rotr(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
+    const std::uint32_t t1 =
+        h + (std::rotr(e, 6) ^ std::rotr(e, 11) ^ std::rotr(e, 25)) + ((e & f) ^ (~e & g)) + kRound[t] + w[t];
+    const std::uint32_t t2 =
+        (std::rotr(a, 2) ^ std::rotr(a, 13) ^ std::rotr(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
     h = g;
     g = f;
     f = e;
@@ -64,7 +65,8 @@ std::string Sha256::HexDigest() const {
   const std::uint64_t bits = state_.length * 8;
   std::array<std::uint8_t, 72> pad{0x80};
   const std::size_t zeros = (55 - state_.length % 64 + 64) % 64;  // so that the length ends a block
-  for (int b = 0; b < 8; ++b) pad[1 + zeros + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(bits >> (56 - 8 * b));
+  for (int b = 0; b < 8; ++b)
+    pad[1 + zeros + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(bits >> (56 - 8 * b));
   last.Update(std::span(pad.data(), 1 + zeros + 8));
   static constexpr char kHex[] = "0123456789abcdef";
   std::string out;

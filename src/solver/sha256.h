@@ -1,5 +1,6 @@
 // SHA-256 (FIPS 180-4) whose running state can be written down and taken up again, so that a hash over a
-// gigabyte that is never whole on one disk can be carried from one sitting to the next in a few lines of text.
+// gigabyte that is never whole on one disk can be carried from one sitting to the next in a few lines of
+// text.
 #pragma once
 
 #include <array>
