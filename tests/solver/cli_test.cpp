@@ -401,6 +401,20 @@ TEST(Cli, ShardedVerdictsMergeIntoTheWholeSurvey) {
 
 // What a command is given by mistake is refused before a byte of it changes, and an output never replaces
 // what lies at its path: the commands' refusals, table-driven, each checking every file of the folder after.
+// The census's ledger as committed reads back whole, over every seed and under the census's limits, so the
+// next sitting can go on from it.
+TEST(Cli, TheCommittedCensusLedgerIsWhole) {
+  const CliRun ledger = Cli("census-ledger '" VANTREL_CENSUS_LEDGER "'");
+  ASSERT_EQ(ledger.status, 0) << ledger.err;
+  EXPECT_EQ(ledger.Field("seeds"), "4294967296");
+  EXPECT_EQ(ledger.Number("count") + ledger.Number("undecided"), 4294967296);
+  EXPECT_EQ(ledger.Number("next_seed"), ledger.Number("count"));
+  if (ledger.Number("count") > 0) {
+    EXPECT_EQ(ledger.Field("max_nodes"), "10000000");
+    EXPECT_EQ(ledger.Field("max_memory_mib"), "4096");
+  }
+}
+
 TEST(Cli, RefusalsLeaveEveryFileAsItWas) {
   const std::string dir = ::testing::TempDir() + "refusals_" + std::to_string(getpid()) + "/";
   std::filesystem::remove_all(dir);
