@@ -176,6 +176,36 @@ TEST(StatisticsDialog, OkAndEnterGiveOneClearEscAndTheCloseBoxGiveTwo) {
   }
 }
 
+// The game's dialog makes its controls at its first showing: shown, it is the dialog made whole at once,
+// pixel for pixel, control for control, and where it stands.
+TEST(StatisticsDialog, ControlsMadeAtTheFirstShowingShowAsThoseMadeAtOnce) {
+  StatisticsDialog whole;
+  StatisticsDialog later(nullptr, StatisticsDialog::Controls::kAtFirstShowing);
+  EXPECT_EQ(later.findChild<QLabel*>(), nullptr) << "the controls must wait for the first showing";
+  EXPECT_EQ(later.windowTitle(), whole.windowTitle());
+  EXPECT_EQ(later.size(), whole.size());
+  const StatsTexts texts{"12", "7", "3", "1000", "3 losses"};
+  const auto shown = [&](StatisticsDialog& dialog) {
+    std::pair<QImage, QRect> picture;
+    EXPECT_EQ(ShowAndDo(dialog, texts,
+                        [&] {
+                          picture = {dialog.grab().toImage(), dialog.geometry()};
+                          dialog.done(kStatsOk);
+                        }),
+              kStatsOk);
+    return picture;
+  };
+  EXPECT_EQ(shown(later), shown(whole));
+  const QList<QWidget*> controls = whole.findChildren<QWidget*>();
+  ASSERT_EQ(later.findChildren<QWidget*>().size(), controls.size());
+  for (const QWidget* control : controls) {
+    SCOPED_TRACE(control->objectName().toStdString());
+    const auto* twin = later.findChild<QWidget*>(control->objectName());
+    ASSERT_NE(twin, nullptr);
+    EXPECT_EQ(twin->geometry(), control->geometry());
+  }
+}
+
 }  // namespace
 }  // namespace vantrel::testing
 
