@@ -70,10 +70,10 @@ TEST(CensusLedger, ADamagedLedgerIsRefusedNamingIt) {
     const char* from;
     const char* to;
   } damages[] = {
-      {"ledger 1", "ledger 2"},  {"range 1000 10", "range 1000 0"}, {"range 1000", "range 4294967295"},
-      {"folded 5", "folded 11"}, {"folded 5 ", "folded 6 "},          {"tally 0 4 1", "tally 0 4 2"},
-      {"runs 1000 3", "runs 1000 5"}, {"sha256 ", "sha256 x"},          {" 65 ", " 66 "},
-      {"unknown 1003", "unknown"},   {"version 1.0\n", "version\n"},    {"\nunknown", "\n"},
+      {"ledger 1", "ledger 2"},       {"range 1000 10", "range 1000 0"}, {"range 1000", "range 4294967295"},
+      {"folded 5", "folded 11"},      {"folded 5 ", "folded 6 "},        {"tally 0 4 1", "tally 0 4 2"},
+      {"runs 1000 3", "runs 1000 5"}, {"sha256 ", "sha256 x"},           {" 65 ", " 66 "},
+      {"unknown 1003", "unknown"},    {"version 1.0\n", "version\n"},    {"\nunknown", "\n"},
   };
   for (const auto& damage : damages) {
     SCOPED_TRACE(damage.to);
