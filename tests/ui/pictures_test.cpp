@@ -307,7 +307,7 @@ TEST(PackedPictures, EveryPictureComesBackPixelForPixelFromAnEighthOfTheMemory) 
     const char* name;
     int width;
     std::vector<std::uint32_t> pixels;
-    std::size_t bytes;
+    int bytes;
   } edges[] = {
       {"no rows", 4, {}, 0},
       {"one pixel", 1, {a}, 4},
@@ -320,7 +320,7 @@ TEST(PackedPictures, EveryPictureComesBackPixelForPixelFromAnEighthOfTheMemory) 
   };
   for (const auto& edge : edges) {
     SCOPED_TRACE(edge.name);
-    EXPECT_EQ(expect_round_trip(edge.pixels, edge.width), edge.bytes);
+    EXPECT_EQ(expect_round_trip(edge.pixels, edge.width), static_cast<std::size_t>(edge.bytes));
   }
 }
 
