@@ -12,7 +12,7 @@ namespace vantrel::solver {
 // `max_seconds`, whichever comes first.
 struct WinnableDealLimits {
   std::uint64_t max_nodes = 250'000;  // a deal; of 100,000 deals the hardest took some 82,000
-  std::uint32_t max_deals = 1000;     // the longest run of unwinnable deals known is 30 long
+  std::uint32_t max_deals = 1000;     // the longest run of unwinnable deals found so far is 35 long
   double max_seconds = 1;
   std::size_t max_table_bytes = std::size_t{48} << 20;
 };
