@@ -16,21 +16,59 @@ namespace vantrel::solver {
 DeadEndProof::DeadEndProof(const Position& p) { dead_ = !Collect(p) || !Close(); }
 
 DeadEndProof::DeadEndProof(const Position& p, const std::array<std::uint64_t, kDeck>& known) {
-  if (!Collect(p)) {
-    dead_ = true;
-    return;
-  }
-  // The known demands among the cards still open are closed already; the direct ones join them one by one.
-  const std::array<std::uint64_t, kDeck> direct = before_;
+  // The known demands among the cards still open are closed already, and they hold this position's direct
+  // demands too: a drop only ever takes a card off the card it waited for or settles it, so a card's target
+  // is covered now only by a card that covered it at that earlier position, and a face-down King under its
+  // own Queen was so there. What may be new are the choices.
+  CollectChoices(p);
   for (int y = 0; y < kDeck; ++y) before_[y] = known[y] & open_;
-  for (std::uint64_t ys = open_; ys != 0; ys &= ys - 1) {
-    const int y = std::countr_zero(ys);
-    for (std::uint64_t xs = direct[y]; xs != 0; xs &= xs - 1) {
-      if (!Add(std::countr_zero(xs), y)) {
-        dead_ = true;
-        return;
-      }
+}
+
+void DeadEndProof::CollectChoices(const Position& p) {
+  // One pass over the columns: what each card lies on, which cards are settled, and each card lying under
+  // its own target with the cards between them (a choice, as in Collect).
+  below_.fill(kNoCard);
+  std::uint64_t settled = 0;
+  std::uint64_t heads = 0;
+  unsigned empty = 0;
+  std::array<std::uint64_t, kDeck> up_to;  // the cards of the column from its head to each row
+  for (int c = 0; c < kColumns; ++c) {
+    const int h = p.height(c);
+    if (h == 0) {
+      empty |= 1u << c;
+      continue;
     }
+    int lower = p.at(c, 0);
+    heads |= Bit(lower);
+    up_to[0] = Bit(lower);
+    for (int row = 1; row < h; ++row) {
+      const int card = p.at(c, row);
+      below_[card] = static_cast<std::uint8_t>(lower);
+      settled |= static_cast<std::uint64_t>(lower == card + 1) << card;
+      up_to[row] = up_to[row - 1] | Bit(card);
+      lower = card;
+    }
+    // A card under its own target: the target is the higher card of the pair, and no Ace is a target.
+    // Written whether taken or not, and kept by counting it, since which cards lie so follows no pattern.
+    for (int row = 1; row < h; ++row) {
+      const int target = p.at(c, row);
+      const int card = target - 1 + static_cast<int>(IsAce(target));  // an Ace stands for itself: never taken
+      const int card_row = p.row_of(card);
+      choices_[choice_count_] = {card, up_to[row] & ~up_to[card_row < row ? card_row : 0]};
+      choice_count_ += static_cast<int>((p.column_of(card) == c) & (card_row < row));
+    }
+  }
+  settled = (settled & ~kKings) | (heads & kKings);
+  open_ = ~settled & (Bit(kDeck) - 1);
+  for (int i = 0; i < choice_count_; ++i) {
+    if ((open_ >> choices_[i].card) & 1) continue;
+    choices_[i] = choices_[--choice_count_];  // a settled card chooses nothing
+    --i;
+  }
+  for (int i = 0; i < choice_count_; ++i) choices_[i].among &= open_;
+  const std::uint64_t free_heads = heads & open_;
+  for (int king = 12; king < kDeck; king += 13) {
+    if ((open_ & Bit(king)) && empty == 0) choices_[choice_count_++] = {king, free_heads};
   }
 }
 

@@ -16,8 +16,8 @@ namespace vantrel::solver {
 // When it proves nothing and `before` is given, (*before)[y] receives the cards found to have to be
 // dropped before y (for settled cards, none): the more cards wait for a drop, the more urgent it is.
 bool ProvedDead(const Position& p, std::array<std::uint64_t, kDeck>* before = nullptr);
-// The same, knowing demands that hold for `p` (found for an earlier position of the same line): the proof
-// starts from them.
+// The same, knowing the demands proved for an earlier position of the same line (they hold for `p`, and
+// include every demand `p`'s own layout makes directly): the proof starts from them.
 bool ProvedDead(const Position& p, const std::array<std::uint64_t, kDeck>& known,
                 std::array<std::uint64_t, kDeck>* before);
 
@@ -26,6 +26,7 @@ bool ProvedDead(const Position& p, const std::array<std::uint64_t, kDeck>& known
 // follow every card's target down its future column, which proves the rest ProvedDead proves.
 class DeadEndProof {
  public:
+  DeadEndProof() = default;  // proves nothing yet
   explicit DeadEndProof(const Position& p);
   DeadEndProof(const Position& p, const std::array<std::uint64_t, kDeck>& known);
   bool dead() const { return dead_; }
@@ -44,6 +45,9 @@ class DeadEndProof {
   bool Before(int x, int y) const { return (before_[y] & Bit(x)) != 0; }
   // Collects the direct demands; false when they already prove the position lost.
   bool Collect(const Position& p);
+  // Only what the position says beyond the demands of an earlier position of its line: which cards are
+  // open, what each lies on, and the choices (an empty one is left for Narrow to find).
+  void CollectChoices(const Position& p);
   // Takes the transitive closure; false if some card must come before itself.
   bool Close();
   bool Add(int x, int y);
@@ -54,7 +58,7 @@ class DeadEndProof {
   std::uint64_t open_ = 0;                     // the cards still to be dropped
   std::array<std::uint64_t, kDeck> before_{};  // before_[y]: the cards that must be dropped before y
   std::array<std::uint8_t, kDeck> below_{};    // the card each card lies on now, or kNoCard
-  std::array<Choice, kDeck> choices_{};
+  std::array<Choice, kDeck> choices_;          // the first choice_count_ of them
   int choice_count_ = 0;
   bool dead_ = false;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <memory>
 
 #include "solver/dead_end.h"
 
@@ -39,7 +40,8 @@ std::string_view VerdictName(Verdict verdict) {
   return "unknown";
 }
 
-Solver::Solver(const Limits& limits) : limits_(limits), table_(limits.max_table_bytes) {}
+Solver::Solver(const Limits& limits)
+    : limits_(limits), table_(limits.max_table_bytes), proofs_(static_cast<std::size_t>(kDeck) + 1) {}
 
 bool Solver::ShouldStop() {
   if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
@@ -112,64 +114,71 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
   // The drops worth making: a card that a card still open must precede cannot go yet, and a drop whose
   // result was searched already is known by its key before it is made.
   const std::uint64_t moved = p.moved();
-  // Most winnable deals are won along the first line tried: their positions are only ordered by the start's
-  // demands. Once a line has failed, every position is proved before it is expanded, starting from the
-  // demands known for the line so far (a position's demands hold for every position after it); its own
-  // demands then order its drops and go on down the line.
+  // Most winnable deals are won along the first line tried: its positions are only ordered by the start's
+  // demands. Once a line has failed, every position is proved before its drops are tried, starting from the
+  // demands known for the line so far (a position's demands hold for every position after it): a position
+  // of the first line when the search comes back to it, any other before it is expanded. Its own demands
+  // then screen and order its drops and go on down the line.
   const std::array<std::int16_t, kDeck>* urgency = &root_urgency_;
   std::array<std::int16_t, kDeck> own_urgency;
   const Demands* demands = &known;
-  Demands before;
-  if (thorough_ && depth > 0 && limits_.prove_dead_ends) {
-    if (ProvedDead(p, known, &before)) {
+  DeadEndProof* proof = nullptr;
+  const bool may_prove = depth > 0 && limits_.prove_dead_ends;
+  auto prove = [&] {  // false when the position is lost
+    proof = std::construct_at(&proofs_[depth], p, known);
+    if (proof->dead() || proof->Narrow()) {
       table_.Insert(moved);
       return false;
     }
     own_urgency.fill(0);
-    WaitingCounts(before).AddTo(own_urgency, 8);
+    WaitingCounts(proof->before()).AddTo(own_urgency, 8);
     urgency = &own_urgency;
-    demands = &before;
-  }
+    demands = &proof->before();
+    return true;
+  };
+  if (thorough_ && may_prove && !prove()) return false;
+  auto worth = [&](Move m) {
+    return ((*demands)[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card));
+  };
   std::array<Move, kColumns + 4> order;
   int count = 0;
-  auto consider = [&](Move m, bool worth) {
-    if (worth && ((*demands)[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card)))
-      order[count++] = m;
-  };
   for (unsigned cs = moves.fits; cs != 0; cs &= cs - 1) {
     const int c = std::countr_zero(cs);
-    consider({moves.lower[c], static_cast<std::uint8_t>(c)}, true);
+    const Move m{moves.lower[c], static_cast<std::uint8_t>(c)};
+    if (worth(m)) order[count++] = m;
   }
   if (moves.empty != 0) {
     // A King heading a column gains nothing by going to an empty one, and one empty column is as good as
     // another: the first stands for all.
     const auto first_empty = static_cast<std::uint8_t>(std::countr_zero(moves.empty));
     for (int king = 12; king < kDeck; king += 13) {
-      consider({static_cast<std::uint8_t>(king), first_empty},
-               p.column_of(king) >= kColumns || p.row_of(king) != 0);
+      const Move m{static_cast<std::uint8_t>(king), first_empty};
+      if ((p.column_of(king) >= kColumns || p.row_of(king) != 0) && worth(m)) order[count++] = m;
     }
-  }
-  if (count == 0) {
-    table_.Insert(moved);
-    thorough_ = true;
-    return false;
   }
   // The most urgent drop first (among equals the one found first); the next is picked only when one fails,
   // and most positions never need a second.
   // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the
-  // most urgent drop, the first found among equals; a drop tried is ranked below all.
+  // most urgent drop, the first found among equals; a drop tried or screened out is ranked below all.
   constexpr int kPlaces = kColumns + 4;
   std::array<int, kPlaces> rank;
-  for (int i = 0; i < count; ++i) {
-    const int promise = count > 1 ? Promise(p, order[i]) + (*urgency)[order[i].card] : 0;
-    rank[i] = (promise + 64) * kPlaces + (kPlaces - 1 - i);
-  }
+  auto rank_all = [&] {
+    for (int i = 0; i < count; ++i) {
+      if (order[i].card == kNoCard) {
+        rank[i] = -1;
+        continue;
+      }
+      const int promise = count > 1 ? Promise(p, order[i]) + (*urgency)[order[i].card] : 0;
+      rank[i] = (promise + 64) * kPlaces + (kPlaces - 1 - i);
+    }
+  };
+  rank_all();
   MoveList next;
   for (int k = 0; k < count; ++k) {
     int top = rank[0];
     for (int i = 1; i < count; ++i) top = std::max(top, rank[i]);
+    if (top < 0) break;
     const int best = kPlaces - 1 - top % kPlaces;
-    rank[best] = -1;
     const Move m = order[best];
     path_[depth] = p.ToDrop(m);
     const Undo u = p.Apply(m);
@@ -183,6 +192,17 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
       return true;
     p.Revert(u);
     if (stopped_) return false;
+    order[best].card = kNoCard;
+    if (!proof && thorough_ && may_prove && k + 1 < count) {
+      // Back on the first line: proved now, this position's own demands screen and order the drops left.
+      if (!prove()) return false;
+      rank_all();
+      for (int i = 0; i < count; ++i) {
+        if (order[i].card == kNoCard || !worth(order[i])) rank[i] = -1;
+      }
+    } else {
+      rank[best] = -1;
+    }
   }
   table_.Insert(moved);
   thorough_ = true;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "solver/dead_end.h"
 #include "solver/transposition_table.h"
 #include "table/move_text.h"
 #include "table/position.h"
@@ -102,6 +103,8 @@ class Solver {
   // Eight times the count of cards that wait for each card at the start: the urgency of its drop.
   std::array<std::int16_t, kDeck> root_urgency_{};
   void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
+  // Each depth's proof, kept here rather than in the search's frames, which stay small.
+  std::vector<DeadEndProof> proofs_;
   std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
   int path_length_ = 0;
 };
