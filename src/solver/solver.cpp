@@ -41,7 +41,8 @@ std::string_view VerdictName(Verdict verdict) {
 }
 
 Solver::Solver(const Limits& limits)
-    : limits_(limits), table_(limits.max_table_bytes), proofs_(static_cast<std::size_t>(kDeck) + 1) {}
+    : limits_(limits), table_(limits.max_table_bytes), proofs_(static_cast<std::size_t>(kDeck) + 1),
+      urgencies_(static_cast<std::size_t>(kDeck) + 1) {}
 
 bool Solver::ShouldStop() {
   if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
@@ -120,7 +121,6 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
   // of the first line when the search comes back to it, any other before it is expanded. Its own demands
   // then screen and order its drops and go on down the line.
   const std::array<std::int16_t, kDeck>* urgency = &root_urgency_;
-  std::array<std::int16_t, kDeck> own_urgency;
   const Demands* demands = &known;
   DeadEndProof* proof = nullptr;
   const bool may_prove = depth > 0 && limits_.prove_dead_ends;
@@ -130,6 +130,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
       table_.Insert(moved);
       return false;
     }
+    std::array<std::int16_t, kDeck>& own_urgency = urgencies_[depth];
     own_urgency.fill(0);
     WaitingCounts(proof->before()).AddTo(own_urgency, 8);
     urgency = &own_urgency;
