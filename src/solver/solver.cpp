@@ -16,14 +16,13 @@ double Now() {
 }
 
 // How promising a drop looks; higher is tried first: leaving the reserve row 4, turning a card over 16,
-// emptying a column 8, less a quarter of the card's row. (Without branches: see Position::Moves.)
-int Promise(const Position& p, Move m) {
+// emptying a column 8, less a quarter of the card's row. `on_face_down` holds the cards lying on a face-down
+// card: the ones that turn a card over when they go. (Without branches: see Position::Moves.)
+int Promise(const Position& p, Move m, std::uint64_t on_face_down) {
   const int from = p.column_of(m.card);
-  const bool in_column = from < kColumns;
-  const int row = in_column ? p.row_of(m.card) : 0;
-  const bool turns = in_column && row > 0 && p.face_down(p.at(in_column ? from : 0, row > 0 ? row - 1 : 0));
-  const bool empties = in_column && row == 0 && !IsKing(m.card);
-  return (in_column ? 0 : 4) + (turns ? 16 : 0) + (empties ? 8 : 0) - row / 4;
+  const int row = p.row_of(m.card);
+  const int in_column = 8 * static_cast<int>((row == 0) & !IsKing(m.card)) - row / 4;
+  return (from < kColumns ? in_column : 4) + 16 * static_cast<int>((on_face_down >> m.card) & 1);
 }
 
 }  // namespace
@@ -41,7 +40,9 @@ std::string_view VerdictName(Verdict verdict) {
 }
 
 Solver::Solver(const Limits& limits)
-    : limits_(limits), table_(limits.max_table_bytes), proofs_(static_cast<std::size_t>(kDeck) + 1),
+    : limits_(limits),
+      table_(limits.max_table_bytes),
+      proofs_(static_cast<std::size_t>(kDeck) + 1),
       urgencies_(static_cast<std::size_t>(kDeck) + 1) {}
 
 bool Solver::ShouldStop() {
@@ -95,6 +96,15 @@ void Solver::SetRootDemands(const std::array<std::uint64_t, kDeck>& before) {
 
 bool Solver::SearchRoot(Position& p, const MoveList& moves) {
   ++nodes_;
+  // A card lying on a face-down card stays on it until it is dropped: nothing is dropped onto a face-down
+  // card, and one dragged away takes along the cards lying on it. So the cards that turn a card over when
+  // they go are known from the start.
+  on_face_down_ = 0;
+  for (int c = 0; c < kColumns; ++c) {
+    for (int row = 1; row < p.height(c); ++row) {
+      if (p.face_down(p.at(c, row - 1))) on_face_down_ |= Bit(p.at(c, row));
+    }
+  }
   std::array<std::uint64_t, kDeck> before{};
   if (limits_.prove_dead_ends && ProvedDead(p, &before)) return false;
   SetRootDemands(before);
@@ -169,7 +179,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
         rank[i] = -1;
         continue;
       }
-      const int promise = count > 1 ? Promise(p, order[i]) + (*urgency)[order[i].card] : 0;
+      const int promise = count > 1 ? Promise(p, order[i], on_face_down_) + (*urgency)[order[i].card] : 0;
       rank[i] = (promise + 64) * kPlaces + (kPlaces - 1 - i);
     }
   };

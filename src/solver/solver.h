@@ -99,6 +99,7 @@ class Solver {
   bool cancelled_ = false;
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
+  std::uint64_t on_face_down_ = 0;  // the cards lying on a face-down card, as the search starts
   std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
   // Eight times the count of cards that wait for each card at the start: the urgency of its drop.
   std::array<std::int16_t, kDeck> root_urgency_{};
