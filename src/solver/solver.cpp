@@ -151,12 +151,25 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
   auto worth = [&](Move m) {
     return ((*demands)[m.card] & ~moved) == 0 && !table_.Contains(moved | Bit(m.card));
   };
-  std::array<Move, kColumns + 4> order;
+  // The most urgent drop first (among equals the one found first); the next is picked only when one fails,
+  // and most positions never need a second.
+  // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the
+  // most urgent drop, the first found among equals; a drop tried or screened out is ranked below all.
+  constexpr int kPlaces = kColumns + 4;
+  std::array<Move, kPlaces> order;
+  std::array<int, kPlaces> rank;
   int count = 0;
+  auto rank_of = [&](Move m, int place) {
+    return (Promise(p, m, on_face_down_) + (*urgency)[m.card] + 64) * kPlaces + (kPlaces - 1 - place);
+  };
+  // Each drop is written down and ranked, and kept by counting it: nearly every column offers one, and
+  // which are worth making follows no pattern.
   for (unsigned cs = moves.fits; cs != 0; cs &= cs - 1) {
     const int c = std::countr_zero(cs);
     const Move m{moves.lower[c], static_cast<std::uint8_t>(c)};
-    if (worth(m)) order[count++] = m;
+    order[count] = m;
+    rank[count] = rank_of(m, count);
+    count += static_cast<int>(worth(m));
   }
   if (moves.empty != 0) {
     // A King heading a column gains nothing by going to an empty one, and one empty column is as good as
@@ -164,26 +177,16 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
     const auto first_empty = static_cast<std::uint8_t>(std::countr_zero(moves.empty));
     for (int king = 12; king < kDeck; king += 13) {
       const Move m{static_cast<std::uint8_t>(king), first_empty};
-      if ((p.column_of(king) >= kColumns || p.row_of(king) != 0) && worth(m)) order[count++] = m;
+      if ((p.column_of(king) >= kColumns || p.row_of(king) != 0) && worth(m)) {
+        order[count] = m;
+        rank[count] = rank_of(m, count);
+        ++count;
+      }
     }
   }
-  // The most urgent drop first (among equals the one found first); the next is picked only when one fails,
-  // and most positions never need a second.
-  // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the
-  // most urgent drop, the first found among equals; a drop tried or screened out is ranked below all.
-  constexpr int kPlaces = kColumns + 4;
-  std::array<int, kPlaces> rank;
   auto rank_all = [&] {
-    for (int i = 0; i < count; ++i) {
-      if (order[i].card == kNoCard) {
-        rank[i] = -1;
-        continue;
-      }
-      const int promise = count > 1 ? Promise(p, order[i], on_face_down_) + (*urgency)[order[i].card] : 0;
-      rank[i] = (promise + 64) * kPlaces + (kPlaces - 1 - i);
-    }
+    for (int i = 0; i < count; ++i) rank[i] = order[i].card == kNoCard ? -1 : rank_of(order[i], i);
   };
-  rank_all();
   MoveList next;
   for (int k = 0; k < count; ++k) {
     int top = rank[0];
