@@ -133,38 +133,28 @@ bool DeadEndProof::Collect(const Position& p) {
 }
 
 bool DeadEndProof::Close() {
-  // The transitive closure; false if some card must come before itself. The direct demands are few (two or
-  // three per card), so a depth-first walk that closes each card after its predecessors is cheaper than
-  // closing over every pair.
-  std::array<std::uint8_t, kDeck> state{};  // 0 not reached, 1 being closed, 2 closed
-  const std::array<std::uint64_t, kDeck> direct = before_;
-  std::array<std::uint8_t, kDeck> stack;
-  std::array<std::uint64_t, kDeck> pending;  // the direct predecessors still to visit, per stack entry
+  // The transitive closure; false if some card must come before itself. Each card has at most one direct
+  // demand (the card on its target, or the target in the reserve row), so the demands form chains: each is
+  // followed down to a card closed already or without a demand, and closed on the way back.
+  std::uint64_t closed = ~open_;
+  std::array<std::uint8_t, kDeck> chain;
   for (std::uint64_t roots = open_; roots != 0; roots &= roots - 1) {
-    const int root = std::countr_zero(roots);
-    if (state[root] != 0) continue;
-    int depth = 0;
-    stack[0] = static_cast<std::uint8_t>(root);
-    pending[0] = direct[root];
-    state[root] = 1;
-    while (depth >= 0) {
-      const int y = stack[depth];
-      if (pending[depth] != 0) {
-        const int x = std::countr_zero(pending[depth]);
-        pending[depth] &= pending[depth] - 1;
-        if (state[x] == 1) return false;  // a circle
-        if (state[x] == 0) {
-          state[x] = 1;
-          ++depth;
-          stack[depth] = static_cast<std::uint8_t>(x);
-          pending[depth] = direct[x];
-        }
-      } else {
-        for (std::uint64_t xs = direct[y]; xs != 0; xs &= xs - 1) before_[y] |= before_[std::countr_zero(xs)];
-        state[y] = 2;
-        --depth;
-      }
+    int y = std::countr_zero(roots);
+    std::uint64_t on_chain = 0;
+    int length = 0;
+    while (((closed | on_chain) >> y & 1) == 0) {
+      on_chain |= Bit(y);
+      chain[length++] = static_cast<std::uint8_t>(y);
+      if (before_[y] == 0) break;
+      y = std::countr_zero(before_[y]);
     }
+    if (length > 0 && before_[chain[length - 1]] != 0 && (on_chain >> y & 1)) return false;  // a circle
+    while (length > 0) {
+      const int z = chain[--length];
+      const std::uint64_t direct = before_[z];
+      if (direct != 0) before_[z] |= before_[std::countr_zero(direct)];
+    }
+    closed |= on_chain;
   }
   return true;
 }
