@@ -214,5 +214,41 @@ TEST(Solve, ProofsFromAnEarlierPositionsDemandsAreSound) {
   EXPECT_GT(checked, 30) << "of " << proved_dead << " proved lost";
 }
 
+// Two things the search learns once, at the start, hold in every position after it: the demands a layout
+// makes directly are among the start's (so a proof from an earlier position's demands needs only the new
+// choices), and a card lying on a face-down card stays on it until it is dropped itself (so the drops that
+// turn a card over are known from the start). Along random lines of real deals.
+TEST(Solve, WhatTheSearchLearnsAtTheStartHoldsAlongEveryLine) {
+  VANTREL_RANDOM_SEED(seed);
+  std::mt19937 rng(seed);
+  auto on_face_down = [](const Position& p) {
+    std::uint64_t cards = 0;
+    for (int c = 0; c < kColumns; ++c) {
+      for (int row = 1; row < p.height(c); ++row)
+        cards |= p.face_down(p.at(c, row - 1)) ? Bit(p.at(c, row)) : 0;
+    }
+    return cards;
+  };
+  int compared = 0;
+  for (int k = 0; k < 300; ++k) {
+    const std::uint32_t deal = rng();
+    Position p = Position::Deal(deal);
+    const solver::DeadEndProof start(p);
+    const std::uint64_t start_on_face_down = on_face_down(p);
+    for (int step = 0; step < 60 && p.Judge() == Outcome::kGoesOn; ++step) {
+      MoveList moves;
+      p.Moves(moves);
+      p.Apply(moves[static_cast<int>(rng() % static_cast<unsigned>(moves.size()))]);
+      SCOPED_TRACE("deal " + std::to_string(deal) + " after " + std::to_string(step + 1) + " drops");
+      ASSERT_EQ(on_face_down(p) & ~p.moved(), start_on_face_down & ~p.moved());
+      const solver::DeadEndProof here(p);
+      if (start.dead() || here.dead()) continue;
+      for (int y = 0; y < kDeck; ++y) ASSERT_EQ(here.before()[y] & ~start.before()[y], 0u) << "card " << y;
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 1000);
+}
+
 }  // namespace
 }  // namespace vantrel::solver_testing
