@@ -40,10 +40,7 @@ std::string_view VerdictName(Verdict verdict) {
 }
 
 Solver::Solver(const Limits& limits)
-    : limits_(limits),
-      table_(limits.max_table_bytes),
-      proofs_(static_cast<std::size_t>(kDeck) + 1),
-      urgencies_(static_cast<std::size_t>(kDeck) + 1) {}
+    : limits_(limits), table_(limits.max_table_bytes), proofs_(static_cast<std::size_t>(kDeck) + 1) {}
 
 bool Solver::ShouldStop() {
   if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
@@ -125,12 +122,11 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
   // The drops worth making: a card that a card still open must precede cannot go yet, and a drop whose
   // result was searched already is known by its key before it is made.
   const std::uint64_t moved = p.moved();
-  // Most winnable deals are won along the first line tried: its positions are only ordered by the start's
-  // demands. Once a line has failed, every position is proved before its drops are tried, starting from the
-  // demands known for the line so far (a position's demands hold for every position after it): a position
-  // of the first line when the search comes back to it, any other before it is expanded. Its own demands
-  // then screen and order its drops and go on down the line.
-  const std::array<std::int16_t, kDeck>* urgency = &root_urgency_;
+  // Drops are ordered by the start's demands everywhere. Most winnable deals are won along the first line
+  // tried, whose positions are not proved. Once a line has failed, every position is proved before its
+  // drops are tried, starting from the demands known for the line so far (a position's demands hold for
+  // every position after it): a position of the first line when the search comes back to it, any other
+  // before it is expanded. Its own demands then screen its drops and go on down the line.
   const Demands* demands = &known;
   DeadEndProof* proof = nullptr;
   const bool may_prove = depth > 0 && limits_.prove_dead_ends;
@@ -140,10 +136,6 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
       table_.Insert(moved);
       return false;
     }
-    std::array<std::int16_t, kDeck>& own_urgency = urgencies_[depth];
-    own_urgency.fill(0);
-    WaitingCounts(proof->before()).AddTo(own_urgency, 8);
-    urgency = &own_urgency;
     demands = &proof->before();
     return true;
   };
@@ -160,7 +152,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
   std::array<int, kPlaces> rank;
   int count = 0;
   auto rank_of = [&](Move m, int place) {
-    return (Promise(p, m, on_face_down_) + (*urgency)[m.card] + 64) * kPlaces + (kPlaces - 1 - place);
+    return (Promise(p, m, on_face_down_) + root_urgency_[m.card] + 64) * kPlaces + (kPlaces - 1 - place);
   };
   // Each drop is written down and ranked, and kept by counting it: nearly every column offers one, and
   // which are worth making follows no pattern.

@@ -104,10 +104,8 @@ class Solver {
   // Eight times the count of cards that wait for each card at the start: the urgency of its drop.
   std::array<std::int16_t, kDeck> root_urgency_{};
   void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
-  // Each depth's proof and the urgencies it gives, kept here rather than in the search's frames, which stay
-  // small.
+  // Each depth's proof, kept here rather than in the search's frames, which stay small.
   std::vector<DeadEndProof> proofs_;
-  std::vector<std::array<std::int16_t, kDeck>> urgencies_;
   std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
   int path_length_ = 0;
 };
