@@ -190,32 +190,44 @@ DeadEndProof::Way DeadEndProof::Descend(int card, int y, int* undecided) const {
   return Way::kElsewhere;
 }
 
+bool DeadEndProof::NarrowChoices() {
+  for (bool changed = true; changed;) {
+    if (!NarrowChoicesOnce(&changed)) return dead_ = true;
+  }
+  return false;
+}
+
+bool DeadEndProof::NarrowChoicesOnce(bool* changed) {
+  *changed = false;
+  for (int i = 0; i < choice_count_; ++i) {
+    Choice& choice = choices_[i];
+    const int y = choice.card;
+    // A card that itself waits for y cannot be the one that goes before it.
+    for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
+      const int b = std::countr_zero(bs);
+      if (Before(y, b)) choice.among &= ~Bit(b);
+    }
+    if (choice.among == 0) return false;
+    // Whatever must precede every remaining candidate precedes y, the candidate itself when one is left.
+    std::uint64_t common = ~std::uint64_t{0};
+    for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
+      const int b = std::countr_zero(bs);
+      common &= before_[b] | Bit(b);
+    }
+    for (std::uint64_t xs = common & ~before_[y]; xs != 0; xs &= xs - 1) {
+      if (!Add(std::countr_zero(xs), y)) return false;
+      *changed = true;
+    }
+  }
+  return true;
+}
+
 bool DeadEndProof::Narrow() {
   // Narrow the choices and follow every card's target down its future column until nothing more is learnt.
   // Each new demand can only narrow further, so this ends.
   bool changed = true;
   while (changed) {
-    changed = false;
-    for (int i = 0; i < choice_count_; ++i) {
-      Choice& choice = choices_[i];
-      const int y = choice.card;
-      // A card that itself waits for y cannot be the one that goes before it.
-      for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
-        const int b = std::countr_zero(bs);
-        if (Before(y, b)) choice.among &= ~Bit(b);
-      }
-      if (choice.among == 0) return dead_ = true;
-      // Whatever must precede every remaining candidate precedes y, the candidate itself when one is left.
-      std::uint64_t common = ~std::uint64_t{0};
-      for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
-        const int b = std::countr_zero(bs);
-        common &= before_[b] | Bit(b);
-      }
-      for (std::uint64_t xs = common & ~before_[y]; xs != 0; xs &= xs - 1) {
-        if (!Add(std::countr_zero(xs), y)) return dead_ = true;
-        changed = true;
-      }
-    }
+    if (!NarrowChoicesOnce(&changed)) return dead_ = true;
     // When y is dropped its target must not lie above it in its column. Follow the target downward as the
     // column will be then; reaching y is a contradiction, and where the way depends on one card's turn,
     // that card's turn is forced.

@@ -32,6 +32,9 @@ class DeadEndProof {
   bool dead() const { return dead_; }
   // The second stage; true when it proves the position lost. Call it once, on a position not proved dead.
   bool Narrow();
+  // Its cheap part alone: the choices narrowed until nothing more is learnt; true when that proves the
+  // position lost. Narrow may follow.
+  bool NarrowChoices();
   // The cards found to have to be dropped before each card, so far (meaningful while not dead).
   const std::array<std::uint64_t, kDeck>& before() const { return before_; }
 
@@ -51,6 +54,9 @@ class DeadEndProof {
   // Takes the transitive closure; false if some card must come before itself.
   bool Close();
   bool Add(int x, int y);
+  // One pass over the choices: each loses the candidates that wait for its card, and its card waits for what
+  // every candidate left waits for. False on a contradiction; *changed tells whether a demand was added.
+  bool NarrowChoicesOnce(bool* changed);
   // Where following the cards downward from `card` leads at the moment `y` is dropped; for kUndecided,
   // *undecided is the card whose turn relative to y decides the way on.
   Way Descend(int card, int y, int* undecided) const;

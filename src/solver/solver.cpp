@@ -102,9 +102,25 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
       if (p.face_down(p.at(c, row - 1))) on_face_down_ |= Bit(p.at(c, row));
     }
   }
-  std::array<std::uint64_t, kDeck> before{};
-  if (limits_.prove_dead_ends && ProvedDead(p, &before)) return false;
-  SetRootDemands(before);
+  if (!limits_.prove_dead_ends) {
+    SetRootDemands({});
+    return Expand(p, moves, 0, root_before_);
+  }
+  // Most deals the proof's cheap part leaves open are won along the first line tried, ordered by what it
+  // found; finishing the proof first would cost more than it saves. So that line is tried first, and given
+  // up at its first dead end, keeping nothing: only then is the start's proof finished and the search begun
+  // again, ordered by all the demands found.
+  DeadEndProof& proof = *std::construct_at(&proofs_[0], p);
+  if (proof.dead() || proof.NarrowChoices()) return false;
+  SetRootDemands(proof.before());
+  trial_ = true;
+  given_up_ = false;
+  const bool won = Expand(p, moves, 0, root_before_);
+  trial_ = false;
+  if (!given_up_) return won;  // won, or stopped
+  given_up_ = false;
+  if (proof.Narrow()) return false;
+  SetRootDemands(proof.before());
   return Expand(p, moves, 0, root_before_);
 }
 
@@ -197,7 +213,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
     if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, next, depth + 1, *demands))
       return true;
     p.Revert(u);
-    if (stopped_) return false;
+    if (stopped_ || given_up_) return false;
     order[best].card = kNoCard;
     if (!proof && thorough_ && may_prove && k + 1 < count) {
       // Back on the first line: proved now, this position's own demands screen and order the drops left.
@@ -209,6 +225,10 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
     } else {
       rank[best] = -1;
     }
+  }
+  if (trial_) {
+    given_up_ = true;  // nothing is kept of a line given up: its positions were not all searched
+    return false;
   }
   table_.Insert(moved);
   thorough_ = true;

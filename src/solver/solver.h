@@ -97,6 +97,8 @@ class Solver {
   std::uint64_t next_check_ = 0;
   bool stopped_ = false;
   bool cancelled_ = false;
+  bool trial_ = false;     // the first line, ordered by the start's cheap proof: given up at a dead end
+  bool given_up_ = false;  // it reached one
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
   std::uint64_t on_face_down_ = 0;  // the cards lying on a face-down card, as the search starts
