@@ -48,14 +48,14 @@ void DeadEndProof::CollectChoices(const Position& p) {
       up_to[row] = up_to[row - 1] | Bit(card);
       lower = card;
     }
-    // A card under its own target: the target is the higher card of the pair, and no Ace is a target.
-    // Written whether taken or not, and kept by counting it, since which cards lie so follows no pattern.
-    for (int row = 1; row < h; ++row) {
-      const int target = p.at(c, row);
-      const int card = target - 1 + static_cast<int>(IsAce(target));  // an Ace stands for itself: never taken
-      const int card_row = p.row_of(card);
-      choices_[choice_count_] = {card, up_to[row] & ~up_to[card_row < row ? card_row : 0]};
-      choice_count_ += static_cast<int>((p.column_of(card) == c) & (card_row < row));
+    // A card under its own target: of the few cards whose target lies in the same column (a King has none),
+    // those lower down.
+    const std::uint64_t here = up_to[h - 1];
+    for (std::uint64_t cards = here & (here >> 1) & ~kKings; cards != 0; cards &= cards - 1) {
+      const int card = std::countr_zero(cards);
+      const int row = p.row_of(card);
+      const int target_row = p.row_of(card + 1);
+      if (row < target_row) choices_[choice_count_++] = {card, up_to[target_row] & ~up_to[row]};
     }
   }
   settled = (settled & ~kKings) | (heads & kKings);
