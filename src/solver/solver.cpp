@@ -216,7 +216,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
     if (stopped_ || given_up_) return false;
     order[best].card = kNoCard;
     if (!proof && thorough_ && may_prove && k + 1 < count) {
-      // Back on the first line: proved now, this position's own demands screen and order the drops left.
+      // Back on the first line: proved now, this position's own demands screen the drops left.
       if (!prove()) return false;
       rank_all();
       for (int i = 0; i < count; ++i) {
