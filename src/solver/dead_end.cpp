@@ -13,7 +13,7 @@
 
 namespace vantrel::solver {
 
-DeadEndProof::DeadEndProof(const Position& p) { dead_ = !Collect(p) || !Close(); }
+DeadEndProof::DeadEndProof(const Position& p) : before_{} { dead_ = !Collect(p) || !Close(); }
 
 DeadEndProof::DeadEndProof(const Position& p, const std::array<std::uint64_t, kDeck>& known) {
   // The known demands among the cards still open are closed already, and they hold this position's direct
@@ -24,51 +24,106 @@ DeadEndProof::DeadEndProof(const Position& p, const std::array<std::uint64_t, kD
   for (int y = 0; y < kDeck; ++y) before_[y] = known[y] & open_;
 }
 
+DeadEndProof::DeadEndProof(const DeadEndProof& parent, const Position& p, const Undo& u)
+    : before_(parent.before_), below_(parent.below_), passed_(parent.passed_) {
+  // The drop settles its card and takes it, with the cards lying on it, from one column (or the reserve
+  // row) to another: what every other card lies on, which other cards are settled and the other columns'
+  // choices stay as they were, and so does the way down from every target that did not pass the card.
+  const int card = u.card;
+  const int to = p.column_of(card);
+  const int row = p.row_of(card);
+  open_ = parent.open_ & ~Bit(card);
+  below_[card] = static_cast<std::uint8_t>(row == 0 ? kNoCard : p.at(to, row - 1));
+  for (std::uint64_t& b : before_) b &= open_;
+  for (int i = 0; i < parent.choice_count_; ++i) {
+    const Choice& choice = parent.choices_[i];
+    const int c = p.column_of(choice.card);
+    if (!IsKing(choice.card) && c != to && c != u.from) choices_[choice_count_++] = choice;
+  }
+  const int kept = choice_count_;
+  if (u.from < kColumns) AddColumnChoices(p, u.from);
+  AddColumnChoices(p, to);
+  KeepOpenChoices(kept);
+  AddKingChoices(p);
+  // The parent's proof ended with a pass that learnt nothing; this one's first pass can learn something
+  // only from the new choices and the targets whose way passed the card. When it does not, nothing more
+  // would be learnt.
+  bool changed = false;
+  dead_ = true;
+  for (int i = kept; i < choice_count_; ++i) {
+    if (!NarrowChoice(choices_[i], &changed)) return;
+  }
+  std::uint64_t passing = 0;  // the cards whose target's way passed the card
+  for (std::uint64_t ys = open_ & ~kKings; ys != 0; ys &= ys - 1) {
+    const int y = std::countr_zero(ys);
+    passing |= (passed_[y] >> card & 1) << y;
+  }
+  for (std::uint64_t ys = passing; ys != 0; ys &= ys - 1) {
+    if (!FollowTarget(std::countr_zero(ys), &changed)) return;
+  }
+  dead_ = false;
+  if (changed) Narrow();
+}
+
 void DeadEndProof::CollectChoices(const Position& p) {
   // One pass over the columns: what each card lies on, which cards are settled, and each card lying under
   // its own target with the cards between them (a choice, as in Collect).
   below_.fill(kNoCard);
   std::uint64_t settled = 0;
   std::uint64_t heads = 0;
-  unsigned empty = 0;
-  std::array<std::uint64_t, kDeck> up_to;  // the cards of the column from its head to each row
   for (int c = 0; c < kColumns; ++c) {
     const int h = p.height(c);
-    if (h == 0) {
-      empty |= 1u << c;
-      continue;
-    }
+    if (h == 0) continue;
     int lower = p.at(c, 0);
     heads |= Bit(lower);
-    up_to[0] = Bit(lower);
     for (int row = 1; row < h; ++row) {
       const int card = p.at(c, row);
       below_[card] = static_cast<std::uint8_t>(lower);
       settled |= static_cast<std::uint64_t>(lower == card + 1) << card;
-      up_to[row] = up_to[row - 1] | Bit(card);
       lower = card;
     }
-    // A card under its own target: of the few cards whose target lies in the same column (a King has none),
-    // those lower down.
-    const std::uint64_t here = up_to[h - 1];
-    for (std::uint64_t cards = here & (here >> 1) & ~kKings; cards != 0; cards &= cards - 1) {
-      const int card = std::countr_zero(cards);
-      const int row = p.row_of(card);
-      const int target_row = p.row_of(card + 1);
-      if (row < target_row) choices_[choice_count_++] = {card, up_to[target_row] & ~up_to[row]};
-    }
+    AddColumnChoices(p, c);
   }
   settled = (settled & ~kKings) | (heads & kKings);
   open_ = ~settled & (Bit(kDeck) - 1);
-  for (int i = 0; i < choice_count_; ++i) {
+  KeepOpenChoices(0);
+  AddKingChoices(p);
+}
+
+void DeadEndProof::AddColumnChoices(const Position& p, int c) {
+  // Of the few cards whose target lies in the same column (a King has none), those lower down.
+  const int h = p.height(c);
+  std::array<std::uint64_t, kDeck> up_to;  // the cards of the column from its head to each row
+  std::uint64_t here = 0;
+  for (int row = 0; row < h; ++row) {
+    here |= Bit(p.at(c, row));
+    up_to[row] = here;
+  }
+  for (std::uint64_t cards = here & (here >> 1) & ~kKings; cards != 0; cards &= cards - 1) {
+    const int card = std::countr_zero(cards);
+    const int row = p.row_of(card);
+    const int target_row = p.row_of(card + 1);
+    if (row < target_row) choices_[choice_count_++] = {card, up_to[target_row] & ~up_to[row]};
+  }
+}
+
+void DeadEndProof::KeepOpenChoices(int first) {
+  for (int i = first; i < choice_count_; ++i) {
     if ((open_ >> choices_[i].card) & 1) continue;
     choices_[i] = choices_[--choice_count_];  // a settled card chooses nothing
     --i;
   }
-  for (int i = 0; i < choice_count_; ++i) choices_[i].among &= open_;
-  const std::uint64_t free_heads = heads & open_;
+  for (int i = first; i < choice_count_; ++i) choices_[i].among &= open_;
+}
+
+void DeadEndProof::AddKingChoices(const Position& p) {
+  std::uint64_t heads = 0;
+  for (int c = 0; c < kColumns; ++c) {
+    if (p.height(c) == 0) return;  // a King may go to the empty column
+    heads |= Bit(p.at(c, 0));
+  }
   for (int king = 12; king < kDeck; king += 13) {
-    if ((open_ & Bit(king)) && empty == 0) choices_[choice_count_++] = {king, free_heads};
+    if (open_ & Bit(king)) choices_[choice_count_++] = {king, heads & open_};
   }
 }
 
@@ -173,9 +228,10 @@ bool DeadEndProof::Add(int x, int y) {
 
 // Follows the column downward from `card` as it will lie when `y` is dropped: a card dropped before y lies
 // on its next-higher card (a King heads a column), any other card still on the card it lies on now.
-DeadEndProof::Way DeadEndProof::Descend(int card, int y, int* undecided) const {
+DeadEndProof::Way DeadEndProof::Descend(int card, int y, int* undecided, std::uint64_t* passed) const {
   const std::uint64_t dropped_before_y = ~open_ | before_[y];
   for (int steps = 0; steps < 2 * kDeck && card != kNoCard; ++steps) {
+    *passed |= Bit(card);
     if (card == y) return Way::kReachesY;
     if ((dropped_before_y >> card) & 1) {
       if (IsKing(card)) return Way::kElsewhere;
@@ -200,26 +256,51 @@ bool DeadEndProof::NarrowChoices() {
 bool DeadEndProof::NarrowChoicesOnce(bool* changed) {
   *changed = false;
   for (int i = 0; i < choice_count_; ++i) {
-    Choice& choice = choices_[i];
-    const int y = choice.card;
-    // A card that itself waits for y cannot be the one that goes before it.
-    for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
-      const int b = std::countr_zero(bs);
-      if (Before(y, b)) choice.among &= ~Bit(b);
-    }
-    if (choice.among == 0) return false;
-    // Whatever must precede every remaining candidate precedes y, the candidate itself when one is left.
-    std::uint64_t common = ~std::uint64_t{0};
-    for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
-      const int b = std::countr_zero(bs);
-      common &= before_[b] | Bit(b);
-    }
-    for (std::uint64_t xs = common & ~before_[y]; xs != 0; xs &= xs - 1) {
-      if (!Add(std::countr_zero(xs), y)) return false;
+    if (!NarrowChoice(choices_[i], changed)) return false;
+  }
+  return true;
+}
+
+bool DeadEndProof::NarrowChoice(Choice& choice, bool* changed) {
+  const int y = choice.card;
+  // A card that itself waits for y cannot be the one that goes before it.
+  for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
+    const int b = std::countr_zero(bs);
+    if (Before(y, b)) choice.among &= ~Bit(b);
+  }
+  if (choice.among == 0) return false;
+  // Whatever must precede every remaining candidate precedes y, the candidate itself when one is left.
+  std::uint64_t common = ~std::uint64_t{0};
+  for (std::uint64_t bs = choice.among; bs != 0; bs &= bs - 1) {
+    const int b = std::countr_zero(bs);
+    common &= before_[b] | Bit(b);
+  }
+  for (std::uint64_t xs = common & ~before_[y]; xs != 0; xs &= xs - 1) {
+    if (!Add(std::countr_zero(xs), y)) return false;
+    *changed = true;
+  }
+  return true;
+}
+
+bool DeadEndProof::FollowTarget(int y, bool* changed) {
+  // When y is dropped its target must not lie above it in its column. Follow the target downward as the
+  // column will be then; reaching y is a contradiction, and where the way depends on one card's turn, that
+  // card's turn is forced.
+  std::uint64_t passed = 0;
+  int u = kNoCard;
+  const Way way = Descend(y + 1, y, &u, &passed);
+  bool sound = way != Way::kReachesY;
+  if (way == Way::kUndecided) {
+    int ignored = kNoCard;
+    const bool if_dropped = !IsKing(u) && Descend(u + 1, y, &ignored, &passed) == Way::kReachesY;
+    const bool if_waiting = Descend(below_[u], y, &ignored, &passed) == Way::kReachesY;
+    if (if_dropped || if_waiting) {
+      sound = !(if_dropped && if_waiting) && (if_dropped ? Add(y, u) : Add(u, y));
       *changed = true;
     }
   }
-  return true;
+  passed_[y] = passed;
+  return sound;
 }
 
 bool DeadEndProof::Narrow() {
@@ -228,26 +309,8 @@ bool DeadEndProof::Narrow() {
   bool changed = true;
   while (changed) {
     if (!NarrowChoicesOnce(&changed)) return dead_ = true;
-    // When y is dropped its target must not lie above it in its column. Follow the target downward as the
-    // column will be then; reaching y is a contradiction, and where the way depends on one card's turn,
-    // that card's turn is forced.
     for (std::uint64_t ys = open_ & ~kKings; ys != 0; ys &= ys - 1) {
-      const int y = std::countr_zero(ys);
-      int u = kNoCard;
-      const Way way = Descend(y + 1, y, &u);
-      if (way == Way::kReachesY) return dead_ = true;
-      if (way != Way::kUndecided) continue;
-      int ignored = kNoCard;
-      const bool if_dropped = !IsKing(u) && Descend(u + 1, y, &ignored) == Way::kReachesY;
-      const bool if_waiting = Descend(below_[u], y, &ignored) == Way::kReachesY;
-      if (if_dropped && if_waiting) return dead_ = true;
-      if (if_dropped) {
-        if (!Add(y, u)) return dead_ = true;
-        changed = true;
-      } else if (if_waiting) {
-        if (!Add(u, y)) return dead_ = true;
-        changed = true;
-      }
+      if (!FollowTarget(std::countr_zero(ys), &changed)) return dead_ = true;
     }
   }
   return false;

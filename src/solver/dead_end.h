@@ -26,9 +26,13 @@ bool ProvedDead(const Position& p, const std::array<std::uint64_t, kDeck>& known
 // follow every card's target down its future column, which proves the rest ProvedDead proves.
 class DeadEndProof {
  public:
-  DeadEndProof() = default;  // proves nothing yet
+  DeadEndProof() : before_{}, below_{} {}  // proves nothing yet
   explicit DeadEndProof(const Position& p);
   DeadEndProof(const Position& p, const std::array<std::uint64_t, kDeck>& known);
+  // The whole proof of the position that the drop `u` (Position::Apply's) leads to, from `parent`, the
+  // whole proof of the position it was made in, not dead: the same as one from the parent's demands, with
+  // only what the drop changed looked at again.
+  DeadEndProof(const DeadEndProof& parent, const Position& p, const Undo& u);
   bool dead() const { return dead_; }
   // The second stage; true when it proves the position lost. Call it once, on a position not proved dead.
   bool Narrow();
@@ -51,21 +55,38 @@ class DeadEndProof {
   // Only what the position says beyond the demands of an earlier position of its line: which cards are
   // open, what each lies on, and the choices (an empty one is left for Narrow to find).
   void CollectChoices(const Position& p);
+  // Appends the choices of the cards of column c lying under their own target (not yet narrowed to the
+  // open cards).
+  void AddColumnChoices(const Position& p, int c);
+  // Adds the Kings' choices, when no column is empty, among the columns' heads still to be dropped.
+  void AddKingChoices(const Position& p);
+  // Drops the choices from `first` on whose card is settled, and narrows the others to the open cards.
+  void KeepOpenChoices(int first);
   // Takes the transitive closure; false if some card must come before itself.
   bool Close();
   bool Add(int x, int y);
   // One pass over the choices: each loses the candidates that wait for its card, and its card waits for what
   // every candidate left waits for. False on a contradiction; *changed tells whether a demand was added.
   bool NarrowChoicesOnce(bool* changed);
+  bool NarrowChoice(Choice& choice, bool* changed);
+  // Follows y's target downward as its column will lie when y is dropped (see Narrow); false on a
+  // contradiction, *changed when a demand was added.
+  bool FollowTarget(int y, bool* changed);
   // Where following the cards downward from `card` leads at the moment `y` is dropped; for kUndecided,
-  // *undecided is the card whose turn relative to y decides the way on.
-  Way Descend(int card, int y, int* undecided) const;
+  // *undecided is the card whose turn relative to y decides the way on. The cards passed are added to
+  // *passed.
+  Way Descend(int card, int y, int* undecided, std::uint64_t* passed) const;
 
-  std::uint64_t open_ = 0;                     // the cards still to be dropped
-  std::array<std::uint64_t, kDeck> before_{};  // before_[y]: the cards that must be dropped before y
-  std::array<std::uint8_t, kDeck> below_{};    // the card each card lies on now, or kNoCard
-  std::array<Choice, kDeck> choices_;          // the first choice_count_ of them
+  // Each constructor sets the arrays as it needs them, rather than clearing them first: a search makes
+  // a proof at most of its positions.
+  std::uint64_t open_ = 0;                   // the cards still to be dropped
+  std::array<std::uint64_t, kDeck> before_;  // before_[y]: the cards that must be dropped before y
+  std::array<std::uint8_t, kDeck> below_;    // the card each card lies on now, or kNoCard
+  std::array<Choice, kDeck> choices_;        // the first choice_count_ of them
   int choice_count_ = 0;
+  // After Narrow: the cards each card's target was followed through. Only a card among them could make
+  // the way go otherwise in a later position with the same demands.
+  std::array<std::uint64_t, kDeck> passed_;  // (set for the open cards but Kings)
   bool dead_ = false;
 };
 

@@ -104,7 +104,7 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
   }
   if (!limits_.prove_dead_ends) {
     SetRootDemands({});
-    return Expand(p, moves, 0, root_before_);
+    return Expand(p, moves, 0, {&root_before_, nullptr, {}});
   }
   // Most deals the proof's cheap part leaves open are won along the first line tried, ordered by what it
   // found; finishing the proof first would cost more than it saves. So that line is tried first, and given
@@ -115,26 +115,26 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
   SetRootDemands(proof.before());
   trial_ = true;
   given_up_ = false;
-  const bool won = Expand(p, moves, 0, root_before_);
+  const bool won = Expand(p, moves, 0, {&root_before_, nullptr, {}});
   trial_ = false;
   if (!given_up_) return won;  // won, or stopped
   given_up_ = false;
   if (proof.Narrow()) return false;
   SetRootDemands(proof.before());
-  return Expand(p, moves, 0, root_before_);
+  return Expand(p, moves, 0, {&root_before_, &proof, {}});
 }
 
-bool Solver::Search(Position& p, const MoveList& moves, int depth, const Demands& known) {
+bool Solver::Search(Position& p, const MoveList& moves, int depth, const Arrival& arrival) {
   // The clock is read every kCheckEvery positions; the node limit holds exactly.
   if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
     next_check_ = nodes_ + kCheckEvery;
     if (ShouldStop()) return false;
   }
   ++nodes_;
-  return Expand(p, moves, depth, known);
+  return Expand(p, moves, depth, arrival);
 }
 
-bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands& known) {
+bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Arrival& arrival) {
   // The drops worth making: a card that a card still open must precede cannot go yet, and a drop whose
   // result was searched already is known by its key before it is made.
   const std::uint64_t moved = p.moved();
@@ -142,13 +142,19 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
   // tried, whose positions are not proved. Once a line has failed, every position is proved before its
   // drops are tried, starting from the demands known for the line so far (a position's demands hold for
   // every position after it): a position of the first line when the search comes back to it, any other
-  // before it is expanded. Its own demands then screen its drops and go on down the line.
-  const Demands* demands = &known;
-  DeadEndProof* proof = nullptr;
+  // before it is expanded. Its own demands then screen its drops and go on down the line. A position whose
+  // parent was proved (the start once its proof is finished) is proved from the parent's proof, looking
+  // again only at what the drop changed.
+  const Demands* demands = arrival.known;
+  const DeadEndProof* proof = depth == 0 ? arrival.proof : nullptr;
   const bool may_prove = depth > 0 && limits_.prove_dead_ends;
   auto prove = [&] {  // false when the position is lost
-    proof = std::construct_at(&proofs_[depth], p, known);
-    if (proof->dead() || proof->Narrow()) {
+    const bool dead =
+        arrival.proof
+            ? std::construct_at(&proofs_[depth], *arrival.proof, p, arrival.drop)->dead()
+            : std::construct_at(&proofs_[depth], p, *arrival.known)->dead() || proofs_[depth].Narrow();
+    proof = &proofs_[depth];
+    if (dead) {
       table_.Insert(moved);
       return false;
     }
@@ -203,14 +209,15 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Demands
     const int best = kPlaces - 1 - top % kPlaces;
     const Move m = order[best];
     path_[depth] = p.ToDrop(m);
-    const Undo u = p.Apply(m);
+    const Arrival here{demands, proof, p.Apply(m)};
+    const Undo& u = here.drop;
     p.MovesAfter(moves, u, next);
     const Outcome outcome = p.Judge(next);
     if (outcome == Outcome::kWon) {
       path_length_ = depth + 1;
       return true;
     }
-    if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, next, depth + 1, *demands))
+    if (outcome == Outcome::kGoesOn && !table_.Contains(p.moved()) && Search(p, next, depth + 1, here))
       return true;
     p.Revert(u);
     if (stopped_ || given_up_) return false;

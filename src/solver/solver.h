@@ -84,10 +84,17 @@ class Solver {
  private:
   // `moves` are the drops the game accepts in `p`, whose game goes on.
   bool SearchRoot(Position& p, const MoveList& moves);
-  // `known`: demands proved for an earlier position of this line, which hold for this one too.
+  // How the search came to a position: `known` holds demands proved for an earlier position of its line,
+  // which hold for it too; `proof` is the whole proof of the position the drop `drop` was made in, if that
+  // was proved.
   using Demands = std::array<std::uint64_t, kDeck>;
-  bool Search(Position& p, const MoveList& moves, int depth, const Demands& known);
-  bool Expand(Position& p, const MoveList& moves, int depth, const Demands& known);
+  struct Arrival {
+    const Demands* known;
+    const DeadEndProof* proof;
+    Undo drop;
+  };
+  bool Search(Position& p, const MoveList& moves, int depth, const Arrival& arrival);
+  bool Expand(Position& p, const MoveList& moves, int depth, const Arrival& arrival);
   bool ShouldStop();
 
   static constexpr std::uint64_t kCheckEvery = 1024;
