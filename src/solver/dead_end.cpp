@@ -193,7 +193,7 @@ bool DeadEndProof::Close() {
   // followed down to a card closed already or without a demand, and closed on the way back.
   std::uint64_t closed = ~open_;
   std::array<std::uint8_t, kDeck> chain;
-  for (std::uint64_t roots = open_; roots != 0; roots &= roots - 1) {
+  for (std::uint64_t roots = open_; roots != 0; roots = open_ & ~closed) {
     int y = std::countr_zero(roots);
     std::uint64_t on_chain = 0;
     int length = 0;

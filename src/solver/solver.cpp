@@ -15,14 +15,13 @@ double Now() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// How promising a drop looks; higher is tried first: leaving the reserve row 4, turning a card over 16,
-// emptying a column 8, less a quarter of the card's row. `on_face_down` holds the cards lying on a face-down
-// card: the ones that turn a card over when they go. (Without branches: see Position::Moves.)
-int Promise(const Position& p, Move m, std::uint64_t on_face_down) {
-  const int from = p.column_of(m.card);
-  const int row = p.row_of(m.card);
-  const int in_column = 8 * static_cast<int>((row == 0) & !IsKing(m.card)) - row / 4;
-  return (from < kColumns ? in_column : 4) + 16 * static_cast<int>((on_face_down >> m.card) & 1);
+// What a drop of `card` is worth for where the card lies now: leaving the reserve row 4, emptying a column
+// 8, less a quarter of the card's row. (Without branches: see Position::Moves.)
+int Placing(const Position& p, int card) {
+  const int from = p.column_of(card);
+  const int row = p.row_of(card);
+  const int in_column = 8 * static_cast<int>((row == 0) & !IsKing(card)) - row / 4;
+  return from < kColumns ? in_column : 4;
 }
 
 }  // namespace
@@ -87,8 +86,9 @@ void Solver::SetRootDemands(const std::array<std::uint64_t, kDeck>& before) {
   // The demands found at the start hold for every line from it: a card that some card still open must
   // precede cannot be dropped yet, at any depth. How many cards wait for a drop tells its urgency.
   root_before_ = before;
-  root_urgency_.fill(0);
-  WaitingCounts(before).AddTo(root_urgency_, 8);
+  for (int card = 0; card < kDeck; ++card)
+    merit_[card] = static_cast<std::int16_t>(64 + 16 * static_cast<int>((on_face_down_ >> card) & 1));
+  WaitingCounts(before).AddTo(merit_, 8);
 }
 
 bool Solver::SearchRoot(Position& p, const MoveList& moves) {
@@ -167,14 +167,16 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Arrival
   };
   // The most urgent drop first (among equals the one found first); the next is picked only when one fails,
   // and most positions never need a second.
-  // Each drop's rank holds its urgency above its place in the list, reversed, so the greatest rank is the
-  // most urgent drop, the first found among equals; a drop tried or screened out is ranked below all.
+  // Each drop's rank holds its worth above its place in the list, reversed, so the greatest rank is the
+  // drop worth most, the first found among equals; a drop tried or screened out is ranked below all.
   constexpr int kPlaces = kColumns + 4;
+  constexpr int kPlaceBits = 4;  // room for kPlaces
+  constexpr int kLastPlace = (1 << kPlaceBits) - 1;
   std::array<Move, kPlaces> order;
   std::array<int, kPlaces> rank;
   int count = 0;
   auto rank_of = [&](Move m, int place) {
-    return (Promise(p, m, on_face_down_) + root_urgency_[m.card] + 64) * kPlaces + (kPlaces - 1 - place);
+    return ((merit_[m.card] + Placing(p, m.card)) << kPlaceBits) | (kLastPlace - place);
   };
   // Each drop is written down and ranked, and kept by counting it: nearly every column offers one, and
   // which are worth making follows no pattern.
@@ -206,7 +208,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Arrival
     int top = rank[0];
     for (int i = 1; i < count; ++i) top = std::max(top, rank[i]);
     if (top < 0) break;
-    const int best = kPlaces - 1 - top % kPlaces;
+    const int best = kLastPlace - (top & kLastPlace);
     const Move m = order[best];
     path_[depth] = p.ToDrop(m);
     const Arrival here{demands, proof, p.Apply(m)};

@@ -110,8 +110,9 @@ class Solver {
   double started_ = 0;
   std::uint64_t on_face_down_ = 0;  // the cards lying on a face-down card, as the search starts
   std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
-  // Eight times the count of cards that wait for each card at the start: the urgency of its drop.
-  std::array<std::int16_t, kDeck> root_urgency_{};
+  // What a drop of each card is worth wherever the card lies: turning a card over 16, and eight for each
+  // card that waits for it at the start (its urgency), above a floor of 64 that keeps every rank positive.
+  std::array<std::int16_t, kDeck> merit_{};
   void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
   // Each depth's proof, kept here rather than in the search's frames, which stay small.
   std::vector<DeadEndProof> proofs_;
