@@ -43,7 +43,6 @@ DeadEndProof::DeadEndProof(const DeadEndProof& parent, const Position& p, const 
   const int kept = choice_count_;
   if (u.from < kColumns) AddColumnChoices(p, u.from);
   AddColumnChoices(p, to);
-  KeepOpenChoices(kept);
   AddKingChoices(p);
   // The parent's proof ended with a pass that learnt nothing; this one's first pass can learn something
   // only from the new choices and the targets whose way passed the card. When it does not, nothing more
@@ -66,8 +65,8 @@ DeadEndProof::DeadEndProof(const DeadEndProof& parent, const Position& p, const 
 }
 
 void DeadEndProof::CollectChoices(const Position& p) {
-  // One pass over the columns: what each card lies on, which cards are settled, and each card lying under
-  // its own target with the cards between them (a choice, as in Collect).
+  // What each card lies on and which cards are settled; then each open card lying under its own target,
+  // with the cards between them (a choice, as in Collect).
   below_.fill(kNoCard);
   std::uint64_t settled = 0;
   std::uint64_t heads = 0;
@@ -82,11 +81,10 @@ void DeadEndProof::CollectChoices(const Position& p) {
       settled |= static_cast<std::uint64_t>(lower == card + 1) << card;
       lower = card;
     }
-    AddColumnChoices(p, c);
   }
   settled = (settled & ~kKings) | (heads & kKings);
   open_ = ~settled & (Bit(kDeck) - 1);
-  KeepOpenChoices(0);
+  for (int c = 0; c < kColumns; ++c) AddColumnChoices(p, c);
   AddKingChoices(p);
 }
 
@@ -99,21 +97,12 @@ void DeadEndProof::AddColumnChoices(const Position& p, int c) {
     here |= Bit(p.at(c, row));
     up_to[row] = here;
   }
-  for (std::uint64_t cards = here & (here >> 1) & ~kKings; cards != 0; cards &= cards - 1) {
+  for (std::uint64_t cards = here & (here >> 1) & open_ & ~kKings; cards != 0; cards &= cards - 1) {
     const int card = std::countr_zero(cards);
     const int row = p.row_of(card);
     const int target_row = p.row_of(card + 1);
-    if (row < target_row) choices_[choice_count_++] = {card, up_to[target_row] & ~up_to[row]};
+    if (row < target_row) choices_[choice_count_++] = {card, up_to[target_row] & ~up_to[row] & open_};
   }
-}
-
-void DeadEndProof::KeepOpenChoices(int first) {
-  for (int i = first; i < choice_count_; ++i) {
-    if ((open_ >> choices_[i].card) & 1) continue;
-    choices_[i] = choices_[--choice_count_];  // a settled card chooses nothing
-    --i;
-  }
-  for (int i = first; i < choice_count_; ++i) choices_[i].among &= open_;
 }
 
 void DeadEndProof::AddKingChoices(const Position& p) {

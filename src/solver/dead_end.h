@@ -55,13 +55,10 @@ class DeadEndProof {
   // Only what the position says beyond the demands of an earlier position of its line: which cards are
   // open, what each lies on, and the choices (an empty one is left for Narrow to find).
   void CollectChoices(const Position& p);
-  // Appends the choices of the cards of column c lying under their own target (not yet narrowed to the
-  // open cards).
+  // Appends the choices of the open cards of column c lying under their own target, among the open cards.
   void AddColumnChoices(const Position& p, int c);
   // Adds the Kings' choices, when no column is empty, among the columns' heads still to be dropped.
   void AddKingChoices(const Position& p);
-  // Drops the choices from `first` on whose card is settled, and narrows the others to the open cards.
-  void KeepOpenChoices(int first);
   // Takes the transitive closure; false if some card must come before itself.
   bool Close();
   bool Add(int x, int y);
