@@ -236,9 +236,8 @@ DeadEndProof::Way DeadEndProof::Descend(int card, int y, int* undecided, std::ui
 }
 
 bool DeadEndProof::NarrowChoices() {
-  for (bool changed = true; changed;) {
-    if (!NarrowChoicesOnce(&changed)) return dead_ = true;
-  }
+  bool changed = false;
+  if (!NarrowChoicesOnce(&changed)) return dead_ = true;
   return false;
 }
 

@@ -36,8 +36,8 @@ class DeadEndProof {
   bool dead() const { return dead_; }
   // The second stage; true when it proves the position lost. Call it once, on a position not proved dead.
   bool Narrow();
-  // Its cheap part alone: the choices narrowed until nothing more is learnt; true when that proves the
-  // position lost. Narrow may follow.
+  // Its cheap part alone: one pass narrowing the choices (a second rarely learns more); true when that
+  // proves the position lost. Narrow may follow.
   bool NarrowChoices();
   // The cards found to have to be dropped before each card, so far (meaningful while not dead).
   const std::array<std::uint64_t, kDeck>& before() const { return before_; }
