@@ -55,22 +55,26 @@ DealtCards ShuffledDeck(std::uint32_t seed) {
 Position Position::Deal(const DealtCards& cards) {
   Position p;
   p.dealt_ = true;
-  for (int slot = 0; slot < kDeck; ++slot) {
+  p.card_ = cards;
+  // The face-down set is gathered apart: every store of a byte below might otherwise be taken to change it.
+  std::uint64_t face_down = 0;
+  for (int slot = 0; slot < kColumnSlots; ++slot) {
     const std::uint8_t code = cards[slot];
-    p.card_[slot] = code;
+    const int col = slot % kColumns;
+    const int row = slot / kColumns;
     p.slot_[code] = static_cast<std::uint8_t>(slot);
-    if (kDealtFaceDown & Bit(slot)) p.face_down_ |= Bit(code);
-    if (slot < kColumnSlots) {
-      const int col = slot % kColumns;
-      const int row = slot / kColumns;
-      p.columns_[col][row] = code;
-      p.col_[code] = static_cast<std::uint8_t>(col);
-      p.row_[code] = static_cast<std::uint8_t>(row);
-    } else {
-      p.col_[code] = kInReserve;
-      p.row_[code] = static_cast<std::uint8_t>(slot - kReserveFirst);
-    }
+    face_down |= ((kDealtFaceDown >> slot) & 1) << code;
+    p.columns_[col][row] = code;
+    p.col_[code] = static_cast<std::uint8_t>(col);
+    p.row_[code] = static_cast<std::uint8_t>(row);
   }
+  for (int slot = kReserveFirst; slot < kDeck; ++slot) {
+    const std::uint8_t code = cards[slot];
+    p.slot_[code] = static_cast<std::uint8_t>(slot);
+    p.col_[code] = kInReserve;
+    p.row_[code] = static_cast<std::uint8_t>(slot - kReserveFirst);
+  }
+  p.face_down_ = face_down;
   p.height_.fill(kColumnSlots / kColumns);
   return p;
 }
