@@ -179,7 +179,8 @@ bool DeadEndProof::Collect(const Position& p) {
 bool DeadEndProof::Close() {
   // The transitive closure; false if some card must come before itself. Each card has at most one direct
   // demand (the card on its target, or the target in the reserve row), so the demands form chains: each is
-  // followed down to a card closed already or without a demand, and closed on the way back.
+  // followed down to a card closed already or without a demand, and closed on the way back, each card of
+  // it taking in the next one's demands (no branch on the cards there).
   std::uint64_t closed = ~open_;
   std::array<std::uint8_t, kDeck> chain;
   for (std::uint64_t roots = open_; roots != 0; roots = open_ & ~closed) {
@@ -192,12 +193,14 @@ bool DeadEndProof::Close() {
       if (before_[y] == 0) break;
       y = std::countr_zero(before_[y]);
     }
-    if (length > 0 && before_[chain[length - 1]] != 0 && (on_chain >> y & 1)) return false;  // a circle
-    while (length > 0) {
-      const int z = chain[--length];
-      const std::uint64_t direct = before_[z];
-      if (direct != 0) before_[z] |= before_[std::countr_zero(direct)];
+    // The walk ends at a card without a demand, at one closed already, or back on itself: a circle.
+    const int last = chain[length - 1];
+    if (before_[last] != 0) {
+      if (on_chain >> y & 1) return false;
+      before_[last] |= before_[y];
     }
+    // Every other card of the walk waits directly for the next one.
+    for (int k = length - 2; k >= 0; --k) before_[chain[k]] |= before_[chain[k + 1]];
     closed |= on_chain;
   }
   return true;
