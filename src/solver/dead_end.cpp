@@ -187,17 +187,17 @@ bool DeadEndProof::Close() {
     int y = std::countr_zero(roots);
     std::uint64_t on_chain = 0;
     int length = 0;
+    // A card without a demand leads to kNone, closed as a place no card holds is.
+    constexpr int kNone = 63;
     while (((closed | on_chain) >> y & 1) == 0) {
       on_chain |= Bit(y);
       chain[length++] = static_cast<std::uint8_t>(y);
-      if (before_[y] == 0) break;
-      y = std::countr_zero(before_[y]);
+      y = std::countr_zero(before_[y] | Bit(kNone));
     }
     // The walk ends at a card without a demand, at one closed already, or back on itself: a circle.
-    const int last = chain[length - 1];
-    if (before_[last] != 0) {
+    if (y != kNone) {
       if (on_chain >> y & 1) return false;
-      before_[last] |= before_[y];
+      before_[chain[length - 1]] |= before_[y];
     }
     // Every other card of the walk waits directly for the next one.
     for (int k = length - 2; k >= 0; --k) before_[chain[k]] |= before_[chain[k + 1]];
