@@ -75,7 +75,7 @@ Result Solver::Solve(const Position& start) {
   result.table_bytes = table_.peak_bytes();
   if (won) {
     result.verdict = Verdict::kWinnable;
-    result.moves.assign(path_.begin(), path_.begin() + path_length_);
+    if (limits_.record_moves) result.moves.assign(path_.begin(), path_.begin() + path_length_);
   } else {
     result.verdict = stopped_ ? Verdict::kUnknown : Verdict::kUnwinnable;
   }
@@ -210,7 +210,7 @@ bool Solver::Expand(Position& p, const MoveList& moves, int depth, const Arrival
     if (top < 0) break;
     const int best = kLastPlace - (top & kLastPlace);
     const Move m = order[best];
-    path_[depth] = p.ToDrop(m);
+    if (limits_.record_moves) path_[depth] = p.ToDrop(m);
     const Arrival here{demands, proof, p.Apply(m)};
     const Undo& u = here.drop;
     p.MovesAfter(moves, u, next);

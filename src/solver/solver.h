@@ -29,11 +29,13 @@ struct Limits {
   const std::atomic<bool>* cancel = nullptr;
   // Proofs of lost positions spare most of the search; tests switch them off to check them.
   bool prove_dead_ends = true;
+  // Whether Result::moves receives the drops that win: a survey that writes only verdicts spares the work.
+  bool record_moves = true;
 };
 
 struct Result {
   Verdict verdict = Verdict::kUnknown;
-  std::vector<Drop> moves;  // the drops that win, when winnable
+  std::vector<Drop> moves;  // the drops that win, when winnable and Limits::record_moves
   std::uint64_t nodes = 0;  // positions expanded
   double seconds = 0;
   bool cancelled = false;       // unknown because the search was stopped from outside

@@ -27,16 +27,23 @@ void ExpectReplayWins(Game& game, const std::vector<Drop>& moves) {
   EXPECT_EQ(game.host.messages, std::vector<std::string>{"You Win!"});
 }
 
+// A winnable answer's drops win the game itself; a solver asked for verdicts only searches alike and keeps
+// no drops.
 TEST(Solve, WinnableAnswersReplayToYouWin) {
   Limits limits;
   limits.max_seconds = 10;
   Solver solver(limits);
+  Solver verdicts_only(Limits{.max_seconds = 10, .record_moves = false});
   int winnable = 0;
   int unwinnable = 0;
   for (std::uint32_t seed = 1700000000; seed < 1700000400; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     const Result r = solver.SolveDeal(seed);
     ASSERT_NE(r.verdict, Verdict::kUnknown);
+    const Result v = verdicts_only.SolveDeal(seed);
+    EXPECT_EQ(v.verdict, r.verdict);
+    EXPECT_EQ(v.nodes, r.nodes);
+    EXPECT_TRUE(v.moves.empty());
     if (r.verdict == Verdict::kWinnable) {
       ++winnable;
       Game game(seed);

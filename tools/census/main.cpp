@@ -105,7 +105,8 @@ solver::VerdictHeader ChunkHeader(const CensusArgs& a, std::uint64_t i) {
 std::optional<solver::VerdictFile> DecideChunk(const CensusArgs& a, std::uint64_t i) {
   solver::VerdictFile chunk(ChunkHeader(a, i));
   const std::uint32_t first = chunk.header().from;
-  const solver::SurveyOptions options = a.Options(&g_stop);
+  solver::SurveyOptions options = a.Options(&g_stop);
+  options.limits.record_moves = false;  // a chunk keeps verdicts only
   const std::uint64_t decided = solver::RunSurvey(
       {.from = first, .count = chunk.header().count}, {}, options,
       [&](solver::DealResult&& r) { chunk.Set(r.seed - first, solver::CodeOf(r.verdict)); });

@@ -205,7 +205,8 @@ int SurveyMain(std::span<const std::string_view> args) {
   if (!parsed.csv.empty() && !parsed.resume && csv_size > 0) {
     throw Error(parsed.csv + " already exists: continue it with --resume, or remove it to start over");
   }
-  const solver::SurveyOptions options = parsed.Options(&g_interrupted);
+  solver::SurveyOptions options = parsed.Options(&g_interrupted);
+  options.limits.record_moves = !parsed.csv.empty();  // only the CSV file's lines carry the drops
   if (!parsed.verdicts.empty()) verdicts = OpenVerdicts(parsed, solver::SurveyHeader(from, count, options));
   if (!parsed.csv.empty()) {
     if (parsed.resume) {
