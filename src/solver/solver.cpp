@@ -49,7 +49,7 @@ bool Solver::ShouldStop() {
   return stopped_;
 }
 
-Result Solver::Solve(const Position& start) {
+Result Solver::Solve(Position p) {
   table_.Clear();
   nodes_ = 0;
   // The limits are looked at every kCheckEvery positions (the node limit at each): most deals are decided
@@ -62,7 +62,6 @@ Result Solver::Solve(const Position& start) {
   path_length_ = 0;
 
   Result result;
-  Position p = start;
   MoveList moves;
   p.Moves(moves);
   const Outcome first = p.Judge(moves);
@@ -82,10 +81,9 @@ Result Solver::Solve(const Position& start) {
   return result;
 }
 
-void Solver::SetRootDemands(const std::array<std::uint64_t, kDeck>& before) {
+void Solver::SetRootDemands(const Demands& before) {
   // The demands found at the start hold for every line from it: a card that some card still open must
   // precede cannot be dropped yet, at any depth. How many cards wait for a drop tells its urgency.
-  root_before_ = before;
   for (int card = 0; card < kDeck; ++card)
     merit_[card] = static_cast<std::int16_t>(64 + 16 * static_cast<int>((on_face_down_ >> card) & 1));
   WaitingCounts(before).AddTo(merit_, 8);
@@ -103,8 +101,9 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
     }
   }
   if (!limits_.prove_dead_ends) {
-    SetRootDemands({});
-    return Expand(p, moves, 0, {&root_before_, nullptr, {}});
+    static constexpr Demands kNone{};
+    SetRootDemands(kNone);
+    return Expand(p, moves, 0, {&kNone, nullptr, {}});
   }
   // Most deals the proof's cheap part leaves open are won along the first line tried, ordered by what it
   // found; finishing the proof first would cost more than it saves. So that line is tried first, and given
@@ -115,13 +114,13 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
   SetRootDemands(proof.before());
   trial_ = true;
   given_up_ = false;
-  const bool won = Expand(p, moves, 0, {&root_before_, nullptr, {}});
+  const bool won = Expand(p, moves, 0, {&proof.before(), nullptr, {}});
   trial_ = false;
   if (!given_up_) return won;  // won, or stopped
   given_up_ = false;
   if (proof.Narrow()) return false;
   SetRootDemands(proof.before());
-  return Expand(p, moves, 0, {&root_before_, &proof, {}});
+  return Expand(p, moves, 0, {&proof.before(), &proof, {}});
 }
 
 bool Solver::Search(Position& p, const MoveList& moves, int depth, const Arrival& arrival) {

@@ -78,7 +78,8 @@ class Solver {
  public:
   explicit Solver(const Limits& limits);
 
-  Result Solve(const Position& start);
+  // The position is taken as a value: the search plays its drops on it and takes them back.
+  Result Solve(Position p);
   Result SolveDeal(std::uint32_t seed) { return Solve(Position::Deal(seed)); }
 
   const TranspositionTable& table() const { return table_; }
@@ -111,11 +112,11 @@ class Solver {
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
   std::uint64_t on_face_down_ = 0;  // the cards lying on a face-down card, as the search starts
-  std::array<std::uint64_t, kDeck> root_before_{};  // the start's demands: cards that must drop first
   // What a drop of each card is worth wherever the card lies: turning a card over 16, and eight for each
   // card that waits for it at the start (its urgency), above a floor of 64 that keeps every rank positive.
   std::array<std::int16_t, kDeck> merit_{};
-  void SetRootDemands(const std::array<std::uint64_t, kDeck>& before);
+  // Ranks the drops by the start's demands, which hold for every line from it.
+  void SetRootDemands(const Demands& before);
   // Each depth's proof, kept here rather than in the search's frames, which stay small.
   std::vector<DeadEndProof> proofs_;
   std::array<Drop, kDeck + 1> path_{};  // the drops that led to the position being searched
