@@ -65,6 +65,7 @@ class DeadEndProof {
   // One pass over the choices: each loses the candidates that wait for its card, and its card waits for what
   // every candidate left waits for. False on a contradiction; *changed tells whether a demand was added.
   bool NarrowChoicesOnce(bool* changed);
+  // One choice's share of that pass.
   bool NarrowChoice(Choice& choice, bool* changed);
   // Follows y's target downward as its column will lie when y is dropped (see Narrow); false on a
   // contradiction, *changed when a demand was added.
@@ -74,8 +75,8 @@ class DeadEndProof {
   // *passed.
   Way Descend(int card, int y, int* undecided, std::uint64_t* passed) const;
 
-  // Each constructor sets the arrays as it needs them, rather than clearing them first: a search makes
-  // a proof at most of its positions.
+  // Each constructor sets these arrays as it needs them rather than clearing them first: once a line has
+  // failed, the search makes a proof at nearly every position.
   std::uint64_t open_ = 0;                   // the cards still to be dropped
   std::array<std::uint64_t, kDeck> before_;  // before_[y]: the cards that must be dropped before y
   std::array<std::uint8_t, kDeck> below_;    // the card each card lies on now, or kNoCard
