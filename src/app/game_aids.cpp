@@ -12,9 +12,9 @@
 namespace vantrel::app {
 namespace {
 
-// The live verdict's search: exact, or unknown at these limits. Every one of 100,000,000 deals was decided
-// within 10,000,000 nodes; the table stays within 48 MiB (a 32 MiB array, and the 16 MiB one it grew from
-// while it grows).
+// The live verdict's search: exact, or unknown at these limits. Every one of the 4,294,967,296 deals was
+// decided within 10,000,000 nodes; the table stays within 48 MiB (a 32 MiB array, and the 16 MiB one it grew
+// from while it grows).
 constexpr solver::Limits kVerdictLimits{
     .max_nodes = 10'000'000, .max_seconds = 60, .max_table_bytes = std::size_t{48} << 20};
 

@@ -414,6 +414,21 @@ TEST(Cli, TheCommittedCensusLedgerIsWhole) {
     EXPECT_EQ(ledger.Field("max_nodes"), "10000000");
     EXPECT_EQ(ledger.Field("max_memory_mib"), "4096");
   }
+  // Once whole, the README publishes the ledger's result: its counts as the README writes numbers, its hash.
+  if (ledger.Number("next_seed") == 4294967296) {
+    std::stringstream readme;
+    readme << std::ifstream(VANTREL_README).rdbuf();
+    const auto grouped = [](std::string digits) {
+      for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
+      return digits;
+    };
+    for (const char* count : {"winnable", "unwinnable"}) {
+      EXPECT_NE(readme.str().find("| " + grouped(ledger.Field(count)) + " |"), std::string::npos) << count;
+    }
+    const std::string hash = ledger.Field("sha256");
+    ASSERT_EQ(hash.size(), 66U);
+    EXPECT_NE(readme.str().find(hash.substr(1, 64)), std::string::npos);
+  }
 }
 
 TEST(Cli, RefusalsLeaveEveryFileAsItWas) {
