@@ -111,9 +111,8 @@ class Solver {
   bool given_up_ = false;  // it reached one
   bool thorough_ = false;  // a line has failed: prove every position before expanding it
   double started_ = 0;
-  std::uint64_t on_face_down_ = 0;  // the cards lying on a face-down card, as the search starts
-  // What a drop of each card is worth wherever the card lies: turning a card over 16, and eight for each
-  // card that waits for it at the start (its urgency), above a floor of 64 that keeps every rank positive.
+  // What a drop of each card is worth wherever the card lies: eight for each card that waits for it at the
+  // start (its urgency), above a floor of 64 that keeps every rank positive.
   std::array<std::int16_t, kDeck> merit_{};
   // Ranks the drops by the start's demands, which hold for every line from it.
   void SetRootDemands(const Demands& before);

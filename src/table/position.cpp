@@ -161,10 +161,9 @@ int Position::empty_columns() const {
   return empty;
 }
 
-void Position::ColumnMoves(int c, MoveList& out) const {
+Position::ColumnFacts Position::ColumnMoves(int c) const {
   // Without a branch on the cards (bits, not conditions): the search calls this at every position, and which
   // columns offer a drop follows no pattern a processor could learn.
-  const unsigned bit = 1u << c;
   const unsigned h = height_[c];
   const unsigned filled = h != 0 ? 1u : 0u;
   const int target = columns_[c][h - filled];
@@ -176,26 +175,40 @@ void Position::ColumnMoves(int c, MoveList& out) const {
   const unsigned lower_up = ~static_cast<unsigned>(face_down_ >> lower) & 1u;
   const int head = columns_[c][0];
   const unsigned king_head = filled & static_cast<unsigned>((kKings & ~face_down_) >> head) & 1u;
-  out.lower[c] = static_cast<std::uint8_t>(lower);
-  out.fits = (out.fits & ~bit) | (fits << c);
-  out.counted_fits = (out.counted_fits & ~bit) | ((fits & lower_up) << c);
-  out.empty = (out.empty & ~bit) | ((filled ^ 1u) << c);
-  out.king_heads = (out.king_heads & ~bit) | (king_head << c);
+  return {static_cast<std::uint8_t>(lower), fits, fits & lower_up, filled ^ 1u, king_head};
 }
 
 void Position::Moves(MoveList& out) const {
   out.fits = out.counted_fits = out.empty = out.king_heads = 0;
   out.face_up_kings = 0;
   if (!dealt_) return;
-#pragma GCC unroll 8
-  for (int c = 0; c < kColumns; ++c) ColumnMoves(c, out);
+  for (int c = 0; c < kColumns; ++c) {
+    const ColumnFacts f = ColumnMoves(c);
+    out.lower[c] = f.lower;
+    out.fits |= f.fits << c;
+    out.counted_fits |= f.counted << c;
+    out.empty |= f.empty << c;
+    out.king_heads |= f.king_head << c;
+  }
   out.face_up_kings = 4 - KingCount(face_down_);
 }
 
 void Position::MovesAfter(const MoveList& before, const Undo& u, MoveList& out) const {
-  out = before;
-  if (u.from < kColumns) ColumnMoves(u.from, out);
-  ColumnMoves(col_[u.card], out);
+  // The two columns the drop changed: the one it left (the same as the other for a drop from the reserve
+  // row) and the one it went to.
+  const int to = col_[u.card];
+  const int from = u.from < kColumns ? u.from : to;
+  const ColumnFacts a = ColumnMoves(from);
+  const ColumnFacts b = ColumnMoves(to);
+  const unsigned keep = ~((1u << from) | (1u << to));
+  out.lower = before.lower;
+  out.lower[from] = a.lower;
+  out.lower[to] = b.lower;
+  out.fits = (before.fits & keep) | (a.fits << from) | (b.fits << to);
+  out.counted_fits = (before.counted_fits & keep) | (a.counted << from) | (b.counted << to);
+  out.empty = (before.empty & keep) | (a.empty << from) | (b.empty << to);
+  out.king_heads = (before.king_heads & keep) | (a.king_head << from) | (b.king_head << to);
+  out.face_up_kings = before.face_up_kings;
   if (u.turned != kNoCard) {
     // The card turned face up counts where it fits onto another column's uppermost card; a King turned over
     // counts towards the empty columns.

@@ -220,8 +220,12 @@ class Position {
   bool operator==(const Position& other) const;
 
  private:
-  // Column c's share of the move list.
-  void ColumnMoves(int c, MoveList& out) const;
+  // Column c's share of the move list, as bits of its own.
+  struct ColumnFacts {
+    std::uint8_t lower;  // the card that fits onto its uppermost card
+    unsigned fits, counted, empty, king_head;
+  };
+  ColumnFacts ColumnMoves(int c) const;
 
   // What every position of a search reads first, together.
   std::uint64_t face_down_ = 0;

@@ -130,12 +130,13 @@ TEST_F(GameAidsWindow, TheLiveVerdictAgreesWithTheCommandLineAndLeavesThePeekIts
   Window w;
   Find(*w, "tellWinnable")->trigger();
   EXPECT_EQ(w->aids().verdict()->text(), QString()) << "nothing to tell before a deal";
-  w.host.SetNow(1700000004);
+  const std::string seed = "1700000008";  // won along a line where some other drop loses
+  w.host.SetNow(std::stoul(seed));
   w.Deal();
-  ASSERT_EQ(CliVerdict("1700000004"), "winnable");
+  ASSERT_EQ(CliVerdict(seed), "winnable");
   ExpectVerdict(w, "This game can still be won");
   // Along the command line's winning line, the first drop that leaves the game no longer winnable.
-  const std::string line = Cli("solve 1700000004");
+  const std::string line = Cli("solve " + seed);
   std::string played;
   std::optional<Drop> losing;
   const std::regex drop_text("\"([0-9]+)>([0-9]+)\"");
@@ -152,10 +153,10 @@ TEST_F(GameAidsWindow, TheLiveVerdictAgreesWithTheCommandLineAndLeavesThePeekIts
     played += " '" + (*it)[1].str() + ">" + (*it)[2].str() + "'";
   }
   ASSERT_TRUE(losing.has_value()) << "no drop along the line loses the game";
-  EXPECT_EQ(CliVerdict("1700000004" + played), "winnable");
+  EXPECT_EQ(CliVerdict(seed + played), "winnable");
   ExpectVerdict(w, "This game can still be won");
   Play(w, *losing);
-  EXPECT_EQ(CliVerdict("1700000004" + played + " '" + FormatDrop(*losing) + "'"), "unwinnable");
+  EXPECT_EQ(CliVerdict(seed + played + " '" + FormatDrop(*losing) + "'"), "unwinnable");
   ExpectVerdict(w, "This game can no longer be won");
 
   // The peek writes its text beside the verdict, and neither wipes the other; Undo is decided again.
