@@ -41,6 +41,11 @@ std::string_view VerdictName(Verdict verdict) {
 Solver::Solver(const Limits& limits)
     : limits_(limits), table_(limits.max_table_bytes), proofs_(static_cast<std::size_t>(kDeck) + 1) {}
 
+std::uint64_t Solver::NextCheck() const {
+  const std::uint64_t next = nodes_ + kCheckEvery;
+  return limits_.max_nodes != 0 ? std::min(next, limits_.max_nodes) : next;
+}
+
 bool Solver::ShouldStop() {
   if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) cancelled_ = true;
   if (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes) stopped_ = true;
@@ -52,9 +57,9 @@ bool Solver::ShouldStop() {
 Result Solver::Solve(Position p) {
   table_.Clear();
   nodes_ = 0;
-  // The limits are looked at every kCheckEvery positions (the node limit at each): most deals are decided
-  // long before the first look, and reading the clock costs as much as a position.
-  next_check_ = kCheckEvery;
+  // The limits are looked at every kCheckEvery positions, and at the node limit, which holds exactly: most
+  // deals are decided long before the first look, and reading the clock costs as much as a position.
+  next_check_ = NextCheck();
   stopped_ = false;
   cancelled_ = limits_.cancel && limits_.cancel->load(std::memory_order_relaxed);
   thorough_ = false;
@@ -115,8 +120,8 @@ bool Solver::SearchRoot(Position& p, const MoveList& moves) {
 
 bool Solver::Search(Position& p, const MoveList& moves, int depth, const Arrival& arrival) {
   // The clock is read every kCheckEvery positions; the node limit holds exactly.
-  if (nodes_ >= next_check_ || (limits_.max_nodes != 0 && nodes_ >= limits_.max_nodes)) {
-    next_check_ = nodes_ + kCheckEvery;
+  if (nodes_ >= next_check_) {
+    next_check_ = NextCheck();
     if (ShouldStop()) return false;
   }
   ++nodes_;

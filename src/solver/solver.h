@@ -99,6 +99,8 @@ class Solver {
   bool Search(Position& p, const MoveList& moves, int depth, const Arrival& arrival);
   bool Expand(Position& p, const MoveList& moves, int depth, const Arrival& arrival);
   bool ShouldStop();
+  // When to look at the limits next: kCheckEvery positions on, or at the node limit if that comes first.
+  std::uint64_t NextCheck() const;
 
   static constexpr std::uint64_t kCheckEvery = 1024;
   Limits limits_;

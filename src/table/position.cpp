@@ -56,18 +56,20 @@ Position Position::Deal(const DealtCards& cards) {
   Position p;
   p.dealt_ = true;
   p.card_ = cards;
-  // The face-down set is gathered apart: every store of a byte below might otherwise be taken to change it.
-  std::uint64_t face_down = 0;
   for (int slot = 0; slot < kColumnSlots; ++slot) {
     const std::uint8_t code = cards[slot];
     const int col = slot % kColumns;
     const int row = slot / kColumns;
     p.slot_[code] = static_cast<std::uint8_t>(slot);
-    face_down |= ((kDealtFaceDown >> slot) & 1) << code;
     p.columns_[col][row] = code;
     p.col_[code] = static_cast<std::uint8_t>(col);
     p.row_[code] = static_cast<std::uint8_t>(row);
   }
+  // The face-down set is gathered apart, from its twelve slots: every store of a byte above might otherwise
+  // be taken to change it.
+  std::uint64_t face_down = 0;
+  for (std::uint64_t slots = kDealtFaceDown; slots != 0; slots &= slots - 1)
+    face_down |= Bit(cards[std::countr_zero(slots)]);
   for (int slot = kReserveFirst; slot < kDeck; ++slot) {
     const std::uint8_t code = cards[slot];
     p.slot_[code] = static_cast<std::uint8_t>(slot);
@@ -210,12 +212,10 @@ void Position::MovesAfter(const MoveList& before, const Undo& u, MoveList& out) 
   out.king_heads = (before.king_heads & keep) | (a.king_head << from) | (b.king_head << to);
   out.face_up_kings = before.face_up_kings;
   if (u.turned != kNoCard) {
-    // The card turned face up counts where it fits onto another column's uppermost card; a King turned over
-    // counts towards the empty columns.
-    for (unsigned cs = out.fits; cs != 0; cs &= cs - 1) {
-      const int c = std::countr_zero(cs);
-      if (out.lower[c] == u.turned) out.counted_fits |= 1u << c;
-    }
+    // The card turned face up counts where it fits onto another column's uppermost card (only its
+    // next-higher card's column can offer it); a King turned over counts towards the empty columns.
+    const int c = col_[u.turned + 1 - static_cast<int>(IsKing(u.turned))] & 7;
+    out.counted_fits |= static_cast<unsigned>(out.lower[c] == u.turned && (out.fits >> c & 1)) << c;
     out.face_up_kings = 4 - KingCount(face_down_);
   }
 }
