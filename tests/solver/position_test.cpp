@@ -13,8 +13,10 @@
 namespace vantrel::solver_testing {
 namespace {
 
+// The same drops, counted alike column by column (not only in total).
 bool SameMoves(const MoveList& a, const MoveList& b) {
-  if (a.size() != b.size() || a.counted() != b.counted() || a.kings_at_head() != b.kings_at_head())
+  if (a.fits != b.fits || a.counted_fits != b.counted_fits || a.empty != b.empty ||
+      a.king_heads != b.king_heads || a.face_up_kings != b.face_up_kings)
     return false;
   for (int i = 0; i < a.size(); ++i) {
     if (!(a[i] == b[i])) return false;
