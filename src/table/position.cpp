@@ -65,8 +65,8 @@ Position Position::Deal(const DealtCards& cards) {
     p.col_[code] = static_cast<std::uint8_t>(col);
     p.row_[code] = static_cast<std::uint8_t>(row);
   }
-  // The face-down set is gathered apart, from its twelve slots: every store of a byte above might otherwise
-  // be taken to change it.
+  // The face-down set, from the twelve slots dealt face down (kept apart from the loop above, whose byte
+  // stores might otherwise be taken to change it).
   std::uint64_t face_down = 0;
   for (std::uint64_t slots = kDealtFaceDown; slots != 0; slots &= slots - 1)
     face_down |= Bit(cards[std::countr_zero(slots)]);
